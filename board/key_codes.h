@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+
+namespace tintineables {
+
+// 16-bit virtual-key codes, the only key names the game's rules and screens know.
+using KeyCode = std::int16_t;
+
+namespace Key {
+inline constexpr KeyCode Control = 17;
+inline constexpr KeyCode Escape = 27;
+inline constexpr KeyCode Space = 32;
+inline constexpr KeyCode Left = 37;
+inline constexpr KeyCode Up = 38;
+inline constexpr KeyCode Right = 39;
+inline constexpr KeyCode Down = 40;
+inline constexpr KeyCode F1 = 112;
+inline constexpr KeyCode F2 = 113;
+inline constexpr KeyCode F3 = 114;
+} // namespace Key
+
+} // namespace tintineables

@@ -1,0 +1,63 @@
+#include "board/moves.h"
+
+#include "board/run_time_error.h"
+
+#include <limits>
+
+namespace tintineables {
+
+namespace {
+
+// The 31st jump leaves one peg, so the count never passes 32; should it ever reach the
+// top of its 8-bit range, that is a fault to report, not a number to wrap.
+void RaiseMoveCount(GameState& state) {
+    if (state.MoveCount == std::numeric_limits<std::uint8_t>::max()) {
+        throw RunTimeError("Overflow: MoveCount");
+    }
+    ++state.MoveCount;
+}
+
+bool IsLegalJump(const GameState& state) {
+    if (state.Board.At(state.CurX, state.CurY) != NoPeg || state.JumpOk != True) {
+        return false;
+    }
+    return state.Board.At(state.CurX + state.StepX, state.CurY + state.StepY) == Peg;
+}
+
+} // namespace
+
+SoundCue PickUp(GameState& state) {
+    if (state.Board.At(state.CurX, state.CurY) != Peg || state.Holding != False) {
+        return SoundCue::Error;
+    }
+    state.Holding = True;
+    state.Board.Set(state.CurX, state.CurY, NoPeg);
+    state.FromX = state.CurX;
+    state.FromY = state.CurY;
+    state.JumpOk = False; // the pick-up hole is no landing place until the focus moves on
+    return SoundCue::Select;
+}
+
+SoundCue Drop(GameState& state, bool mayWin) {
+    if (state.Holding != True) {
+        return SoundCue::Error;
+    }
+    if (!IsLegalJump(state)) {
+        state.Board.Set(state.FromX, state.FromY, Peg);
+        state.Holding = False;
+        return SoundCue::Error;
+    }
+    // MoveCount 31 at a legal jump means two pegs in play: the one in hand and the one
+    // jumped over. Landing that jump in the centre leaves the single peg there: the win.
+    const bool wins = mayWin && state.MoveCount == 31;
+    state.Board.Set(state.CurX, state.CurY, Peg);
+    state.Holding = False;
+    state.Board.Set(state.CurX + state.StepX, state.CurY + state.StepY, NoPeg);
+    if (wins) {
+        return SoundCue::Applause;
+    }
+    RaiseMoveCount(state);
+    return SoundCue::Place;
+}
+
+} // namespace tintineables
