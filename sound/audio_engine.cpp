@@ -1,0 +1,126 @@
+#include "sound/audio_engine.h"
+
+#include "sound/startup_error.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace tintineables {
+
+namespace {
+
+constexpr int InitialChannels = 4; // two screens are loaded at once during a change of screen
+constexpr int BytesPerFrame = AudioEngine::Channels * 2;
+
+std::string NoDeviceMessage(const char* reason) {
+    return std::string("No audio device could be opened: ") + reason +
+           "\nSDL_AUDIODRIVER selects an audio driver (for example pipewire, pulseaudio or alsa).";
+}
+
+} // namespace
+
+AudioEngine::AudioEngine(std::vector<Recording> recordings) {
+    // Leave SIGINT and SIGTERM alone: they must still end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        throw StartupError(NoDeviceMessage(SDL_GetError()));
+    }
+    // Frequency, format and channels are fixed: SDL converts if the device differs. The buffer
+    // size is the device's to choose, so that what we measure is what the player hears.
+    if (Mix_OpenAudioDevice(Frequency, AUDIO_S16SYS, Channels, BufferFrames, nullptr,
+                            SDL_AUDIO_ALLOW_SAMPLES_CHANGE) != 0) {
+        const std::string message = NoDeviceMessage(Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        throw StartupError(message);
+    }
+    allocatedChannels_ = Mix_AllocateChannels(InitialChannels);
+    for (int channel = allocatedChannels_ - 1; channel >= 0; --channel) {
+        freeChannels_.push_back(channel);
+    }
+    Mix_SetPostMix(&AudioEngine::PostMix, this);
+
+    std::string problems;
+    for (Recording& recording : recordings) {
+        SDL_RWops* memory = SDL_RWFromConstMem(recording.bytes.data(),
+                                               static_cast<int>(recording.bytes.size()));
+        Mix_Chunk* chunk = Mix_LoadWAV_RW(memory, 1);
+        if (chunk == nullptr) {
+            problems += recording.path.string() + ": not playable: " + Mix_GetError() + "\n";
+            continue;
+        }
+        cues_.push_back({FileNameOf(recording.cue), chunk});
+    }
+    if (!problems.empty()) {
+        Shutdown();
+        throw StartupError(problems.substr(0, problems.size() - 1));
+    }
+
+    // The first callback shows the buffer the device really took.
+    for (int waited = 0; firstBufferBytes_.load() == 0 && waited < 500; ++waited) {
+        SDL_Delay(1);
+    }
+    obtainedBufferFrames_ = firstBufferBytes_.load() / BytesPerFrame;
+    if (obtainedBufferFrames_ != BufferFrames) {
+        std::fprintf(stderr,
+                     "tintineables: the audio device took a buffer of %d frames, not %d: cues may "
+                     "come later than they should.\n",
+                     obtainedBufferFrames_, BufferFrames);
+    }
+}
+
+AudioEngine::~AudioEngine() { Shutdown(); }
+
+void AudioEngine::Shutdown() {
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HaltChannel(-1);
+    for (Cue& cue : cues_) {
+        Mix_FreeChunk(cue.chunk);
+    }
+    cues_.clear();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+const Mix_Chunk* AudioEngine::Decoded(std::string_view fileName) const {
+    const auto found = std::find_if(cues_.begin(), cues_.end(),
+                                    [&](const Cue& cue) { return cue.fileName == fileName; });
+    return found == cues_.end() ? nullptr : found->chunk;
+}
+
+int AudioEngine::AcquireChannel() {
+    if (freeChannels_.empty()) {
+        const int grown = Mix_AllocateChannels(allocatedChannels_ * 2);
+        for (int channel = grown - 1; channel >= allocatedChannels_; --channel) {
+            freeChannels_.push_back(channel);
+        }
+        allocatedChannels_ = grown;
+    }
+    const int channel = freeChannels_.back();
+    freeChannels_.pop_back();
+    return channel;
+}
+
+void AudioEngine::ReleaseChannel(int channel) {
+    Mix_HaltChannel(channel);
+    freeChannels_.push_back(channel);
+}
+
+void AudioEngine::PostMix(void* self, std::uint8_t* stream, int bytes) {
+    auto* engine = static_cast<AudioEngine*>(self);
+    if (engine->firstBufferBytes_.load(std::memory_order_relaxed) == 0) {
+        engine->firstBufferBytes_.store(bytes);
+    }
+    if (MixObserver* observer = engine->observer_.load()) {
+        observer->Mixed(stream, bytes);
+    }
+}
+
+std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders) {
+    return std::make_unique<AudioEngine>(LoadRecordings(folders));
+}
+
+} // namespace tintineables

@@ -1,0 +1,104 @@
+#include "sound/recordings.h"
+
+#include "sound/startup_error.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#ifndef TINTINEABLES_INSTALLED_SOUNDS
+#define TINTINEABLES_INSTALLED_SOUNDS "/usr/local/share/tintineables/sounds"
+#endif
+
+namespace tintineables {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Megabytes(std::uintmax_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+// Reads one recording, or says why it cannot be used.
+std::string ReadRecording(const fs::path& path, Recording& recording) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        return "is a folder, not a wave file";
+    }
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (error) {
+        return "cannot be read: " + error.message();
+    }
+    if (size > MaxRecordingBytes) {
+        return "too large: " + Megabytes(size) + ", the limit for a recording is " +
+               Megabytes(MaxRecordingBytes);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::string("cannot be read: ") + std::strerror(errno);
+    }
+    recording.bytes.resize(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(recording.bytes.data()), static_cast<std::streamsize>(size));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size) {
+        return "cannot be read: short read";
+    }
+    const WaveCheck check = CheckWave(recording.bytes);
+    recording.format = check.format;
+    return check.problem;
+}
+
+} // namespace
+
+std::vector<fs::path> RecordingFolders() {
+    std::vector<fs::path> folders;
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        folders.push_back(executable.parent_path() / "sounds");
+    }
+    const fs::path installed = TINTINEABLES_INSTALLED_SOUNDS;
+    if (folders.empty() || folders.front() != installed) {
+        folders.push_back(installed);
+    }
+    return folders;
+}
+
+std::string DescribeFolders(const std::vector<fs::path>& folders) {
+    std::string text = "Folders searched, in order:";
+    for (const fs::path& folder : folders) {
+        text += " " + folder.string();
+    }
+    return text;
+}
+
+std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders) {
+    std::vector<Recording> recordings;
+    std::string problems;
+    for (const SoundCueInfo& info : SoundCueTable) {
+        Recording recording{info.cue, {}, {}, {}};
+        for (const fs::path& folder : folders) {
+            std::error_code error;
+            const fs::path candidate = folder / info.fileName;
+            if (fs::exists(fs::symlink_status(candidate, error))) {
+                recording.path = candidate;
+                break;
+            }
+        }
+        if (recording.path.empty()) {
+            problems += std::string(info.fileName) + ": missing\n";
+            continue;
+        }
+        const std::string problem = ReadRecording(recording.path, recording);
+        if (!problem.empty()) {
+            problems += recording.path.string() + ": " + problem + "\n";
+            continue;
+        }
+        recordings.push_back(std::move(recording));
+    }
+    if (!problems.empty()) {
+        throw StartupError(problems + DescribeFolders(folders));
+    }
+    return recordings;
+}
+
+} // namespace tintineables

@@ -1,0 +1,34 @@
+#pragma once
+#include "sound/sound_cue.h"
+#include "sound/wave_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace tintineables {
+
+// The largest recording the game accepts. The longest, the tutorial, is about two minutes of
+// 48 kHz 16-bit mono, some 11 MiB; a file far past that is a mistake that would only eat memory.
+inline constexpr std::uintmax_t MaxRecordingBytes = 32u << 20;
+
+struct Recording {
+    SoundCue cue;
+    std::filesystem::path path;
+    std::vector<std::uint8_t> bytes; // the whole file
+    WaveFormat format;
+};
+
+// Where the game looks for a bare file name, in this order: sounds/ beside the executable,
+// then the installed data folder. Never the current directory.
+std::vector<std::filesystem::path> RecordingFolders();
+
+// Finds, reads and checks all thirteen recordings. Any that is missing, unreadable, empty,
+// truncated or not a playable wave file throws StartupError: a line per file with its reason,
+// then the folders searched.
+std::vector<Recording> LoadRecordings(const std::vector<std::filesystem::path>& folders);
+
+// The folders, as the last line of a start-up message names them.
+std::string DescribeFolders(const std::vector<std::filesystem::path>& folders);
+
+} // namespace tintineables

@@ -1,0 +1,125 @@
+#include "sound/wave_file.h"
+
+#include <cstring>
+
+namespace tintineables {
+
+namespace {
+
+std::uint32_t Le32(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
+           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+int Le16(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<int>(b[at]) | static_cast<int>(b[at + 1]) << 8;
+}
+
+bool Tag(std::span<const std::uint8_t> b, std::size_t at, const char* tag) {
+    return std::memcmp(b.data() + at, tag, 4) == 0;
+}
+
+constexpr int FormatPcm = 1;
+constexpr int FormatFloat = 3;
+constexpr int FormatExtensible = 0xFFFE;
+
+std::string ReadFormat(std::span<const std::uint8_t> b, std::size_t at, std::size_t size,
+                       WaveFormat& f) {
+    if (size < 16) {
+        return "broken wave header: format chunk of " + std::to_string(size) + " bytes";
+    }
+    f.formatTag = Le16(b, at);
+    f.channels = Le16(b, at + 2);
+    f.sampleRate = static_cast<int>(Le32(b, at + 4));
+    f.blockAlign = Le16(b, at + 12);
+    f.bitsPerSample = Le16(b, at + 14);
+    if (f.formatTag == FormatExtensible && size >= 40) {
+        f.formatTag = Le16(b, at + 24); // the sub-format GUID starts with the plain tag
+    }
+    if (f.formatTag != FormatPcm && f.formatTag != FormatFloat) {
+        return "unsupported wave encoding (format tag " + std::to_string(f.formatTag) +
+               "); use PCM or IEEE float";
+    }
+    const bool bitsOk = f.formatTag == FormatFloat
+                            ? f.bitsPerSample == 32
+                            : (f.bitsPerSample == 8 || f.bitsPerSample == 16 ||
+                               f.bitsPerSample == 24 || f.bitsPerSample == 32);
+    if (!bitsOk || f.channels < 1 || f.channels > 8 || f.sampleRate < 8000 ||
+        f.sampleRate > 384000 || f.blockAlign != f.channels * f.bitsPerSample / 8) {
+        return "unsupported wave format: " + std::to_string(f.channels) + " channels, " +
+               std::to_string(f.sampleRate) + " Hz, " + std::to_string(f.bitsPerSample) +
+               " bits";
+    }
+    return {};
+}
+
+} // namespace
+
+WaveCheck CheckWave(std::span<const std::uint8_t> b) {
+    WaveCheck check;
+    WaveFormat& f = check.format;
+    if (b.empty()) {
+        check.problem = "empty file";
+        return check;
+    }
+    if (b.size() < 12 || !Tag(b, 0, "RIFF") || !Tag(b, 8, "WAVE")) {
+        check.problem = b.size() < 12 && (b.size() < 4 || Tag(b, 0, "RIFF"))
+                            ? "truncated inside the wave header"
+                            : "not a wave file (no RIFF/WAVE header)";
+        return check;
+    }
+    bool haveFormat = false;
+    std::size_t at = 12;
+    while (true) {
+        if (at + 8 > b.size()) {
+            check.problem = haveFormat ? "truncated: no data chunk" : "truncated inside the wave header";
+            return check;
+        }
+        const std::size_t size = Le32(b, at + 4);
+        const std::size_t body = at + 8;
+        if (Tag(b, at, "fmt ")) {
+            if (body + size > b.size()) {
+                check.problem = "truncated inside the wave header";
+                return check;
+            }
+            check.problem = ReadFormat(b, body, size, f);
+            if (!check.problem.empty()) {
+                return check;
+            }
+            haveFormat = true;
+        } else if (Tag(b, at, "data")) {
+            if (!haveFormat) {
+                check.problem = "broken wave file: sound data before its format";
+                return check;
+            }
+            const std::size_t present = b.size() - body;
+            if (size > present) {
+                check.problem = "truncated: the data chunk declares " + std::to_string(size) +
+                                " bytes but only " + std::to_string(present) + " are there";
+                return check;
+            }
+            if (size == 0) {
+                check.problem = "no sound in it (empty data chunk)";
+                return check;
+            }
+            f.dataOffset = body;
+            f.dataBytes = size - size % static_cast<std::size_t>(f.blockAlign);
+            return check;
+        }
+        at = body + size + (size & 1); // chunks are padded to an even length
+    }
+}
+
+std::vector<std::int16_t> Pcm16Samples(std::span<const std::uint8_t> b, const WaveFormat& f) {
+    std::vector<std::int16_t> samples;
+    if (f.formatTag != FormatPcm || f.bitsPerSample != 16) {
+        return samples;
+    }
+    samples.resize(f.dataBytes / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = static_cast<std::int16_t>(Le16(b, f.dataOffset + 2 * i));
+    }
+    return samples;
+}
+
+} // namespace tintineables

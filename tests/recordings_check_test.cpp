@@ -1,0 +1,112 @@
+#include "sound/recordings.h"
+#include "sound/startup_error.h"
+#include "tests/wave_writer.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace tintineables::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+std::string StartupMessage(const std::vector<fs::path>& folders) {
+    try {
+        LoadRecordings(folders);
+    } catch (const StartupError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct BadRecording {
+    const char* file;
+    std::function<void(const fs::path&)> make;
+    const char* reason;
+};
+
+TEST(LoadRecordings, NamesEveryBadFileWithItsReasonThenTheFolders) {
+    TemporaryFolder folder;
+    const fs::path sounds = folder.Path() / "sounds";
+    WritePatternRecordings(sounds, 480);
+    const auto good = WaveBytes(std::vector<std::int16_t>(960, 100), 2);
+    const BadRecording bad[] = {
+        {"bola.wav", [](const fs::path& p) { fs::remove(p); }, "bola.wav: missing"},
+        {"vacio.wav", [](const fs::path& p) { WriteFile(p, {}); }, "empty file"},
+        {"poner1.wav",
+         [&](const fs::path& p) { WriteFile(p, {good.begin(), good.begin() + 30}); },
+         "truncated inside the wave header"},
+        {"aplauso.wav",
+         [&](const fs::path& p) { WriteFile(p, {good.begin(), good.end() - 100}); },
+         "truncated: the data chunk declares 1920 bytes but only 1820 are there"},
+        {"borde.wav",
+         [](const fs::path& p) {
+             const std::string text = "this is not a sound\n";
+             WriteFile(p, {text.begin(), text.end()});
+         },
+         "not a wave file"},
+        {"central.wav",
+         [](const fs::path& p) {
+             fs::remove(p);
+             fs::create_directory(p);
+         },
+         "is a folder"},
+    };
+    for (const BadRecording& b : bad) {
+        b.make(sounds / b.file);
+    }
+    const auto lines = Lines(StartupMessage({sounds, folder.Path() / "elsewhere"}));
+    ASSERT_EQ(lines.size(), std::size(bad) + 1);
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
+        EXPECT_THAT(lines[i], HasSubstr(bad[i].file));
+        EXPECT_THAT(lines[i], HasSubstr(bad[i].reason));
+    }
+    EXPECT_THAT(lines.back(), HasSubstr(sounds.string()));
+    EXPECT_THAT(lines.back(), HasSubstr((folder.Path() / "elsewhere").string()));
+}
+
+TEST(LoadRecordings, TakesEachFileFromTheFirstFolderThatHasIt) {
+    TemporaryFolder folder;
+    WritePatternRecordings(folder.Path() / "second", 480);
+    fs::create_directories(folder.Path() / "first");
+    WriteFile(folder.Path() / "first" / "bola.wav", WaveBytes({1, 2, 3, 4}, 2));
+    const auto recordings = LoadRecordings({folder.Path() / "first", folder.Path() / "second"});
+    ASSERT_EQ(recordings.size(), 13u);
+    EXPECT_EQ(recordings[0].path, folder.Path() / "first" / "bola.wav");
+    EXPECT_EQ(recordings[0].format.Frames(), 2u);
+    EXPECT_EQ(recordings[1].path, folder.Path() / "second" / "vacio.wav");
+}
+
+TEST(LoadRecordings, RefusesAFileAboveTheSizeLimitWithoutReadingIt) {
+    TemporaryFolder folder;
+    WritePatternRecordings(folder.Path(), 480);
+    {
+        std::ofstream huge(folder.Path() / "tutorial.wav", std::ios::binary);
+        huge.seekp(static_cast<std::streamoff>(MaxRecordingBytes) + 1);
+        huge.put('\0'); // a sparse file: no disk is spent on it
+    }
+    EXPECT_THAT(StartupMessage({folder.Path()}), HasSubstr("tutorial.wav: too large"));
+}
+
+TEST(RecordingFolders, AreBesideTheExecutableThenTheInstalledDataFolder) {
+    const auto folders = RecordingFolders();
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_EQ(folders[0], fs::read_symlink("/proc/self/exe").parent_path() / "sounds");
+    EXPECT_TRUE(folders[1].string().ends_with("share/tintineables/sounds"));
+}
+
+} // namespace
+} // namespace tintineables::testing

@@ -1,0 +1,35 @@
+#pragma once
+// Writes test recordings: 16-bit PCM wave files with a known pattern, and broken ones.
+#include "sound/sound_cue.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace tintineables::testing {
+
+std::vector<std::uint8_t> WaveBytes(const std::vector<std::int16_t>& interleaved, int channels,
+                                    int sampleRate = 48000);
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+// A cue's test sound: stereo at the mixer's own rate and format, so the mixer plays the very
+// samples written here. Sample i of every cue lies in a value range of that cue alone:
+// (index + 1) * 2000 + 1 + i % 1000, so a sample heard names its cue and its position.
+std::int16_t PatternSample(SoundCue cue, std::size_t frame);
+std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames); // one value a frame
+
+// A folder with all thirteen recordings as patterns, `frames` long each.
+void WritePatternRecordings(const std::filesystem::path& folder, std::size_t frames);
+
+// A fresh folder under the system's temporary folder, removed when the object goes.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace tintineables::testing
