@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+namespace tintineables {
+
+// Why no window can be opened, before Qt tries (and aborts): empty when a display is named.
+std::string MissingDisplayReason();
+
+// Turns Qt's fatal messages (a display that cannot be reached) into one line on stderr and
+// exit status 1, instead of an abort with a core dump.
+void ReportQtFatalMessagesAsExit();
+
+} // namespace tintineables

@@ -1,0 +1,51 @@
+// TINTINEABLES: peg solitaire played by keyboard and ear.
+#include "app/display.h"
+#include "screens/form_host.h"
+#include "sound/audio_engine.h"
+#include "sound/mixer_sound_player.h"
+#include "sound/startup_error.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+using namespace tintineables;
+
+int main(int argc, char* argv[]) {
+    // Everything that can stop the game is checked before a window opens.
+    const std::string noDisplay = MissingDisplayReason();
+    if (!noDisplay.empty()) {
+        std::fprintf(stderr, "tintineables: %s\n", noDisplay.c_str());
+        return 1;
+    }
+    std::unique_ptr<AudioEngine> audio;
+    try {
+        audio = StartAudio(RecordingFolders());
+    } catch (const StartupError& error) {
+        std::fprintf(stderr, "tintineables: cannot start:\n%s\n", error.what());
+        return 1;
+    }
+
+    ReportQtFatalMessagesAsExit();
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the forms host decides when it ends
+
+    int status = -1;
+    FormHost host({
+        [&] { return std::make_unique<MixerSoundPlayer>(*audio); },
+        [](const std::string& message) {
+            QMessageBox::critical(nullptr, QStringLiteral("TINTINEABLES"),
+                                  QString::fromStdString(message));
+        },
+        [&](int endStatus) {
+            status = endStatus;
+            QCoreApplication::exit(endStatus);
+        },
+    });
+    host.Guard([&] { host.Show(Screen::Menu); });
+    if (status >= 0) {
+        return status;
+    }
+    return QApplication::exec();
+}

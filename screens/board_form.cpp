@@ -1,0 +1,124 @@
+#include "screens/board_form.h"
+
+#include "board/announcement.h"
+#include "board/hole_key_down.h"
+#include "board/new_game.h"
+#include "board/run_time_error.h"
+#include "screens/design_data.h"
+#include "screens/form_host.h"
+#include "screens/form_window.h"
+#include "sound/play_cue.h"
+
+namespace tintineables {
+
+namespace {
+
+const char* const HoleProperty = "hole";
+
+// A hole: it holds the focus and receives keys; it draws nothing and says nothing to a screen
+// reader, whose speech would only cover the cues.
+class HoleControl final : public QWidget {
+public:
+    HoleControl(QWidget& parent, int hole) : QWidget(&parent) {
+        setProperty(HoleProperty, hole);
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(QString());
+        setAccessibleDescription(QString());
+    }
+};
+
+} // namespace
+
+BoardForm::BoardForm(FormHost& host) : Form(host, Screen::Board) {}
+
+void BoardForm::BuildControls(QWidget& window) {
+    auto& formWindow = static_cast<FormWindow&>(window);
+    QWidget* previous = nullptr;
+    for (const BoardControlDesign& design : BoardControls()) {
+        QWidget* control = nullptr;
+        if (design.name.startsWith(QStringLiteral("Picture"))) {
+            const int hole = design.tabIndex + 1;
+            control = new HoleControl(window, hole);
+            pictures_[static_cast<std::size_t>(hole - 1)] = control;
+        } else if (design.name.startsWith(QStringLiteral("Command"))) {
+            auto* button = new QPushButton(design.caption, &window);
+            const int number = design.tabIndex - 33;
+            button->setAutoDefault(false);
+            button->setFocusPolicy(design.visible ? Qt::StrongFocus : Qt::NoFocus);
+            QObject::connect(button, &QPushButton::clicked, button, [this, number] {
+                Host().Guard([&] { Command_Click(number); });
+            });
+            control = button;
+        } else {
+            continue; // MMControl1 is built by every form alike
+        }
+        control->setObjectName(design.name);
+        control->setGeometry(design.rect.Pixels());
+        control->setVisible(design.visible);
+        formWindow.Watch(*control);
+        if (previous != nullptr && design.visible) {
+            QWidget::setTabOrder(previous, control);
+        }
+        if (design.visible) {
+            previous = control;
+        }
+    }
+}
+
+void BoardForm::ForgetControls() { pictures_.fill(nullptr); }
+
+QWidget* BoardForm::FirstFocus() const { return pictures_[0]; }
+
+QWidget* BoardForm::Picture(int hole) const {
+    return pictures_[static_cast<std::size_t>(HoleByNumber(hole).number - 1)];
+}
+
+int BoardForm::HoleOf(const QWidget& control) {
+    const QVariant hole = control.property(HoleProperty);
+    return hole.isValid() ? hole.toInt() : NoHole;
+}
+
+void BoardForm::Form_Load() { NewGame(state_); }
+
+void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
+    if (FollowFlow(keyCode).kind == FlowStep::Kind::Restart) {
+        Form_Load();
+        PlayCue(MMControl1(), SoundCue::Restart);
+    }
+}
+
+void BoardForm::Control_GotFocus(QWidget& control) {
+    const int hole = HoleOf(control);
+    if (hole != NoHole) {
+        Play(Announce(state_, hole));
+    }
+}
+
+void BoardForm::Control_KeyDown(QWidget& control, KeyCode keyCode, std::int16_t /*shift*/) {
+    const int hole = HoleOf(control);
+    if (hole == NoHole) {
+        return; // Command9: its Space is a click, and nothing else means anything to it
+    }
+    const HoleKeyResult result = HoleKeyDown(state_, hole, keyCode);
+    if (result.cue) {
+        Play(*result.cue);
+    }
+    if (result.focusHole) {
+        Picture(*result.focusHole)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void BoardForm::Command_Click(int button) {
+    for (const SoundCueInfo& info : SoundCueTable) {
+        if (info.button == button) {
+            PlayCue(MMControl1(), info.cue);
+            return;
+        }
+    }
+    throw RunTimeError("No sound button Command" + std::to_string(button));
+}
+
+// Every cue of the board goes through its button's Click procedure.
+void BoardForm::Play(SoundCue cue) { Command_Click(InfoOf(cue).button); }
+
+} // namespace tintineables

@@ -1,0 +1,50 @@
+#include "screens/design_data.h"
+
+#include "board/hole_table.h"
+
+namespace tintineables {
+
+namespace {
+
+// The holes stand on a 7 x 7 grid of 120-twip pitch, row 1 lowest; every box is 1215 x 495
+// twips, so they overlap into one pile, and the bottom row is clipped by the client area.
+TwipsRect HoleRect(const Hole& hole) {
+    return {1440 + 120 * (hole.x - 1), 2880 - 120 * (hole.y - 1), 1215, 495};
+}
+
+std::array<BoardControlDesign, BoardControlCount> MakeBoardControls() {
+    std::array<BoardControlDesign, BoardControlCount> controls;
+    for (const Hole& hole : HoleTable) {
+        controls[static_cast<std::size_t>(hole.number - 1)] = {
+            QStringLiteral("Picture%1").arg(hole.number), hole.number - 1, HoleRect(hole), true,
+            {}};
+    }
+    controls[33] = {QStringLiteral("MMControl1"), 33, DesignOf(Screen::Board).mmControl, false, {}};
+    // The sound buttons stand in one column, 120 twips apart; only Command9 is visible.
+    for (int n = 1; n <= 9; ++n) {
+        const QString name = QStringLiteral("Command%1").arg(n);
+        controls[static_cast<std::size_t>(33 + n)] = {name, 33 + n,
+                                                      TwipsRect{1200, 1320 + 120 * (n - 1), 1215, 495},
+                                                      n == 9, name};
+    }
+    return controls;
+}
+
+} // namespace
+
+const FormDesign& DesignOf(Screen screen) {
+    static const std::array<FormDesign, ScreenCount> designs = {{
+        {Screen::Board, "Form1", QStringLiteral("TABLERO"), true, {960, 840, 3540, 495}, 33},
+        {Screen::Menu, "Form2", QStringLiteral("TINTINEABLES"), true, {600, 1320, 3540, 495}, 0},
+        {Screen::Tutorial, "Form3", QStringLiteral("TUTORIAL"), false, {600, 1320, 3540, 495}, 0},
+        {Screen::Credits, "Form4", QStringLiteral("CRÉDITOS"), false, {0, 0, 3540, 495}, 0},
+    }};
+    return designs[static_cast<std::size_t>(screen)];
+}
+
+const std::array<BoardControlDesign, BoardControlCount>& BoardControls() {
+    static const auto controls = MakeBoardControls();
+    return controls;
+}
+
+} // namespace tintineables

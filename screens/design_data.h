@@ -1,0 +1,48 @@
+#pragma once
+// How the four windows are laid out, in twips (1/1440 inch; 15 twips a pixel at 96 dpi).
+#include "screens/screen.h"
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace tintineables {
+
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr int ClientWidthTwips = 4680;  // 312 pixels
+inline constexpr int ClientHeightTwips = 3090; // 206 pixels
+
+struct TwipsRect {
+    int left, top, width, height;
+    QRect Pixels() const {
+        return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+                height / TwipsPerPixel};
+    }
+};
+
+struct FormDesign {
+    Screen screen;
+    const char* formName; // Form1..Form4
+    QString caption;
+    bool keyPreview;
+    TwipsRect mmControl;
+    int mmControlTabIndex;
+};
+
+const FormDesign& DesignOf(Screen screen);
+
+// The board's controls in TabIndex order: Picture1..Picture33 (0..32), MMControl1 (33),
+// Command1..Command9 (34..42).
+struct BoardControlDesign {
+    QString name;
+    int tabIndex;
+    TwipsRect rect;
+    bool visible;
+    QString caption; // the buttons' only
+};
+
+inline constexpr int BoardControlCount = 43;
+const std::array<BoardControlDesign, BoardControlCount>& BoardControls();
+
+} // namespace tintineables

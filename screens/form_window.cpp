@@ -1,0 +1,78 @@
+#include "screens/form_window.h"
+
+#include "screens/design_data.h"
+#include "screens/form.h"
+#include "screens/form_host.h"
+#include "screens/qt_key_codes.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace tintineables {
+
+namespace {
+
+// The Shift argument of a KeyDown: 1 Shift, 2 Ctrl, 4 Alt. Passed on, never read.
+std::int16_t ShiftState(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers m = event.modifiers();
+    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
+                                     (m & Qt::ControlModifier ? 2 : 0) |
+                                     (m & Qt::AltModifier ? 4 : 0));
+}
+
+} // namespace
+
+FormWindow::FormWindow(Form& form) : form_(form) {
+    const FormDesign& design = DesignOf(form.WhichScreen());
+    setObjectName(QString::fromLatin1(design.formName));
+    setWindowTitle(design.caption);
+    resize(ClientWidthTwips / TwipsPerPixel, ClientHeightTwips / TwipsPerPixel);
+    // The window itself is never in the Tab chain; with no focusable control it still gets
+    // every key, as the receiver of last resort.
+    setFocusPolicy(Qt::NoFocus);
+    installEventFilter(new KeyPreview(form, *this));
+}
+
+void FormWindow::Watch(QWidget& control) {
+    control.installEventFilter(findChild<KeyPreview*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the host destroys the window itself
+    Form& form = form_;
+    if (form.Window() == this) {
+        form.Host().Guard([&] { form.Host().Unload(form.WhichScreen()); });
+    }
+}
+
+KeyPreview::KeyPreview(Form& form, QWidget& window) : QObject(&window), form_(form), window_(window) {}
+
+bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (form_.Window() != &window_) {
+        // The form was unloaded and this window only waits to be deleted: it hears nothing.
+        return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (IsTabKey(key)) {
+            return false;
+        }
+        QWidget* control = watched == &window_ ? nullptr : static_cast<QWidget*>(watched);
+        Form& form = form_;
+        const KeyCode code = VirtualKeyOf(key);
+        form.Host().Guard([&] { form.KeyPressed(control, code, ShiftState(key)); });
+        // Space on a focused button still presses it: Qt clicks it when the key comes up.
+        // Every other key stops here, so an arrow never moves the focus between buttons.
+        const bool button = control != nullptr && qobject_cast<QAbstractButton*>(control);
+        return !(button && code == Key::Space && form.Loaded());
+    }
+    if (event->type() == QEvent::FocusIn && watched != &window_) {
+        Form& form = form_;
+        auto* control = static_cast<QWidget*>(watched);
+        form.Host().Guard([&] { form.ControlFocused(*control); });
+    }
+    return false;
+}
+
+} // namespace tintineables

@@ -1,0 +1,38 @@
+#pragma once
+#include <QObject>
+#include <QWidget>
+
+namespace tintineables {
+
+class Form;
+
+// The top-level window of a loaded form. Closing it through its frame unloads the form.
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(Form& form);
+
+    // Routes keys and focus of the window and of every control added here to the form.
+    void Watch(QWidget& control);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Form& form_;
+};
+
+// The key preview: sees every key press on the window and its controls before the control
+// does, hands it to the form, and keeps Tab for Qt's focus chain.
+class KeyPreview final : public QObject {
+public:
+    KeyPreview(Form& form, QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Form& form_;
+    QWidget& window_;
+};
+
+} // namespace tintineables

@@ -1,0 +1,167 @@
+#include "board/invariant.h"
+#include "tests/screen_harness.h"
+
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+namespace tintineables::testing {
+namespace {
+
+using C = std::vector<SoundCue>;
+
+class BoardKeys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.Start();
+        h.TakeCues();
+        h.Press(Qt::Key_F2);
+        ASSERT_EQ(h.FocusedName(), "Picture1");
+        ASSERT_EQ(h.TakeCues(), C{SoundCue::Ball}); // the first hole announces itself
+    }
+    ScreenHarness h;
+};
+
+TEST_F(BoardKeys, TabAndShiftTabCycleThroughTheHolesAndCommand9) {
+    for (int hole = 2; hole <= 33; ++hole) {
+        h.Press(Qt::Key_Tab);
+        ASSERT_EQ(h.FocusedName(), "Picture" + std::to_string(hole));
+    }
+    EXPECT_EQ(h.TakeCues().size(), 32u); // every hole reached by Tab is announced
+    h.Press(Qt::Key_Tab);
+    EXPECT_EQ(h.FocusedName(), "Command9");
+    EXPECT_EQ(h.TakeCues(), C{});
+    h.Press(Qt::Key_Tab);
+    EXPECT_EQ(h.FocusedName(), "Picture1");
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Ball});
+    h.Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(h.FocusedName(), "Command9");
+    h.Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(h.FocusedName(), "Picture33");
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Ball});
+    EXPECT_EQ(h.Board().State().CurX, 5);
+    EXPECT_EQ(h.Board().State().CurY, 7);
+}
+
+TEST_F(BoardKeys, ArrowsMoveTheFocusAndAnnounceOrMeetTheEdge) {
+    h.Press(Qt::Key_Up);
+    EXPECT_EQ(h.FocusedName(), "Picture4");
+    h.Press(Qt::Key_Left);
+    EXPECT_EQ(h.FocusedName(), "Picture4");
+    h.PressTimes(Qt::Key_Up, 2);
+    EXPECT_EQ(h.FocusedName(), "Picture16");
+    h.Press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(h.FocusedName(), "Picture17");
+    EXPECT_EQ(h.TakeCues(), (C{SoundCue::Ball, SoundCue::Edge, SoundCue::Ball, SoundCue::Ball,
+                               SoundCue::Centre}));
+}
+
+TEST_F(BoardKeys, F2KeepsTheFocusAndPlaysOnlyRestart) {
+    h.Press(Qt::Key_Right);
+    h.Press(Qt::Key_Space); // a peg in hand
+    h.TakeCues();
+    h.Press(Qt::Key_F2);
+    EXPECT_EQ(h.FocusedName(), "Picture2");
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Restart});
+    EXPECT_EQ(h.Board().State().Holding, False);
+    EXPECT_EQ(PegsOnHoles(h.Board().State()), 32);
+    h.Press(Qt::Key_Space); // the focused hole still counts as the current one
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Select});
+}
+
+TEST_F(BoardKeys, F1AndF3DoNothing) {
+    h.Press(Qt::Key_Space);
+    h.TakeCues();
+    h.Press(Qt::Key_F1);
+    h.Press(Qt::Key_F3);
+    EXPECT_EQ(h.TakeCues(), C{});
+    EXPECT_EQ(h.LoadedForm()->WhichScreen(), Screen::Board);
+    EXPECT_EQ(h.Board().State().Holding, True);
+}
+
+TEST_F(BoardKeys, EscapeUnloadsTheBoardBeforeTheHoleSeesIt) {
+    QPointer<QWidget> board = h.Board().Window();
+    QPointer<QWidget> hole = h.Board().Picture(1);
+    h.Press(Qt::Key_Escape);
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Presentation});
+    EXPECT_FALSE(h.Board().Loaded());
+    EXPECT_TRUE(board.isNull()) << "the board was hidden, not destroyed";
+    EXPECT_TRUE(hole.isNull());
+    EXPECT_EQ(h.error, "");
+    h.Press(Qt::Key_F2); // a new board holds a new game
+    EXPECT_EQ(PegsOnHoles(h.Board().State()), 32);
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Ball});
+}
+
+TEST_F(BoardKeys, Command9PlaysCentreBallOnSpaceAndIgnoresEverythingElse) {
+    h.Press(Qt::Key_Space); // peg in hand from Picture1
+    h.TakeCues();
+    h.PressTimes(Qt::Key_Tab, 33);
+    ASSERT_EQ(h.FocusedName(), "Command9");
+    h.TakeCues();
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Control}) {
+        h.Press(key);
+        EXPECT_EQ(h.FocusedName(), "Command9");
+    }
+    EXPECT_EQ(h.TakeCues(), C{});
+    h.Press(Qt::Key_Space);
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::CentreBall});
+    EXPECT_EQ(h.Board().State().Holding, True); // a peg in hand stays in hand
+    h.Press(Qt::Key_Tab);
+    h.Press(Qt::Key_Control); // back on Picture1: the drop is judged as usual
+    EXPECT_EQ(h.TakeCues(), (C{SoundCue::Empty, SoundCue::Error}));
+    EXPECT_EQ(h.Board().State().Holding, False);
+}
+
+TEST_F(BoardKeys, CtrlAsTheFirstKeyIsRefused) {
+    h.Press(Qt::Key_Control);
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Error});
+    EXPECT_EQ(PegsOnHoles(h.Board().State()), 32);
+}
+
+// A solution of the cross that ends in the centre, (from, to) by hole number.
+const std::pair<int, int> WinningJumps[] = {
+    {15, 17}, {4, 16},  {7, 9},   {21, 7},  {16, 4},  {1, 9},   {23, 21}, {31, 23},
+    {10, 8},  {7, 9},   {2, 10},  {10, 8},  {24, 22}, {21, 23}, {32, 24}, {24, 22},
+    {12, 10}, {3, 11},  {11, 9},  {8, 10},  {10, 24}, {25, 23}, {22, 24}, {33, 25},
+    {18, 30}, {27, 25}, {24, 26}, {13, 27}, {27, 25}, {30, 18}, {19, 17},
+};
+
+TEST_F(BoardKeys, AWholeWinningGameByKeysAloneEndsInApplause) {
+    int focus = 1;
+    auto walkTo = [&](int target) {
+        // Tab walks the holes in number order; Shift+Tab back.
+        while (focus != target) {
+            h.Press(Qt::Key_Tab, focus < target ? Qt::NoModifier : Qt::ShiftModifier);
+            focus += focus < target ? 1 : -1;
+        }
+    };
+    for (const auto& [from, to] : WinningJumps) {
+        walkTo(from);
+        h.Press(Qt::Key_Space);
+        const Hole& a = HoleByNumber(from);
+        const Hole& b = HoleByNumber(to);
+        const Qt::Key arrow = b.x > a.x   ? Qt::Key_Right
+                              : b.x < a.x ? Qt::Key_Left
+                              : b.y > a.y ? Qt::Key_Up
+                                          : Qt::Key_Down;
+        h.PressTimes(arrow, 2);
+        focus = to;
+        ASSERT_EQ(h.FocusedName(), "Picture" + std::to_string(to));
+        h.TakeCues();
+        h.Press(Qt::Key_Control);
+        const C heard = h.TakeCues();
+        ASSERT_EQ(heard.size(), 1u);
+        if (to == WinningJumps[30].second && from == WinningJumps[30].first) {
+            EXPECT_EQ(heard[0], SoundCue::Applause);
+        } else {
+            ASSERT_EQ(heard[0], SoundCue::Place) << from << " -> " << to;
+        }
+    }
+    EXPECT_EQ(PegsOnHoles(h.Board().State()), 1);
+    EXPECT_EQ(h.Board().State().MoveCount, 31);
+    EXPECT_EQ(CheckInvariant(h.Board().State(), true), "");
+}
+
+} // namespace
+} // namespace tintineables::testing

@@ -1,0 +1,97 @@
+#include "screens/design_data.h"
+#include "tests/screen_harness.h"
+
+#include <QAccessible>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace tintineables::testing {
+namespace {
+
+using C = std::vector<SoundCue>;
+
+TEST(Forms, CarryTheirCaptionsAndClientSize) {
+    ScreenHarness h;
+    h.Start();
+    const std::pair<Qt::Key, QString> visits[] = {
+        {Qt::Key_F1, QStringLiteral("TUTORIAL")},
+        {Qt::Key_F3, QStringLiteral("CRÉDITOS")},
+        {Qt::Key_F2, QStringLiteral("TABLERO")},
+        {Qt::Key_Escape, QStringLiteral("TINTINEABLES")},
+    };
+    EXPECT_EQ(h.LoadedForm()->Window()->windowTitle(), QStringLiteral("TINTINEABLES"));
+    for (const auto& [key, caption] : visits) {
+        h.Press(key);
+        QWidget* window = h.LoadedForm()->Window();
+        EXPECT_EQ(window->windowTitle(), caption);
+        EXPECT_EQ(window->size(), QSize(312, 206));
+        EXPECT_TRUE(window->isVisible());
+        // A screen reader names each screen by its window.
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), caption);
+    }
+    EXPECT_EQ(QString::fromUtf8("CRÉDITOS").toLatin1().at(2), '\xC9');
+}
+
+TEST(BoardForm, HasItsFortyThreeControlsAsDesigned) {
+    ScreenHarness h;
+    h.Start();
+    h.Press(Qt::Key_F2);
+    QWidget* window = h.Board().Window();
+    ASSERT_NE(window, nullptr);
+    for (const BoardControlDesign& design : BoardControls()) {
+        auto* control = window->findChild<QWidget*>(design.name);
+        ASSERT_NE(control, nullptr) << design.name.toStdString();
+        EXPECT_EQ(control->geometry(), design.rect.Pixels()) << design.name.toStdString();
+        EXPECT_EQ(control->isVisibleTo(window), design.visible) << design.name.toStdString();
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            EXPECT_EQ(button->text(), design.name);
+        }
+    }
+    // Picture1 at (3,1) is lowest on screen; Picture4 directly above it; Picture17 is the centre.
+    auto at = [&](const char* name) { return window->findChild<QWidget*>(name)->geometry(); };
+    EXPECT_EQ(at("Picture1"), QRect(112, 192, 81, 33));
+    EXPECT_EQ(at("Picture4").left(), at("Picture1").left());
+    EXPECT_LT(at("Picture4").top(), at("Picture1").top());
+    EXPECT_EQ(at("Picture17"), QRect(120, 168, 81, 33));
+    EXPECT_EQ(at("MMControl1"), QRect(64, 56, 236, 33));
+    EXPECT_EQ(at("Command9"), QRect(80, 152, 81, 33));
+}
+
+TEST(BoardForm, HolesAndHiddenControlsSayNothingToAScreenReader) {
+    ScreenHarness h;
+    h.Start();
+    h.Press(Qt::Key_F2);
+    QWidget* window = h.Board().Window();
+    for (int hole = 1; hole <= 33; ++hole) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(h.Board().Picture(hole));
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_TRUE(accessible->text(QAccessible::Name).isEmpty()) << hole;
+        EXPECT_TRUE(accessible->text(QAccessible::Description).isEmpty()) << hole;
+    }
+    for (const char* name : {"Command1", "Command8", "MMControl1"}) {
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name));
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_TRUE(accessible->state().invisible) << name;
+        EXPECT_EQ(window->findChild<QWidget*>(name)->focusPolicy(), Qt::NoFocus) << name;
+    }
+}
+
+TEST(SpokenForms, HaveOnlyTheirHiddenSoundPlayer) {
+    ScreenHarness h;
+    h.Start();
+    for (Qt::Key key : {Qt::Key_F1, Qt::Key_F3, Qt::Key_Escape}) {
+        QWidget* window = h.LoadedForm()->Window();
+        const auto children = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_EQ(children.size(), 1);
+        EXPECT_EQ(children[0]->objectName(), QStringLiteral("MMControl1"));
+        EXPECT_FALSE(children[0]->isVisibleTo(window));
+        h.Press(key);
+    }
+}
+
+} // namespace
+} // namespace tintineables::testing

@@ -1,0 +1,55 @@
+#pragma once
+// The four forms on a real FormHost, each form's sound player writing down what it is told.
+// Keys go to the active window, so they pass the key preview as real keys do.
+#include "screens/board_form.h"
+#include "screens/form.h"
+#include "screens/form_host.h"
+#include "sound/sound_cue.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <ostream>
+
+namespace tintineables {
+inline void PrintTo(SoundCue cue, std::ostream* out) { *out << NameOf(cue); }
+} // namespace tintineables
+
+namespace tintineables::testing {
+
+class ScreenHarness {
+public:
+    // The factory gives each form its sound player; by default one that logs the cues.
+    explicit ScreenHarness(std::function<std::unique_ptr<SoundPlayer>()> makePlayer = {});
+    ~ScreenHarness();
+
+    void Start(); // shows the menu, as the program does
+
+    // A key to the window of the one loaded form; then Qt's pending events run.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void PressTimes(Qt::Key key, int times);
+
+    Form* LoadedForm() const; // the single loaded form, or null when none or several are
+    BoardForm& Board() const;
+    QWidget* Focused() const;
+    std::string FocusedName() const;
+
+    // The cues played since the last call, on any form's sound player.
+    std::vector<SoundCue> TakeCues();
+
+    FormHost& Host() { return *host_; }
+    int endStatus = -1;
+    std::string error;
+
+private:
+    std::vector<std::string> log_; // file names of the cues started by "play"
+    std::unique_ptr<FormHost> host_;
+};
+
+void ProcessEvents();
+
+} // namespace tintineables::testing
