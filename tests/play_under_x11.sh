@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Plays the real game as a person would: a real X server (Xvfb), real key presses through
+# XTest (xdotool), and the sound it made read back from SDL's disk audio driver.
+#   play_under_x11.sh GAME AUDIO_FIND
+set -euo pipefail
+game=$1
+audio_find=$2
+sounds=$(dirname "$game")/sounds
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cat > "$work/session.sh" <<SESSION
+set -u
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
+"$game" 2> "$work/stderr" & pid=\$!
+# Wait for the menu's window before pressing anything.
+for _ in \$(seq 1 100); do
+    xdotool search --name '^TINTINEABLES\$' >/dev/null 2>&1 && break
+    sleep 0.05
+done
+sleep 0.5
+xdotool key F2
+sleep 1
+xdotool key Escape
+sleep 0.5
+xdotool key Escape
+for _ in \$(seq 1 100); do
+    kill -0 \$pid 2>/dev/null || break
+    sleep 0.05
+done
+if kill -0 \$pid 2>/dev/null; then
+    echo "the game did not end on Escape twice" >&2
+    kill \$pid
+    exit 3
+fi
+wait \$pid
+echo \$? > "$work/status"
+SESSION
+xvfb-run -a bash "$work/session.sh"
+
+status=$(cat "$work/status")
+mapfile -t found < <("$audio_find" "$work/out.raw" "$sounds/presentacion.wav" "$sounds/bola.wav")
+presentation=${found[0]}
+ball=${found[1]}
+echo "exit status $status; presentation heard at frame $presentation, bola at frame $ball"
+fail=0
+[ "$status" = 0 ] || { echo "FAIL: the game ended with status $status"; cat "$work/stderr"; fail=1; }
+[ "$presentation" -ge 0 ] || { echo "FAIL: no presentation"; fail=1; }
+[ "$ball" -gt "$presentation" ] || { echo "FAIL: F2 did not announce Picture1 after the presentation"; fail=1; }
+exit $fail
