@@ -18,7 +18,11 @@ void Put16(std::vector<std::uint8_t>& b, std::uint32_t v) {
     b.push_back(static_cast<std::uint8_t>(v));
     b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
-void PutTag(std::vector<std::uint8_t>& b, const char* tag) { b.insert(b.end(), tag, tag + 4); }
+void PutTag(std::vector<std::uint8_t>& b, const char* tag) {
+    for (int i = 0; i < 4; ++i) {
+        b.push_back(static_cast<std::uint8_t>(tag[i]));
+    }
+}
 
 } // namespace
 
