@@ -17,16 +17,29 @@ bool IsSet(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
+// Until the application is up, warnings are held back: when the platform then fails, the
+// first of them ("could not connect to display :1") is the reason to give, in one line.
+bool holdingWarnings = true;
+QByteArray firstHeldWarning;
+
 void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& message) {
     const QByteArray text = message.toLocal8Bit();
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "tintineables: cannot open a window: %s\n", text.constData());
+        const QByteArray& reason = firstHeldWarning.isEmpty() ? text : firstHeldWarning;
+        std::fprintf(stderr, "tintineables: cannot open a window: %s\n", reason.constData());
         std::fflush(stderr);
         ::_exit(1);
     }
-    if (type != QtDebugMsg && type != QtInfoMsg) {
-        std::fprintf(stderr, "tintineables: %s\n", text.constData());
+    if (type == QtDebugMsg || type == QtInfoMsg) {
+        return;
     }
+    if (holdingWarnings) {
+        if (firstHeldWarning.isEmpty()) {
+            firstHeldWarning = text;
+        }
+        return;
+    }
+    std::fprintf(stderr, "tintineables: %s\n", text.constData());
 }
 
 } // namespace
@@ -39,5 +52,7 @@ std::string MissingDisplayReason() {
 }
 
 void ReportQtFatalMessagesAsExit() { qInstallMessageHandler(FatalToExit); }
+
+void WindowSystemIsUp() { holdingWarnings = false; }
 
 } // namespace tintineables

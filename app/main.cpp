@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
 
     ReportQtFatalMessagesAsExit();
     QApplication application(argc, argv);
+    WindowSystemIsUp();
     QApplication::setQuitOnLastWindowClosed(false); // the forms host decides when it ends
 
     int status = -1;

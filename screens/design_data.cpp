@@ -34,10 +34,10 @@ std::array<BoardControlDesign, BoardControlCount> MakeBoardControls() {
 
 const FormDesign& DesignOf(Screen screen) {
     static const std::array<FormDesign, ScreenCount> designs = {{
-        {Screen::Board, "Form1", QStringLiteral("TABLERO"), true, {960, 840, 3540, 495}, 33},
-        {Screen::Menu, "Form2", QStringLiteral("TINTINEABLES"), true, {600, 1320, 3540, 495}, 0},
-        {Screen::Tutorial, "Form3", QStringLiteral("TUTORIAL"), false, {600, 1320, 3540, 495}, 0},
-        {Screen::Credits, "Form4", QStringLiteral("CRÉDITOS"), false, {0, 0, 3540, 495}, 0},
+        {Screen::Board, "Form1", QStringLiteral("TABLERO"), true, {960, 840, 3540, 495}, 33, true},
+        {Screen::Menu, "Form2", QStringLiteral("TINTINEABLES"), true, {600, 1320, 3540, 495}, 0, true},
+        {Screen::Tutorial, "Form3", QStringLiteral("TUTORIAL"), false, {600, 1320, 3540, 495}, 0, true},
+        {Screen::Credits, "Form4", QStringLiteral("CRÉDITOS"), false, {0, 0, 3540, 495}, 0, false},
     }};
     return designs[static_cast<std::size_t>(screen)];
 }

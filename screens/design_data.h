@@ -28,6 +28,8 @@ struct FormDesign {
     bool keyPreview;
     TwipsRect mmControl;
     int mmControlTabIndex;
+    // The credits window has no maximize box: a setting switched off that leaves its keys alone.
+    bool maxButton;
 };
 
 const FormDesign& DesignOf(Screen screen);

@@ -28,6 +28,10 @@ FormWindow::FormWindow(Form& form) : form_(form) {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(design.caption);
     resize(ClientWidthTwips / TwipsPerPixel, ClientHeightTwips / TwipsPerPixel);
+    if (!design.maxButton) {
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    }
     // The window itself is never in the Tab chain; with no focusable control it still gets
     // every key, as the receiver of last resort.
     setFocusPolicy(Qt::NoFocus);

@@ -2,7 +2,11 @@
 #include "tests/screen_harness.h"
 
 #include <QAccessible>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
+
+#include "board/run_time_error.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +95,68 @@ TEST(SpokenForms, HaveOnlyTheirHiddenSoundPlayer) {
         EXPECT_FALSE(children[0]->isVisibleTo(window));
         h.Press(key);
     }
+}
+
+} // namespace
+} // namespace tintineables::testing
+
+namespace tintineables::testing {
+namespace {
+
+TEST(CreditsForm, HasNoMaximizeBoxYetTakesItsKeys) {
+    ScreenHarness h;
+    h.Start();
+    EXPECT_TRUE(h.LoadedForm()->Window()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    h.Press(Qt::Key_F3);
+    EXPECT_FALSE(h.LoadedForm()->Window()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(h.LoadedForm()->Window()->windowFlags() & Qt::WindowCloseButtonHint);
+    h.TakeCues();
+    h.Press(Qt::Key_F3);
+    EXPECT_EQ(h.TakeCues(), std::vector<SoundCue>{SoundCue::Credits});
+}
+
+class FailingPlayer final : public SoundPlayer {
+public:
+    void SetString(int dispatchId, std::string_view value) override {
+        if (dispatchId == DispatchId::Command && value == "play") {
+            throw RunTimeError("Sound player: cannot play");
+        }
+    }
+};
+
+TEST(FormHost, ARunTimeErrorIsReportedAndEndsTheProgramWithStatusOne) {
+    ScreenHarness h([] { return std::make_unique<FailingPlayer>(); });
+    h.Start(); // the menu's presentation fails at once
+    EXPECT_EQ(h.endStatus, 1);
+    EXPECT_NE(h.error.find("cannot play"), std::string::npos) << h.error;
+    EXPECT_EQ(h.Host().LoadedCount(), 0);
+    EXPECT_TRUE(h.Host().Ended());
+}
+
+TEST(FormHost, AfterARunTimeErrorNoEventProcedureRuns) {
+    bool failNow = false;
+    class SwitchablePlayer final : public SoundPlayer {
+    public:
+        explicit SwitchablePlayer(bool& fail) : fail_(fail) {}
+        void SetString(int, std::string_view) override {
+            if (fail_) {
+                throw RunTimeError("Sound player: failed");
+            }
+        }
+
+    private:
+        bool& fail_;
+    };
+    ScreenHarness h([&] { return std::make_unique<SwitchablePlayer>(failNow); });
+    h.Start();
+    h.Press(Qt::Key_F2);
+    failNow = true;
+    QPointer<QWidget> board = h.Board().Window();
+    QTest::keyClick(board->windowHandle(), Qt::Key_Right); // the announcement fails
+    ProcessEvents();
+    EXPECT_EQ(h.endStatus, 1);
+    EXPECT_EQ(h.Host().LoadedCount(), 0);
+    EXPECT_TRUE(board.isNull());
 }
 
 } // namespace

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The real executable refuses to start, with one clear line per cause and exit status 1,
+# before any window opens: bad recordings, no audio device, no display.
+#   start_up_refusals.sh GAME
+set -uo pipefail
+game=$1
+sounds=$(dirname "$game")/sounds
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# A copy of the game with its own sounds/ folder, so one recording can be broken.
+fresh_copy() {
+    rm -rf "$work/game"
+    mkdir -p "$work/game"
+    cp "$game" "$work/game/tintineables"
+    cp -r "$sounds" "$work/game/sounds"
+}
+
+# expect NAME STATUS PATTERN... -- COMMAND...: runs COMMAND, checks its status and that every
+# PATTERN is on its stderr.
+expect() {
+    local name=$1 want=$2
+    shift 2
+    local patterns=()
+    while [ "$1" != "--" ]; do patterns+=("$1"); shift; done
+    shift
+    local status=0
+    (cd "$work" && timeout 20 "$@") > "$work/stdout" 2> "$work/stderr" || status=$?
+    local ok=1
+    [ "$status" = "$want" ] || ok=0
+    for p in "${patterns[@]}"; do
+        grep -q -- "$p" "$work/stderr" || ok=0
+    done
+    if [ $ok = 1 ]; then
+        echo "ok   $name"
+    else
+        echo "FAIL $name: status $status (want $want); stderr:"
+        sed 's/^/     /' "$work/stderr"
+        failures=$((failures + 1))
+    fi
+}
+
+headless=(env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy)
+
+fresh_copy
+rm "$work/game/sounds/bola.wav"
+expect "missing recording" 1 "bola.wav: missing" "Folders searched.*$work/game/sounds" -- \
+    "${headless[@]}" "$work/game/tintineables"
+
+fresh_copy
+: > "$work/game/sounds/vacio.wav"
+expect "empty recording" 1 "sounds/vacio.wav: empty file" -- "${headless[@]}" "$work/game/tintineables"
+
+fresh_copy
+head -c 30 "$sounds/poner1.wav" > "$work/game/sounds/poner1.wav"
+expect "recording cut inside its header" 1 "poner1.wav: truncated inside the wave header" -- \
+    "${headless[@]}" "$work/game/tintineables"
+
+fresh_copy
+head -c 5000 "$sounds/aplauso.wav" > "$work/game/sounds/aplauso.wav"
+expect "recording cut inside its data" 1 "aplauso.wav: truncated: the data chunk declares" -- \
+    "${headless[@]}" "$work/game/tintineables"
+
+fresh_copy
+echo "not a sound at all" > "$work/game/sounds/borde.wav"
+expect "text file named .wav" 1 "borde.wav: not a wave file" -- "${headless[@]}" "$work/game/tintineables"
+
+fresh_copy
+rm "$work/game/sounds/central.wav" && mkdir "$work/game/sounds/central.wav"
+expect "folder named like a recording" 1 "central.wav: is a folder" -- \
+    "${headless[@]}" "$work/game/tintineables"
+
+fresh_copy
+truncate -s 200M "$work/game/sounds/tutorial.wav"
+expect "huge recording" 1 "tutorial.wav: too large: 200 MiB, the limit for a recording is 32 MiB" -- \
+    "${headless[@]}" "$work/game/tintineables"
+
+fresh_copy
+rm "$work/game/sounds/error.wav" "$work/game/sounds/creditos.wav"
+expect "two missing recordings, one line each" 1 "error.wav: missing" "creditos.wav: missing" -- \
+    "${headless[@]}" "$work/game/tintineables"
+
+expect "no audio device" 1 "No audio device could be opened" "SDL_AUDIODRIVER selects" -- \
+    env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver "$game"
+
+expect "no display named" 1 "No display" -- \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$game"
+
+expect "a display that cannot be reached" 1 "cannot open a window" -- \
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97 SDL_AUDIODRIVER=dummy "$game"
+
+echo "$failures failed"
+[ "$failures" = 0 ]
