@@ -6,6 +6,7 @@
 #include <SDL2/SDL_mixer.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <string>
 
@@ -44,15 +45,17 @@ AudioEngine::AudioEngine(std::vector<Recording> recordings) {
     Mix_SetPostMix(&AudioEngine::PostMix, this);
 
     std::string problems;
+    cues_.reserve(recordings.size());
     for (Recording& recording : recordings) {
-        SDL_RWops* memory = SDL_RWFromConstMem(recording.bytes.data(),
-                                               static_cast<int>(recording.bytes.size()));
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(memory, 1);
+        std::vector<std::uint8_t> samples;
+        Mix_Chunk* chunk = Decode(recording, samples);
+        // The file's bytes are done with: let them go before the next, larger one comes in.
+        std::vector<std::uint8_t>().swap(recording.bytes);
         if (chunk == nullptr) {
             problems += recording.path.string() + ": not playable: " + Mix_GetError() + "\n";
             continue;
         }
-        cues_.push_back({FileNameOf(recording.cue), chunk});
+        cues_.push_back({FileNameOf(recording.cue), chunk, std::move(samples)});
     }
     if (!problems.empty()) {
         Shutdown();
@@ -83,6 +86,38 @@ void AudioEngine::Shutdown() {
     cues_.clear();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// 16-bit PCM at the device's own rate, the format of every recording the game ships, is laid
+// out for the mixer here: mono samples doubled into stereo frames, exactly and in one pass.
+// SDL's general converter goes through floating point in a buffer four times the input, which
+// for the two-minute tutorial would be the largest allocation of the whole program. Any other
+// format takes that general way.
+Mix_Chunk* AudioEngine::Decode(Recording& recording, std::vector<std::uint8_t>& samples) {
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    const WaveFormat& wave = recording.format;
+    const bool direct = wave.formatTag == 1 && wave.bitsPerSample == 16 &&
+                        wave.sampleRate == frequency && format == AUDIO_S16LSB &&
+                        channels == Channels && (wave.channels == 1 || wave.channels == 2);
+    if (!direct) {
+        SDL_RWops* memory = SDL_RWFromConstMem(recording.bytes.data(),
+                                               static_cast<int>(recording.bytes.size()));
+        return Mix_LoadWAV_RW(memory, 1);
+    }
+    const std::uint8_t* data = recording.bytes.data() + wave.dataOffset;
+    const std::size_t frames = wave.Frames();
+    samples.resize(frames * BytesPerFrame);
+    if (wave.channels == 2) {
+        std::memcpy(samples.data(), data, samples.size());
+    } else {
+        for (std::size_t i = 0; i < frames; ++i) {
+            std::memcpy(&samples[i * 4], data + i * 2, 2);
+            std::memcpy(&samples[i * 4 + 2], data + i * 2, 2);
+        }
+    }
+    return Mix_QuickLoad_RAW(samples.data(), static_cast<Uint32>(samples.size()));
 }
 
 const Mix_Chunk* AudioEngine::Decoded(std::string_view fileName) const {

@@ -52,7 +52,9 @@ private:
     struct Cue {
         std::string_view fileName;
         Mix_Chunk* chunk;
+        std::vector<std::uint8_t> samples; // owned here when the chunk only points at them
     };
+    Mix_Chunk* Decode(Recording& recording, std::vector<std::uint8_t>& samples);
     std::vector<Cue> cues_;
     std::vector<int> freeChannels_;
     int allocatedChannels_ = 0;

@@ -66,7 +66,8 @@ std::vector<fs::path> RecordingFolders() {
 std::string DescribeFolders(const std::vector<fs::path>& folders) {
     std::string text = "Folders searched, in order:";
     for (const fs::path& folder : folders) {
-        text += " " + folder.string();
+        text += ' ';
+        text += folder.string();
     }
     return text;
 }

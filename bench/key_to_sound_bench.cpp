@@ -1,0 +1,332 @@
+// The time from a key press on the board to its cue: through the handler to the mixer (the
+// key path), and on to the first audio callback that mixes the cue's first frame. Both on
+// Qt's offscreen platform and SDL's dummy driver at the game's own buffer size, against two
+// slower ways of sounding a cue. Prints rows of the benchmark table.
+#include "bench/latency_stats.h"
+#include "bench/slow_players.h"
+#include "screens/board_form.h"
+#include "screens/form_host.h"
+#include "sound/audio_engine.h"
+#include "sound/mixer_sound_player.h"
+#include "sound/play_cue.h"
+#include "sound/startup_error.h"
+
+#include <SDL2/SDL_mixer.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <random>
+#include <thread>
+
+using namespace tintineables;
+using namespace tintineables::bench;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double Micro(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+double Milli(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// Notes when "play" has returned: the cue is then queued on the mixer.
+// The game's own player and the disk-decoding one behind one door, so that both are measured
+// on the same board, press for press, under the same conditions of the machine.
+class EitherPlayer final : public SoundPlayer {
+public:
+    EitherPlayer(AudioEngine& engine, const std::filesystem::path& folder, const bool& useDisk)
+        : game_(engine), disk_(engine, folder), useDisk_(useDisk) {}
+    void SetString(int dispatchId, std::string_view value) override {
+        if (useDisk_) {
+            disk_.SetString(dispatchId, value);
+        } else {
+            game_.SetString(dispatchId, value);
+        }
+    }
+
+private:
+    MixerSoundPlayer game_;
+    DiskDecodingPlayer disk_;
+    const bool& useDisk_;
+};
+
+struct PlayLog {
+    Clock::time_point lastPlay;
+    long callbacksAtPlay = 0; // audio callbacks completed when the cue was queued
+    int plays = 0;
+    const std::atomic<long>* callbacks = nullptr;
+};
+
+class TimingPlayer final : public SoundPlayer {
+public:
+    TimingPlayer(std::unique_ptr<SoundPlayer> inner, PlayLog& log)
+        : inner_(std::move(inner)), log_(log) {}
+    void SetString(int dispatchId, std::string_view value) override {
+        inner_->SetString(dispatchId, value);
+        if (dispatchId == DispatchId::Command && (value == "play" || value == "Play")) {
+            log_.lastPlay = Clock::now();
+            log_.callbacksAtPlay = log_.callbacks ? log_.callbacks->load() : 0;
+            ++log_.plays;
+        }
+    }
+
+private:
+    std::unique_ptr<SoundPlayer> inner_;
+    PlayLog& log_;
+};
+
+// Sees every mixed buffer. A buffer that begins with the first bytes of a decoded cue is the
+// one that mixed that cue's first frame: the mixer starts a new chunk at the buffer's start,
+// and with one cue sounding at full volume the output is the cue's own samples.
+class MixProbe final : public MixObserver {
+public:
+    explicit MixProbe(const AudioEngine& engine) {
+        for (const SoundCueInfo& info : SoundCueTable) {
+            starts_.push_back(engine.Decoded(info.fileName));
+        }
+    }
+    void Mixed(const std::uint8_t* stream, int bytes) override {
+        const auto now = Clock::now();
+        const long callback = callbacks.fetch_add(1) + 1;
+        for (const Mix_Chunk* chunk : starts_) {
+            if (chunk->alen >= static_cast<Uint32>(bytes) &&
+                std::memcmp(stream, chunk->abuf, static_cast<std::size_t>(bytes)) == 0) {
+                detectedAt.store(now.time_since_epoch().count());
+                detectedCallback.store(callback);
+                detections.fetch_add(1);
+            }
+        }
+        if (callback > 1) {
+            periods.store(now.time_since_epoch().count() - last_);
+        }
+        last_ = now.time_since_epoch().count();
+    }
+    std::atomic<long> callbacks{0};
+    std::atomic<long> detections{0};
+    std::atomic<long> detectedCallback{0};
+    std::atomic<Clock::rep> detectedAt{0};
+    std::atomic<Clock::rep> periods{0};
+
+private:
+    std::vector<const Mix_Chunk*> starts_;
+    Clock::rep last_ = 0;
+};
+
+// Notes the moment a key event reaches the board's window, before Qt hands it to the focused
+// control and so to the game.
+class KeyArrival final : public QObject {
+public:
+    Clock::time_point at;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            at = Clock::now();
+        }
+        return false;
+    }
+};
+
+struct Session {
+    KeyArrival arrival;
+    PlayLog log;
+    std::unique_ptr<FormHost> host;
+    QWindow* window = nullptr;
+};
+
+void OpenBoard(Session& s, std::function<std::unique_ptr<SoundPlayer>()> makePlayer) {
+    s.host = std::make_unique<FormHost>(FormHost::Hooks{
+        [&s, makePlayer] {
+            return std::make_unique<TimingPlayer>(makePlayer(), s.log);
+        },
+        [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); },
+        [](int) {}});
+    s.host->Guard([&] { s.host->Show(Screen::Board); });
+    QWidget* board = s.host->Instance(Screen::Board).Window();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != board; ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    s.window = board->windowHandle();
+    s.window->installEventFilter(&s.arrival);
+}
+
+// Along the middle row and back, so that every press moves the focus and announces a hole.
+Qt::Key ArrowFor(int press) { return (press / 6) % 2 == 0 ? Qt::Key_Right : Qt::Key_Left; }
+
+// Walks the focus to the left end of the middle row (Picture14), where the arrows start.
+void ToMiddleRow(Session& s) {
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left,
+                        Qt::Key_Left}) {
+        QTest::keyClick(s.window, key);
+    }
+}
+
+// One arrow press; returns microseconds from the key's arrival at the window to the cue queued.
+double PressArrow(Session& s, int press) {
+    const int plays = s.log.plays;
+    QTest::keyPress(s.window, ArrowFor(press));
+    if (s.log.plays != plays + 1) {
+        std::fprintf(stderr, "press %d played %d cues\n", press, s.log.plays - plays);
+        std::exit(1);
+    }
+    QTest::keyRelease(s.window, ArrowFor(press));
+    return Micro(s.log.lastPlay - s.arrival.at);
+}
+
+
+// A fixed piece of work of a few microseconds, timed after the same idle pauses as the keys:
+// what waking from idle costs on this machine, whatever the code.
+std::vector<double> FixedWorkAfterIdle(int runs) {
+    static std::vector<char> memory(8 << 20, 1);
+    std::mt19937 random(11);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 6000));
+        const auto t0 = Clock::now();
+        long sum = 0;
+        for (std::size_t k = 0; k < 2000; ++k) {
+            sum += memory[(k * 4096) % memory.size()];
+        }
+        if (sum < 0) {
+            std::abort();
+        }
+        times.push_back(Micro(Clock::now() - t0));
+    }
+    return times;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    const int presses = argc > 1 ? std::atoi(argv[1]) : 2000;
+    std::unique_ptr<AudioEngine> audio;
+    try {
+        audio = StartAudio(RecordingFolders());
+    } catch (const StartupError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    QApplication application(argc, argv);
+    MixProbe probe(*audio);
+    audio->SetMixObserver(&probe);
+    const double periodMs = 1000.0 * audio->ObtainedBufferFrames() / AudioEngine::Frequency;
+
+    // 1 and 2: the game's own player.
+    Session game;
+    bool useDisk = false;
+    const auto folder = RecordingFolders().front();
+    OpenBoard(game, [&] { return std::make_unique<EitherPlayer>(*audio, folder, useDisk); });
+    game.log.callbacks = &probe.callbacks;
+    ToMiddleRow(game);
+    // 1 and 3a: press for press, the game's player and one that decodes from disk at "open".
+    std::vector<double> gamePaths, diskPaths;
+    for (int i = 0; i < 2 * presses; ++i) {
+        useDisk = i % 2 == 1;
+        (useDisk ? diskPaths : gamePaths).push_back(PressArrow(game, i));
+    }
+    useDisk = false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // let the last cues end
+    const Percentiles path = Summarise(gamePaths);
+    const Percentiles disk = Summarise(diskPaths);
+    std::vector<double> idlePaths, toSound, periodsWaited;
+    int waitedExtra = 0;
+    std::mt19937 random(7);
+    for (int i = 0; i < presses; ++i) {
+        const long detections = probe.detections.load();
+        idlePaths.push_back(PressArrow(game, i));
+        const auto t0 = game.arrival.at;
+        const auto deadline = t0 + std::chrono::milliseconds(200);
+        // Sleep rather than spin: on two cores a spinning loop would delay the audio thread.
+        while (probe.detections.load() == detections && Clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        if (probe.detections.load() == detections) {
+            std::fprintf(stderr, "press %d: the cue was never mixed\n", i);
+            return 1;
+        }
+        const Clock::time_point mixed{Clock::duration{probe.detectedAt.load()}};
+        const double ms = Milli(mixed - t0);
+        toSound.push_back(ms);
+        periodsWaited.push_back(ms / periodMs);
+        // The callback that mixes a cue must be the first to start after it was queued.
+        waitedExtra += probe.detectedCallback.load() - game.log.callbacksAtPlay > 1 ? 1 : 0;
+        // Land the next key anywhere within an audio period.
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 6000));
+    }
+    game.host.reset();
+    QCoreApplication::processEvents();
+
+    // The same two players on the menu's spoken presentation, the largest cue a key starts.
+    std::vector<double> gameOpens, diskOpens;
+    {
+        MixerSoundPlayer gamePlayer(*audio);
+        DiskDecodingPlayer diskPlayer(*audio, folder);
+        for (int i = 0; i < 20; ++i) {
+            for (SoundPlayer* player : {static_cast<SoundPlayer*>(&gamePlayer),
+                                        static_cast<SoundPlayer*>(&diskPlayer)}) {
+                const auto t0 = Clock::now();
+                PlayCue(*player, SoundCue::Presentation);
+                (player == &gamePlayer ? gameOpens : diskOpens).push_back(Micro(Clock::now() - t0));
+            }
+        }
+    }
+    const Percentiles gameOpen = Summarise(gameOpens);
+    const Percentiles diskOpen = Summarise(diskOpens);
+
+    // 3b: a player process per cue.
+    std::vector<double> spawns;
+    for (int i = 0; i < 30; ++i) {
+        const double seconds = SpawnPlayerProcess("aplay", folder / "bola.wav");
+        if (seconds < 0) {
+            break;
+        }
+        spawns.push_back(seconds * 1e6);
+    }
+    audio->SetMixObserver(nullptr);
+
+    Header();
+    const Percentiles idlePath = Summarise(idlePaths);
+    const Percentiles idleWork = Summarise(FixedWorkAfterIdle(presses));
+    const Percentiles sound = Summarise(toSound);
+    const Percentiles waited = Summarise(periodsWaited);
+    const double extraShare = 100.0 * waitedExtra / static_cast<double>(presses);
+    Row(Format("key path, %.0f arrow presses (us)", static_cast<double>(path.count)),
+        Format("p50 %.1f  p99 %.1f  max %.1f", path.p50, path.p99, path.max), "p99 <= 50 us",
+        path.p99 <= 50);
+    Row("key path, each press after 0-6 ms idle (us)",
+        Format("p50 %.1f  p99 %.1f  max %.1f", idlePath.p50, idlePath.p99, idlePath.max),
+        "(see next row)", true);
+    Row("a fixed 2000-load loop after the same idle (us)",
+        Format("p50 %.1f  p99 %.1f  max %.1f", idleWork.p50, idleWork.p99, idleWork.max),
+        "(the machine's wake-up)", true);
+    Row(Format("key to first mixed frame (ms), period %.2f ms", periodMs),
+        Format("p50 %.2f  p99 %.2f  max %.2f", sound.p50, sound.p99, sound.max),
+        Format("p99 <= %.2f ms", periodMs + 1), sound.p99 <= periodMs + 1);
+    Row("key to first mixed frame (audio periods)",
+        Format("p50 %.2f  p99 %.2f  max %.2f", waited.p50, waited.p99, waited.max), "", true);
+    Row("cues that waited more than one callback", Format("%.2f %%", extraShare), "0 %",
+        waitedExtra == 0);
+    Row("(a) decode from disk at every open: key path",
+        Format("p50 %.1f us = %.1fx the game's", disk.p50, disk.p50 / path.p50), ">= 20x",
+        disk.p50 / path.p50 >= 20);
+    Row("(a) the same for the presentation (1.1 MB)",
+        Format("p50 %.0f us = %.0fx the game's %.1f us", diskOpen.p50, diskOpen.p50 / gameOpen.p50,
+               gameOpen.p50),
+        "", true);
+    if (spawns.empty()) {
+        Row("(b) a player process per cue (aplay)", "skipped: aplay is not installed", ">= 100x",
+            true);
+    } else {
+        const Percentiles spawn = Summarise(spawns);
+        Row("(b) a player process per cue (aplay -D null)",
+            Format("p50 %.0f us = %.0fx the game's", spawn.p50, spawn.p50 / path.p50), ">= 100x",
+            spawn.p50 / path.p50 >= 100);
+    }
+    return 0;
+}
