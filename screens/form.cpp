@@ -44,6 +44,7 @@ void Form::Unload() {
     ForgetControls();
     player_.reset(); // stops this form's cue and gives its mixer channel back
     if (window != nullptr) {
+        static_cast<FormWindow*>(window)->Detach();
         window->hide();
         window->deleteLater(); // we may be inside one of its own event handlers
     }

@@ -23,7 +23,7 @@ std::int16_t ShiftState(const QKeyEvent& event) {
 
 } // namespace
 
-FormWindow::FormWindow(Form& form) : form_(form) {
+FormWindow::FormWindow(Form& form) : form_(&form), preview_(new KeyPreview(form, *this)) {
     const FormDesign& design = DesignOf(form.WhichScreen());
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(design.caption);
@@ -35,25 +35,28 @@ FormWindow::FormWindow(Form& form) : form_(form) {
     // The window itself is never in the Tab chain; with no focusable control it still gets
     // every key, as the receiver of last resort.
     setFocusPolicy(Qt::NoFocus);
-    installEventFilter(new KeyPreview(form, *this));
+    installEventFilter(preview_);
 }
 
-void FormWindow::Watch(QWidget& control) {
-    control.installEventFilter(findChild<KeyPreview*>(QString(), Qt::FindDirectChildrenOnly));
+void FormWindow::Watch(QWidget& control) { control.installEventFilter(preview_); }
+
+void FormWindow::Detach() {
+    form_ = nullptr;
+    preview_->Detach();
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore(); // the host destroys the window itself
-    Form& form = form_;
-    if (form.Window() == this) {
-        form.Host().Guard([&] { form.Host().Unload(form.WhichScreen()); });
+    if (Form* form = form_) {
+        form->Host().Guard([form] { form->Host().Unload(form->WhichScreen()); });
     }
 }
 
-KeyPreview::KeyPreview(Form& form, QWidget& window) : QObject(&window), form_(form), window_(window) {}
+KeyPreview::KeyPreview(Form& form, QWidget& window)
+    : QObject(&window), form_(&form), window_(window) {}
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
-    if (form_.Window() != &window_) {
+    if (form_ == nullptr) {
         // The form was unloaded and this window only waits to be deleted: it hears nothing.
         return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     }
@@ -63,7 +66,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         QWidget* control = watched == &window_ ? nullptr : static_cast<QWidget*>(watched);
-        Form& form = form_;
+        Form& form = *form_;
         const KeyCode code = VirtualKeyOf(key);
         form.Host().Guard([&] { form.KeyPressed(control, code, ShiftState(key)); });
         // Space on a focused button still presses it: Qt clicks it when the key comes up.
@@ -72,7 +75,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         return !(button && code == Key::Space && form.Loaded());
     }
     if (event->type() == QEvent::FocusIn && watched != &window_) {
-        Form& form = form_;
+        Form& form = *form_;
         auto* control = static_cast<QWidget*>(watched);
         form.Host().Guard([&] { form.ControlFocused(*control); });
     }

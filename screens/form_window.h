@@ -7,18 +7,24 @@ namespace tintineables {
 class Form;
 
 // The top-level window of a loaded form. Closing it through its frame unloads the form.
+class KeyPreview;
+
 class FormWindow final : public QWidget {
 public:
     explicit FormWindow(Form& form);
 
     // Routes keys and focus of the window and of every control added here to the form.
     void Watch(QWidget& control);
+    // The form is unloaded: from now on this window, which only waits to be deleted, and its
+    // controls hear nothing, and nothing here touches the form again.
+    void Detach();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Form& form_;
+    Form* form_;
+    KeyPreview* preview_;
 };
 
 // The key preview: sees every key press on the window and its controls before the control
@@ -26,12 +32,13 @@ private:
 class KeyPreview final : public QObject {
 public:
     KeyPreview(Form& form, QWidget& window);
+    void Detach() { form_ = nullptr; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Form& form_;
+    Form* form_;
     QWidget& window_;
 };
 
