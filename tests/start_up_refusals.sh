@@ -76,6 +76,15 @@ truncate -s 200M "$work/game/sounds/tutorial.wav"
 expect "huge recording" 1 "tutorial.wav: too large: 200 MiB, the limit for a recording is 32 MiB" -- \
     "${headless[@]}" "$work/game/tintineables"
 
+# Unreadable: root reads any file, so as root the game is run as the user nobody.
+fresh_copy
+chmod 000 "$work/game/sounds/seleccion.wav"
+chmod 755 "$work" "$work/game"
+as_player=()
+[ "$(id -u)" = 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+expect "unreadable recording" 1 "seleccion.wav: cannot be read: Permission denied" -- \
+    "${as_player[@]}" "${headless[@]}" "$work/game/tintineables"
+
 fresh_copy
 rm "$work/game/sounds/error.wav" "$work/game/sounds/creditos.wav"
 expect "two missing recordings, one line each" 1 "error.wav: missing" "creditos.wav: missing" -- \
