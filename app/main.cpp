@@ -6,6 +6,7 @@
 #include "sound/startup_error.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -31,6 +32,13 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     WindowSystemIsUp();
     QApplication::setQuitOnLastWindowClosed(false); // the forms host decides when it ends
+    QIcon icon;
+    for (int size : {16, 32, 48, 256}) {
+        icon.addFile(QStringLiteral(":/icons/tintineables-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+    QApplication::setApplicationName(QStringLiteral("tintineables"));
+    QApplication::setDesktopFileName(QStringLiteral("tintineables"));
 
     int status = -1;
     FormHost host({

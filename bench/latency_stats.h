@@ -32,14 +32,14 @@ inline Percentiles Summarise(std::vector<double> values) {
 // One row: what was measured, the numbers, the target and whether it was met.
 inline void Row(const std::string& what, const std::string& measured, const std::string& target,
                 bool met) {
-    std::printf("| %-44s | %-40s | %-24s | %-4s |\n", what.c_str(), measured.c_str(),
+    std::printf("| %-50s | %-40s | %-24s | %-4s |\n", what.c_str(), measured.c_str(),
                 target.c_str(), met ? "ok" : "MISS");
     std::fflush(stdout);
 }
 
 inline void Header() {
-    std::printf("| %-44s | %-40s | %-24s | %-4s |\n", "measure", "result", "target", "");
-    std::printf("|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(42, '-').c_str(),
+    std::printf("| %-50s | %-40s | %-24s | %-4s |\n", "measure", "result", "target", "");
+    std::printf("|%s|%s|%s|%s|\n", std::string(52, '-').c_str(), std::string(42, '-').c_str(),
                 std::string(26, '-').c_str(), std::string(6, '-').c_str());
 }
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <system_error>
 
-#ifndef TINTINEABLES_INSTALLED_SOUNDS
-#define TINTINEABLES_INSTALLED_SOUNDS "/usr/local/share/tintineables/sounds"
+#ifndef TINTINEABLES_DATA_FROM_BIN
+#define TINTINEABLES_DATA_FROM_BIN "../share"
 #endif
 
 namespace tintineables {
@@ -49,18 +49,14 @@ std::string ReadRecording(const fs::path& path, Recording& recording) {
 
 } // namespace
 
+// Both folders are found from the executable, so the game can be installed under any prefix
+// (or unpacked anywhere) and still find its recordings in <prefix>/share/tintineables/sounds.
 std::vector<fs::path> RecordingFolders() {
-    std::vector<fs::path> folders;
     std::error_code error;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        folders.push_back(executable.parent_path() / "sounds");
-    }
-    const fs::path installed = TINTINEABLES_INSTALLED_SOUNDS;
-    if (folders.empty() || folders.front() != installed) {
-        folders.push_back(installed);
-    }
-    return folders;
+    const fs::path folder = error ? fs::path("/usr/bin") : executable.parent_path();
+    return {folder / "sounds",
+            (folder / TINTINEABLES_DATA_FROM_BIN / "tintineables" / "sounds").lexically_normal()};
 }
 
 std::string DescribeFolders(const std::vector<fs::path>& folders) {

@@ -19,8 +19,9 @@ struct Recording {
     WaveFormat format;
 };
 
-// Where the game looks for a bare file name, in this order: sounds/ beside the executable,
-// then the installed data folder. Never the current directory.
+// Where the game looks for a bare file name, in this order: sounds/ beside the executable (a
+// build), then the installed data folder <prefix>/share/tintineables/sounds, found from the
+// executable in <prefix>/bin. Never the current directory.
 std::vector<std::filesystem::path> RecordingFolders();
 
 // Finds, reads and checks all thirteen recordings. Any that is missing, unreadable, empty,

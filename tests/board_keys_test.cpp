@@ -1,5 +1,6 @@
 #include "board/invariant.h"
 #include "tests/screen_harness.h"
+#include "tests/winning_jumps.h"
 
 #include <QPointer>
 
@@ -119,13 +120,6 @@ TEST_F(BoardKeys, CtrlAsTheFirstKeyIsRefused) {
     EXPECT_EQ(PegsOnHoles(h.Board().State()), 32);
 }
 
-// A solution of the cross that ends in the centre, (from, to) by hole number.
-const std::pair<int, int> WinningJumps[] = {
-    {15, 17}, {4, 16},  {7, 9},   {21, 7},  {16, 4},  {1, 9},   {23, 21}, {31, 23},
-    {10, 8},  {7, 9},   {2, 10},  {10, 8},  {24, 22}, {21, 23}, {32, 24}, {24, 22},
-    {12, 10}, {3, 11},  {11, 9},  {8, 10},  {10, 24}, {25, 23}, {22, 24}, {33, 25},
-    {18, 30}, {27, 25}, {24, 26}, {13, 27}, {27, 25}, {30, 18}, {19, 17},
-};
 
 TEST_F(BoardKeys, AWholeWinningGameByKeysAloneEndsInApplause) {
     int focus = 1;

@@ -103,9 +103,13 @@ TEST(LoadRecordings, RefusesAFileAboveTheSizeLimitWithoutReadingIt) {
 
 TEST(RecordingFolders, AreBesideTheExecutableThenTheInstalledDataFolder) {
     const auto folders = RecordingFolders();
+    const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path();
     ASSERT_EQ(folders.size(), 2u);
-    EXPECT_EQ(folders[0], fs::read_symlink("/proc/self/exe").parent_path() / "sounds");
-    EXPECT_TRUE(folders[1].string().ends_with("share/tintineables/sounds"));
+    EXPECT_EQ(folders[0], bin / "sounds");
+    EXPECT_EQ(folders[1], bin.parent_path() / "share" / "tintineables" / "sounds");
+    for (const fs::path& folder : folders) {
+        EXPECT_TRUE(folder.is_absolute()) << "never the current directory: " << folder;
+    }
 }
 
 } // namespace
