@@ -69,19 +69,6 @@ int FormHost::LoadedCount() const {
     return count;
 }
 
-void FormHost::Guard(const std::function<void()>& procedure) noexcept {
-    if (ended_) {
-        return;
-    }
-    try {
-        procedure();
-    } catch (const RunTimeError& error) {
-        Fail(std::string("Run-time error: ") + error.what());
-    } catch (const std::exception& error) {
-        Fail(std::string("Run-time error: ") + error.what());
-    }
-}
-
 void FormHost::Fail(const std::string& message) {
     ended_ = true;
     std::fprintf(stderr, "tintineables: %s\n", message.c_str());

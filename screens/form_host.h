@@ -3,6 +3,7 @@
 #include "sound/sound_player.h"
 
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,7 +41,18 @@ public:
 
     // Runs an event procedure. A run-time error in it is reported and ends the program; after
     // the end no procedure runs at all.
-    void Guard(const std::function<void()>& procedure) noexcept;
+    template <class Procedure> void Guard(Procedure&& procedure) noexcept {
+        if (ended_) {
+            return;
+        }
+        try {
+            procedure();
+        } catch (const std::exception& error) {
+            Fail(std::string("Run-time error: ") + error.what());
+        } catch (...) {
+            Fail("Run-time error: an unknown failure");
+        }
+    }
 
     std::unique_ptr<SoundPlayer> MakePlayer() { return hooks_.makePlayer(); }
 
