@@ -13,14 +13,11 @@ namespace tintineables {
 
 namespace {
 
-const char* const HoleProperty = "hole";
-
 // A hole: it holds the focus and receives keys; it draws nothing and says nothing to a screen
 // reader, whose speech would only cover the cues.
 class HoleControl final : public QWidget {
 public:
-    HoleControl(QWidget& parent, int hole) : QWidget(&parent) {
-        setProperty(HoleProperty, hole);
+    HoleControl(QWidget& parent, int hole) : QWidget(&parent), number_(hole) {
         setFocusPolicy(Qt::StrongFocus);
         setAccessibleName(QString());
         setAccessibleDescription(QString());
@@ -31,6 +28,12 @@ protected:
     // the overlapping pile every repaint spreads to its neighbours: skip it, on every arrow.
     void focusInEvent(QFocusEvent*) override {}
     void focusOutEvent(QFocusEvent*) override {}
+
+public:
+    int Number() const { return number_; }
+
+private:
+    int number_;
 };
 
 } // namespace
@@ -80,8 +83,8 @@ QWidget* BoardForm::Picture(int hole) const {
 }
 
 int BoardForm::HoleOf(const QWidget& control) {
-    const QVariant hole = control.property(HoleProperty);
-    return hole.isValid() ? hole.toInt() : NoHole;
+    const auto* hole = dynamic_cast<const HoleControl*>(&control);
+    return hole != nullptr ? hole->Number() : NoHole;
 }
 
 void BoardForm::Form_Load() { NewGame(state_); }
