@@ -139,9 +139,7 @@ struct Session {
 
 void OpenBoard(Session& s, std::function<std::unique_ptr<SoundPlayer>()> makePlayer) {
     s.host = std::make_unique<FormHost>(FormHost::Hooks{
-        [&s, makePlayer] {
-            return std::make_unique<TimingPlayer>(makePlayer(), s.log);
-        },
+        [&s, makePlayer] { return std::make_unique<TimingPlayer>(makePlayer(), s.log); },
         [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); },
         [](int) {}});
     s.host->Guard([&] { s.host->Show(Screen::Board); });
@@ -159,8 +157,8 @@ Qt::Key ArrowFor(int press) { return (press / 6) % 2 == 0 ? Qt::Key_Right : Qt::
 
 // Walks the focus to the left end of the middle row (Picture14), where the arrows start.
 void ToMiddleRow(Session& s) {
-    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left,
-                        Qt::Key_Left}) {
+    for (Qt::Key key :
+         {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}) {
         QTest::keyClick(s.window, key);
     }
 }
@@ -176,7 +174,6 @@ double PressArrow(Session& s, int press) {
     QTest::keyRelease(s.window, ArrowFor(press));
     return Micro(s.log.lastPlay - s.arrival.at);
 }
-
 
 // A fixed piece of work of a few microseconds, timed after the same idle pauses as the keys:
 // what waking from idle costs on this machine, whatever the code.
@@ -268,8 +265,8 @@ int main(int argc, char** argv) {
         MixerSoundPlayer gamePlayer(*audio);
         DiskDecodingPlayer diskPlayer(*audio, folder);
         for (int i = 0; i < 20; ++i) {
-            for (SoundPlayer* player : {static_cast<SoundPlayer*>(&gamePlayer),
-                                        static_cast<SoundPlayer*>(&diskPlayer)}) {
+            for (SoundPlayer* player :
+                 {static_cast<SoundPlayer*>(&gamePlayer), static_cast<SoundPlayer*>(&diskPlayer)}) {
                 const auto t0 = Clock::now();
                 PlayCue(*player, SoundCue::Presentation);
                 (player == &gamePlayer ? gameOpens : diskOpens).push_back(Micro(Clock::now() - t0));

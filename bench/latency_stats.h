@@ -20,7 +20,8 @@ inline Percentiles Summarise(std::vector<double> values) {
     }
     std::sort(values.begin(), values.end());
     auto at = [&](double q) {
-        const auto index = static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
+        const auto index =
+            static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
         return values[std::min(index, values.size() - 1)];
     };
     p.p50 = at(0.50);

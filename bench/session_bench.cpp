@@ -7,8 +7,8 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -141,7 +141,8 @@ int main(int argc, char** argv) {
     }
     const std::string game = fs::absolute(argv[1]).string();
 
-    const fs::path fifo = fs::temp_directory_path() / ("tintineables-bench-" + std::to_string(getpid()));
+    const fs::path fifo =
+        fs::temp_directory_path() / ("tintineables-bench-" + std::to_string(getpid()));
     mkfifo(fifo.c_str(), 0600);
     std::vector<double> starts;
     for (int i = 0; i < 10; ++i) {

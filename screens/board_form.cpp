@@ -54,9 +54,8 @@ void BoardForm::BuildControls(QWidget& window) {
             const int number = design.tabIndex - 33;
             button->setAutoDefault(false);
             button->setFocusPolicy(design.visible ? Qt::StrongFocus : Qt::NoFocus);
-            QObject::connect(button, &QPushButton::clicked, button, [this, number] {
-                Host().Guard([&] { Command_Click(number); });
-            });
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [this, number] { Host().Guard([&] { Command_Click(number); }); });
             control = button;
         } else {
             continue; // MMControl1 is built by every form alike

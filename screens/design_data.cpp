@@ -16,16 +16,18 @@ std::array<BoardControlDesign, BoardControlCount> MakeBoardControls() {
     std::array<BoardControlDesign, BoardControlCount> controls;
     for (const Hole& hole : HoleTable) {
         controls[static_cast<std::size_t>(hole.number - 1)] = {
-            QStringLiteral("Picture%1").arg(hole.number), hole.number - 1, HoleRect(hole), true,
+            QStringLiteral("Picture%1").arg(hole.number),
+            hole.number - 1,
+            HoleRect(hole),
+            true,
             {}};
     }
     controls[33] = {QStringLiteral("MMControl1"), 33, DesignOf(Screen::Board).mmControl, false, {}};
     // The sound buttons stand in one column, 120 twips apart; only Command9 is visible.
     for (int n = 1; n <= 9; ++n) {
         const QString name = QStringLiteral("Command%1").arg(n);
-        controls[static_cast<std::size_t>(33 + n)] = {name, 33 + n,
-                                                      TwipsRect{1200, 1320 + 120 * (n - 1), 1215, 495},
-                                                      n == 9, name};
+        controls[static_cast<std::size_t>(33 + n)] = {
+            name, 33 + n, TwipsRect{1200, 1320 + 120 * (n - 1), 1215, 495}, n == 9, name};
     }
     return controls;
 }
@@ -35,8 +37,20 @@ std::array<BoardControlDesign, BoardControlCount> MakeBoardControls() {
 const FormDesign& DesignOf(Screen screen) {
     static const std::array<FormDesign, ScreenCount> designs = {{
         {Screen::Board, "Form1", QStringLiteral("TABLERO"), true, {960, 840, 3540, 495}, 33, true},
-        {Screen::Menu, "Form2", QStringLiteral("TINTINEABLES"), true, {600, 1320, 3540, 495}, 0, true},
-        {Screen::Tutorial, "Form3", QStringLiteral("TUTORIAL"), false, {600, 1320, 3540, 495}, 0, true},
+        {Screen::Menu,
+         "Form2",
+         QStringLiteral("TINTINEABLES"),
+         true,
+         {600, 1320, 3540, 495},
+         0,
+         true},
+        {Screen::Tutorial,
+         "Form3",
+         QStringLiteral("TUTORIAL"),
+         false,
+         {600, 1320, 3540, 495},
+         0,
+         true},
         {Screen::Credits, "Form4", QStringLiteral("CRÉDITOS"), false, {0, 0, 3540, 495}, 0, false},
     }};
     return designs[static_cast<std::size_t>(screen)];

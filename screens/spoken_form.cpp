@@ -8,10 +8,14 @@ namespace {
 
 SoundCue CueOf(Screen screen) {
     switch (screen) {
-    case Screen::Menu: return SoundCue::Presentation;
-    case Screen::Tutorial: return SoundCue::Tutorial;
-    case Screen::Credits: return SoundCue::Credits;
-    case Screen::Board: break;
+    case Screen::Menu:
+        return SoundCue::Presentation;
+    case Screen::Tutorial:
+        return SoundCue::Tutorial;
+    case Screen::Credits:
+        return SoundCue::Credits;
+    case Screen::Board:
+        break;
     }
     return SoundCue::Error; // not reached: the board is a form of its own
 }

@@ -6,8 +6,8 @@
 #include <SDL2/SDL_mixer.h>
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace tintineables {
@@ -102,8 +102,8 @@ Mix_Chunk* AudioEngine::Decode(Recording& recording, std::vector<std::uint8_t>& 
                         wave.sampleRate == frequency && format == AUDIO_S16LSB &&
                         channels == Channels && (wave.channels == 1 || wave.channels == 2);
     if (!direct) {
-        SDL_RWops* memory = SDL_RWFromConstMem(recording.bytes.data(),
-                                               static_cast<int>(recording.bytes.size()));
+        SDL_RWops* memory =
+            SDL_RWFromConstMem(recording.bytes.data(), static_cast<int>(recording.bytes.size()));
         return Mix_LoadWAV_RW(memory, 1);
     }
     const std::uint8_t* data = recording.bytes.data() + wave.dataOffset;

@@ -8,7 +8,8 @@ namespace {
 
 std::uint32_t Le32(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+           static_cast<std::uint32_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
 int Le16(std::span<const std::uint8_t> b, std::size_t at) {
@@ -47,8 +48,7 @@ std::string ReadFormat(std::span<const std::uint8_t> b, std::size_t at, std::siz
     if (!bitsOk || f.channels < 1 || f.channels > 8 || f.sampleRate < 8000 ||
         f.sampleRate > 384000 || f.blockAlign != f.channels * f.bitsPerSample / 8) {
         return "unsupported wave format: " + std::to_string(f.channels) + " channels, " +
-               std::to_string(f.sampleRate) + " Hz, " + std::to_string(f.bitsPerSample) +
-               " bits";
+               std::to_string(f.sampleRate) + " Hz, " + std::to_string(f.bitsPerSample) + " bits";
     }
     return {};
 }
@@ -72,7 +72,8 @@ WaveCheck CheckWave(std::span<const std::uint8_t> b) {
     std::size_t at = 12;
     while (true) {
         if (at + 8 > b.size()) {
-            check.problem = haveFormat ? "truncated: no data chunk" : "truncated inside the wave header";
+            check.problem =
+                haveFormat ? "truncated: no data chunk" : "truncated inside the wave header";
             return check;
         }
         const std::size_t size = Le32(b, at + 4);

@@ -16,7 +16,9 @@ struct WaveFormat {
     std::size_t dataOffset = 0; // of the first sample, from the start of the file
     std::size_t dataBytes = 0;
 
-    std::size_t Frames() const { return blockAlign ? dataBytes / static_cast<std::size_t>(blockAlign) : 0; }
+    std::size_t Frames() const {
+        return blockAlign ? dataBytes / static_cast<std::size_t>(blockAlign) : 0;
+    }
     double Seconds() const { return sampleRate ? static_cast<double>(Frames()) / sampleRate : 0; }
 };
 
@@ -31,6 +33,7 @@ WaveCheck CheckWave(std::span<const std::uint8_t> bytes);
 
 // The samples of a 16-bit PCM wave file as read from disk, interleaved; empty for any other
 // format. Used to inspect recordings, never on the way to the speakers.
-std::vector<std::int16_t> Pcm16Samples(std::span<const std::uint8_t> bytes, const WaveFormat& format);
+std::vector<std::int16_t> Pcm16Samples(std::span<const std::uint8_t> bytes,
+                                       const WaveFormat& format);
 
 } // namespace tintineables

@@ -8,8 +8,8 @@ namespace {
 
 struct AnnounceCase {
     const char* what;
-    int fromX, fromY;   // the last pick-up
-    int stepX, stepY;   // left over from the hole before
+    int fromX, fromY; // the last pick-up
+    int stepX, stepY; // left over from the hole before
     int hole;
     std::int16_t jumpOk;
     int expectStepX, expectStepY;

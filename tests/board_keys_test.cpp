@@ -120,7 +120,6 @@ TEST_F(BoardKeys, CtrlAsTheFirstKeyIsRefused) {
     EXPECT_EQ(PegsOnHoles(h.Board().State()), 32);
 }
 
-
 TEST_F(BoardKeys, AWholeWinningGameByKeysAloneEndsInApplause) {
     int focus = 1;
     auto walkTo = [&](int target) {

@@ -70,7 +70,8 @@ TEST(BoardForm, HolesAndHiddenControlsSayNothingToAScreenReader) {
     h.Press(Qt::Key_F2);
     QWidget* window = h.Board().Window();
     for (int hole = 1; hole <= 33; ++hole) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(h.Board().Picture(hole));
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(h.Board().Picture(hole));
         ASSERT_NE(accessible, nullptr);
         EXPECT_TRUE(accessible->text(QAccessible::Name).isEmpty()) << hole;
         EXPECT_TRUE(accessible->text(QAccessible::Description).isEmpty()) << hole;

@@ -82,17 +82,17 @@ struct NavigationCase {
 TEST(Navigate, FollowsTheMapAtTheCornersOfTheCross) {
     using K = NavigationStep::Kind;
     const NavigationCase cases[] = {
-        {1, Key::Up, K::MoveTo, 4},     // directly above on screen
-        {1, Key::Down, K::Edge, 0},     {1, Key::Left, K::Edge, 0},
-        {1, Key::Right, K::MoveTo, 2},  {4, Key::Left, K::Edge, 0}, // (2,2) is no hole
-        {13, Key::Right, K::Edge, 0},   // no wrap to hole 14
-        {17, Key::Left, K::MoveTo, 16}, {17, Key::Up, K::MoveTo, 24},
-        {17, Key::Right, K::MoveTo, 18}, {17, Key::Down, K::MoveTo, 10},
-        {21, Key::Up, K::Edge, 0},      {33, Key::Right, K::Edge, 0},
-        {8, Key::Up, K::MoveTo, 15},
-        {1, Key::Space, K::NotAnArrow, 0}, {1, Key::Control, K::NotAnArrow, 0},
-        {1, Key::Escape, K::NotAnArrow, 0}, {1, 13, K::NotAnArrow, 0}, // Enter
-        {1, 'A', K::NotAnArrow, 0},     {1, Key::F2, K::NotAnArrow, 0},
+        {1, Key::Up, K::MoveTo, 4}, // directly above on screen
+        {1, Key::Down, K::Edge, 0},          {1, Key::Left, K::Edge, 0},
+        {1, Key::Right, K::MoveTo, 2},       {4, Key::Left, K::Edge, 0}, // (2,2) is no hole
+        {13, Key::Right, K::Edge, 0},                                    // no wrap to hole 14
+        {17, Key::Left, K::MoveTo, 16},      {17, Key::Up, K::MoveTo, 24},
+        {17, Key::Right, K::MoveTo, 18},     {17, Key::Down, K::MoveTo, 10},
+        {21, Key::Up, K::Edge, 0},           {33, Key::Right, K::Edge, 0},
+        {8, Key::Up, K::MoveTo, 15},         {1, Key::Space, K::NotAnArrow, 0},
+        {1, Key::Control, K::NotAnArrow, 0}, {1, Key::Escape, K::NotAnArrow, 0},
+        {1, 13, K::NotAnArrow, 0}, // Enter
+        {1, 'A', K::NotAnArrow, 0},          {1, Key::F2, K::NotAnArrow, 0},
     };
     for (const NavigationCase& c : cases) {
         const NavigationStep step = Navigate(c.hole, c.key);

@@ -13,7 +13,8 @@ namespace {
 constexpr std::size_t CueFrames = 9600; // 200 ms at 48 kHz
 
 // Checks that output[at + j] == expected(j) for j in [0, count).
-::testing::AssertionResult Holds(const std::vector<std::int16_t>& output, long at, std::size_t count,
+::testing::AssertionResult Holds(const std::vector<std::int16_t>& output, long at,
+                                 std::size_t count,
                                  const std::function<int(std::size_t)>& expected) {
     if (at < 0) {
         return ::testing::AssertionFailure() << "the cue was never heard";
@@ -99,9 +100,8 @@ TEST(MixerSoundPlayer, ACueOnAnotherPlayerDoesNotStopIt) {
     EXPECT_TRUE(Holds(output, ball, overlap, [&](std::size_t j) {
         return PatternSample(SoundCue::Presentation, offset + j) + PatternSample(SoundCue::Ball, j);
     }));
-    EXPECT_TRUE(Holds(output, ball + static_cast<long>(overlap), offset, [&](std::size_t j) {
-        return PatternSample(SoundCue::Ball, overlap + j);
-    }));
+    EXPECT_TRUE(Holds(output, ball + static_cast<long>(overlap), offset,
+                      [&](std::size_t j) { return PatternSample(SoundCue::Ball, overlap + j); }));
 }
 
 TEST(MixerSoundPlayer, RefusesWhatItCannotDoWithARunTimeError) {

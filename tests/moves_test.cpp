@@ -95,7 +95,7 @@ TEST(Drop, RefusalPutsThePegBackWhereItWasPickedUp) {
 TEST(Drop, RefusedWhenTheHoleInBetweenIsEmpty) {
     BoardPlayer p;
     p.Jump(5, 17); // (4,2) over (4,3) into the centre: (4,3) and (4,2) empty
-    p.WalkTo(2); // (4,1): two up is (4,3), and (4,2) in between is empty
+    p.WalkTo(2);   // (4,1): two up is (4,3), and (4,2) in between is empty
     p.Press(Space);
     p.PressTimes(Up, 2);
     p.Press(Control);

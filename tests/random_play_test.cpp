@@ -13,8 +13,8 @@ namespace {
 // Long random sessions of focus moves, Tab, Space, Ctrl and new games: no key ever indexes off
 // the grid, and the peg count stays whole between any two keys.
 TEST(RandomPlay, KeepsTheInvariantOverLongSequences) {
-    const KeyCode keys[] = {Key::Left, Key::Up, Key::Right, Key::Down, Key::Space,
-                            Key::Control, Key::Space, Key::Control};
+    const KeyCode keys[] = {Key::Left,  Key::Up,      Key::Right, Key::Down,
+                            Key::Space, Key::Control, Key::Space, Key::Control};
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 random(seed);
         BoardPlayer p;

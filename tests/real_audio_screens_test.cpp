@@ -52,8 +52,8 @@ TEST(RealAudioScreens, MenuThenBoardThenMenuSoundInTurn) {
     // The menu is unloaded as the board opens: its presentation stops, and from one audio
     // period on the board's cue is heard alone, whole.
     EXPECT_TRUE(HoldsPattern(output, ball, SoundCue::Ball, AudioEngine::BufferFrames, CueFrames));
-    const long again = FindFrame(output, PatternSample(SoundCue::Presentation, 0),
-                                 static_cast<std::size_t>(ball));
+    const long again =
+        FindFrame(output, PatternSample(SoundCue::Presentation, 0), static_cast<std::size_t>(ball));
     EXPECT_GT(again, ball + static_cast<long>(CueFrames) / 2) << "no presentation on return";
 }
 

@@ -47,10 +47,14 @@ TEST(LoadRecordings, NamesEveryBadFileWithItsReasonThenTheFolders) {
         {"bola.wav", [](const fs::path& p) { fs::remove(p); }, "bola.wav: missing"},
         {"vacio.wav", [](const fs::path& p) { WriteFile(p, {}); }, "empty file"},
         {"poner1.wav",
-         [&](const fs::path& p) { WriteFile(p, {good.begin(), good.begin() + 30}); },
+         [&](const fs::path& p) {
+             WriteFile(p, {good.begin(), good.begin() + 30});
+         },
          "truncated inside the wave header"},
         {"aplauso.wav",
-         [&](const fs::path& p) { WriteFile(p, {good.begin(), good.end() - 100}); },
+         [&](const fs::path& p) {
+             WriteFile(p, {good.begin(), good.end() - 100});
+         },
          "truncated: the data chunk declares 1920 bytes but only 1820 are there"},
         {"borde.wav",
          [](const fs::path& p) {

@@ -30,8 +30,8 @@ double RmsDbfs(const std::vector<std::int16_t>& s) {
     return Dbfs(std::sqrt(sum / static_cast<double>(s.size())));
 }
 
-constexpr SoundCue BoardEarcons[] = {SoundCue::Ball,  SoundCue::Empty,  SoundCue::Place,
-                                     SoundCue::Edge,  SoundCue::Centre, SoundCue::Select,
+constexpr SoundCue BoardEarcons[] = {SoundCue::Ball,  SoundCue::Empty,     SoundCue::Place,
+                                     SoundCue::Edge,  SoundCue::Centre,    SoundCue::Select,
                                      SoundCue::Error, SoundCue::CentreBall};
 
 TEST(ShippedRecordings, AreMono16Bit48kHzWithoutClipDcOrClick) {

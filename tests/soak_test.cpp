@@ -75,8 +75,9 @@ Soaked Soak(long keys, unsigned seed) {
             } else if (roll < 9700) {
                 presses = {{Qt::Key_Tab, random() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier}};
             } else {
-                const Qt::Key others[] = {Qt::Key_Return, Qt::Key_A, Qt::Key_5, Qt::Key_Home,
-                                          Qt::Key_F4, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Backspace};
+                const Qt::Key others[] = {Qt::Key_Return, Qt::Key_A,        Qt::Key_5,
+                                          Qt::Key_Home,   Qt::Key_F4,       Qt::Key_Shift,
+                                          Qt::Key_Alt,    Qt::Key_Backspace};
                 presses = {{others[random() % std::size(others)], {}}};
             }
             for (const auto& [key, modifiers] : presses) {

@@ -51,7 +51,8 @@ std::vector<std::uint8_t> WaveBytes(const std::vector<std::int16_t>& samples, in
 
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 std::int16_t PatternSample(SoundCue cue, std::size_t frame) {

@@ -10,7 +10,6 @@
 namespace tintineables::testing {
 namespace {
 
-
 void PlayAllButTheLastJump(BoardPlayer& p) {
     for (std::size_t i = 0; i + 1 < WinningJumps.size(); ++i) {
         p.Jump(WinningJumps[i].first, WinningJumps[i].second);
