@@ -4,49 +4,46 @@
 
 namespace tintineables {
 
+namespace {
+
+struct KeyPair {
+    int qtKey;
+    KeyCode code;
+};
+
+// The keys whose Qt code differs from their virtual-key code; F1..F12, letters and digits
+// follow below by rule.
+constexpr KeyPair NamedKeys[] = {
+    {Qt::Key_Control, Key::Control},
+    {Qt::Key_Escape, Key::Escape},
+    {Qt::Key_Space, Key::Space},
+    {Qt::Key_Left, Key::Left},
+    {Qt::Key_Up, Key::Up},
+    {Qt::Key_Right, Key::Right},
+    {Qt::Key_Down, Key::Down},
+    {Qt::Key_Shift, 16},
+    {Qt::Key_Alt, 18},
+    {Qt::Key_Backspace, 8},
+    {Qt::Key_Tab, 9},
+    {Qt::Key_Backtab, 9},
+    {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},
+    {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},
+    {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46},
+};
+
+} // namespace
+
 KeyCode VirtualKeyOf(const QKeyEvent& event) {
     const int key = event.key();
-    switch (key) {
-    case Qt::Key_Control:
-        return Key::Control;
-    case Qt::Key_Escape:
-        return Key::Escape;
-    case Qt::Key_Space:
-        return Key::Space;
-    case Qt::Key_Left:
-        return Key::Left;
-    case Qt::Key_Up:
-        return Key::Up;
-    case Qt::Key_Right:
-        return Key::Right;
-    case Qt::Key_Down:
-        return Key::Down;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        break;
+    for (const KeyPair& pair : NamedKeys) {
+        if (pair.qtKey == key) {
+            return pair.code;
+        }
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
         return static_cast<KeyCode>(Key::F1 + (key - Qt::Key_F1));
