@@ -44,11 +44,18 @@ AudioEngine::AudioEngine(std::vector<Recording> recordings) {
     }
     Mix_SetPostMix(&AudioEngine::PostMix, this);
 
+    // SDL converts to what was asked for, so this holds; it is checked once all the same.
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    const bool deviceIsAsAsked =
+        frequency == Frequency && format == AUDIO_S16LSB && channels == Channels;
+
     std::string problems;
     cues_.reserve(recordings.size());
     for (Recording& recording : recordings) {
         std::vector<std::uint8_t> samples;
-        Mix_Chunk* chunk = Decode(recording, samples);
+        Mix_Chunk* chunk = Decode(recording, deviceIsAsAsked, samples);
         // The file's bytes are done with: let them go before the next, larger one comes in.
         std::vector<std::uint8_t>().swap(recording.bytes);
         if (chunk == nullptr) {
@@ -93,14 +100,11 @@ void AudioEngine::Shutdown() {
 // SDL's general converter goes through floating point in a buffer four times the input, which
 // for the two-minute tutorial would be the largest allocation of the whole program. Any other
 // format takes that general way.
-Mix_Chunk* AudioEngine::Decode(Recording& recording, std::vector<std::uint8_t>& samples) {
-    int frequency = 0, channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
+Mix_Chunk* AudioEngine::Decode(Recording& recording, bool deviceIsAsAsked,
+                               std::vector<std::uint8_t>& samples) {
     const WaveFormat& wave = recording.format;
-    const bool direct = wave.formatTag == 1 && wave.bitsPerSample == 16 &&
-                        wave.sampleRate == frequency && format == AUDIO_S16LSB &&
-                        channels == Channels && (wave.channels == 1 || wave.channels == 2);
+    const bool direct = deviceIsAsAsked && wave.formatTag == 1 && wave.bitsPerSample == 16 &&
+                        wave.sampleRate == Frequency && (wave.channels == 1 || wave.channels == 2);
     if (!direct) {
         SDL_RWops* memory =
             SDL_RWFromConstMem(recording.bytes.data(), static_cast<int>(recording.bytes.size()));

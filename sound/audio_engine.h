@@ -54,7 +54,8 @@ private:
         Mix_Chunk* chunk;
         std::vector<std::uint8_t> samples; // owned here when the chunk only points at them
     };
-    Mix_Chunk* Decode(Recording& recording, std::vector<std::uint8_t>& samples);
+    Mix_Chunk* Decode(Recording& recording, bool deviceIsAsAsked,
+                      std::vector<std::uint8_t>& samples);
     std::vector<Cue> cues_;
     std::vector<int> freeChannels_;
     int allocatedChannels_ = 0;
