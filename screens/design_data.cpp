@@ -35,24 +35,15 @@ std::array<BoardControlDesign, BoardControlCount> MakeBoardControls() {
 } // namespace
 
 const FormDesign& DesignOf(Screen screen) {
+    // clang-format off
     static const std::array<FormDesign, ScreenCount> designs = {{
-        {Screen::Board, "Form1", QStringLiteral("TABLERO"), true, {960, 840, 3540, 495}, 33, true},
-        {Screen::Menu,
-         "Form2",
-         QStringLiteral("TINTINEABLES"),
-         true,
-         {600, 1320, 3540, 495},
-         0,
-         true},
-        {Screen::Tutorial,
-         "Form3",
-         QStringLiteral("TUTORIAL"),
-         false,
-         {600, 1320, 3540, 495},
-         0,
-         true},
-        {Screen::Credits, "Form4", QStringLiteral("CRÉDITOS"), false, {0, 0, 3540, 495}, 0, false},
+        //                  form    caption                          preview  MMControl1 (twips)      max box
+        {Screen::Board,    "Form1", QStringLiteral("TABLERO"),      true,  {960, 840, 3540, 495},  true},
+        {Screen::Menu,     "Form2", QStringLiteral("TINTINEABLES"), true,  {600, 1320, 3540, 495}, true},
+        {Screen::Tutorial, "Form3", QStringLiteral("TUTORIAL"),     false, {600, 1320, 3540, 495}, true},
+        {Screen::Credits,  "Form4", QStringLiteral("CRÉDITOS"),     false, {0, 0, 3540, 495},      false},
     }};
+    // clang-format on
     return designs[static_cast<std::size_t>(screen)];
 }
 

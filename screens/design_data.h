@@ -27,7 +27,6 @@ struct FormDesign {
     QString caption;
     bool keyPreview;
     TwipsRect mmControl;
-    int mmControlTabIndex;
     // The credits window has no maximize box: a setting switched off that leaves its keys alone.
     bool maxButton;
 };

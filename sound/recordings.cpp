@@ -47,6 +47,16 @@ std::string ReadRecording(const fs::path& path, Recording& recording) {
     return check.problem;
 }
 
+// The folders, as the last line of a start-up message names them.
+std::string DescribeFolders(const std::vector<fs::path>& folders) {
+    std::string text = "Folders searched, in order:";
+    for (const fs::path& folder : folders) {
+        text += ' ';
+        text += folder.string();
+    }
+    return text;
+}
+
 } // namespace
 
 // Both folders are found from the executable, so the game can be installed under any prefix
@@ -57,15 +67,6 @@ std::vector<fs::path> RecordingFolders() {
     const fs::path folder = error ? fs::path("/usr/bin") : executable.parent_path();
     return {folder / "sounds",
             (folder / TINTINEABLES_DATA_FROM_BIN / "tintineables" / "sounds").lexically_normal()};
-}
-
-std::string DescribeFolders(const std::vector<fs::path>& folders) {
-    std::string text = "Folders searched, in order:";
-    for (const fs::path& folder : folders) {
-        text += ' ';
-        text += folder.string();
-    }
-    return text;
 }
 
 std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders) {

@@ -29,7 +29,4 @@ std::vector<std::filesystem::path> RecordingFolders();
 // then the folders searched.
 std::vector<Recording> LoadRecordings(const std::vector<std::filesystem::path>& folders);
 
-// The folders, as the last line of a start-up message names them.
-std::string DescribeFolders(const std::vector<std::filesystem::path>& folders);
-
 } // namespace tintineables

@@ -46,8 +46,6 @@ inline constexpr std::array SoundCueTable = {
 #undef TINTINEABLES_CUE_ROW
 };
 
-inline constexpr std::size_t SoundCueCount = SoundCueTable.size();
-
 constexpr const SoundCueInfo& InfoOf(SoundCue cue) {
     return SoundCueTable[static_cast<std::size_t>(cue)];
 }
