@@ -1,6 +1,6 @@
 #include "board/grid.h"
 
-#include "board/run_time_error.h"
+#include "sound/run_time_error.h"
 
 #include <string>
 

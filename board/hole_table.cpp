@@ -1,6 +1,6 @@
 #include "board/hole_table.h"
 
-#include "board/run_time_error.h"
+#include "sound/run_time_error.h"
 
 #include <string>
 

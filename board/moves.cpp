@@ -1,6 +1,6 @@
 #include "board/moves.h"
 
-#include "board/run_time_error.h"
+#include "sound/run_time_error.h"
 
 #include <limits>
 

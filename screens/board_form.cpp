@@ -3,11 +3,11 @@
 #include "board/announcement.h"
 #include "board/hole_key_down.h"
 #include "board/new_game.h"
-#include "board/run_time_error.h"
 #include "screens/design_data.h"
 #include "screens/form_host.h"
 #include "screens/form_window.h"
 #include "sound/play_cue.h"
+#include "sound/run_time_error.h"
 
 namespace tintineables {
 

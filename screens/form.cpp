@@ -1,9 +1,9 @@
 #include "screens/form.h"
 
-#include "board/run_time_error.h"
 #include "screens/design_data.h"
 #include "screens/form_host.h"
 #include "screens/form_window.h"
+#include "sound/run_time_error.h"
 
 namespace tintineables {
 

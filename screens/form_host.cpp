@@ -1,9 +1,9 @@
 #include "screens/form_host.h"
 
-#include "board/run_time_error.h"
 #include "screens/board_form.h"
 #include "screens/form.h"
 #include "screens/spoken_form.h"
+#include "sound/run_time_error.h"
 
 #include <QWidget>
 

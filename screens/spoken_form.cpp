@@ -6,18 +6,11 @@ namespace tintineables {
 
 namespace {
 
+// The host builds this form for the menu, the tutorial and the credits only.
 SoundCue CueOf(Screen screen) {
-    switch (screen) {
-    case Screen::Menu:
-        return SoundCue::Presentation;
-    case Screen::Tutorial:
-        return SoundCue::Tutorial;
-    case Screen::Credits:
-        return SoundCue::Credits;
-    case Screen::Board:
-        break;
-    }
-    return SoundCue::Error; // not reached: the board is a form of its own
+    return screen == Screen::Menu       ? SoundCue::Presentation
+           : screen == Screen::Tutorial ? SoundCue::Tutorial
+                                        : SoundCue::Credits;
 }
 
 } // namespace

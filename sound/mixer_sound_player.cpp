@@ -1,7 +1,7 @@
 #include "sound/mixer_sound_player.h"
 
-#include "board/run_time_error.h"
 #include "sound/audio_engine.h"
+#include "sound/run_time_error.h"
 
 #include <SDL2/SDL_mixer.h>
 

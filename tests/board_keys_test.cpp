@@ -1,4 +1,6 @@
 #include "board/invariant.h"
+#include "tests/board_player.h"
+#include "tests/heard_cues.h"
 #include "tests/screen_harness.h"
 #include "tests/winning_jumps.h"
 
@@ -114,6 +116,60 @@ TEST_F(BoardKeys, Command9PlaysCentreBallOnSpaceAndIgnoresEverythingElse) {
     EXPECT_EQ(h.Board().State().Holding, False);
 }
 
+// Every action of the board, and every screen, heard as the file the game must open.
+TEST_F(BoardKeys, EveryActionIsHeardAsItsOwnFile) {
+    const std::pair<Qt::Key, const char*> steps[] = {
+        {Qt::Key_Up, "bola.wav"},           // Picture4
+        {Qt::Key_Left, "borde.wav"},        // (2, 2) is no hole
+        {Qt::Key_Up, "bola.wav"},           // Picture9
+        {Qt::Key_Up, "bola.wav"},           // Picture16
+        {Qt::Key_Right, "central.wav"},     // the empty centre
+        {Qt::Key_Left, "bola.wav"},         // Picture16
+        {Qt::Key_Left, "bola.wav"},         // Picture15
+        {Qt::Key_Space, "seleccion.wav"},   // a peg in hand
+        {Qt::Key_Right, "bola.wav"},        // Picture16
+        {Qt::Key_Right, "central.wav"},     // the centre, two holes on
+        {Qt::Key_Control, "poner1.wav"},    // 15 over 16 into 17
+        {Qt::Key_Left, "vacio.wav"},        // the jumped peg is gone
+        {Qt::Key_Space, "error.wav"},       // nothing to pick up
+        {Qt::Key_Right, "bolacentral.wav"}, // the centre holds the peg
+        {Qt::Key_F2, "reiniciar.wav"},      // a new game
+        {Qt::Key_Escape, "presentacion.wav"},
+        {Qt::Key_F1, "tutorial.wav"},
+        {Qt::Key_F3, "creditos.wav"},
+    };
+    for (const auto& [key, file] : steps) {
+        h.Press(key);
+        EXPECT_EQ(h.TakePlayedFiles(), std::vector<std::string>{file})
+            << "after key " << std::hex << key;
+    }
+    // The applause is the winning jump's, heard at the end of the whole game below.
+}
+
+// Each button's Click plays its own cue, whoever calls it.
+TEST_F(BoardKeys, EachSoundButtonPlaysItsOwnFile) {
+    for (const HeardCue& row : HeardCues) {
+        if (row.button != 0) {
+            h.Board().Command_Click(row.button);
+            EXPECT_EQ(h.TakePlayedFiles(), std::vector<std::string>{std::string(row.file)})
+                << "Command" << row.button;
+        }
+    }
+}
+
+// A held arrow: every auto-repeated key-down moves one more hole, and at the border every
+// repeat meets the edge again.
+TEST_F(BoardKeys, AHeldArrowMovesOnEveryRepeatAndMeetsTheEdgeEachTime) {
+    h.PressHeld(Qt::Key_Right, 4); // Picture2, Picture3, then the edge three times
+    EXPECT_EQ(h.FocusedName(), "Picture3");
+    EXPECT_EQ(h.TakeCues(),
+              (C{SoundCue::Ball, SoundCue::Ball, SoundCue::Edge, SoundCue::Edge, SoundCue::Edge}));
+    h.PressHeld(Qt::Key_Up, 6, Qt::ShiftModifier); // up column 5 to its top, then the edge
+    EXPECT_EQ(h.FocusedName(), "Picture33");
+    EXPECT_EQ(h.TakeCues(), (C{SoundCue::Ball, SoundCue::Ball, SoundCue::Ball, SoundCue::Ball,
+                               SoundCue::Ball, SoundCue::Ball, SoundCue::Edge}));
+}
+
 TEST_F(BoardKeys, CtrlAsTheFirstKeyIsRefused) {
     h.Press(Qt::Key_Control);
     EXPECT_EQ(h.TakeCues(), C{SoundCue::Error});
@@ -132,12 +188,8 @@ TEST_F(BoardKeys, AWholeWinningGameByKeysAloneEndsInApplause) {
     for (const auto& [from, to] : WinningJumps) {
         walkTo(from);
         h.Press(Qt::Key_Space);
-        const Hole& a = HoleByNumber(from);
-        const Hole& b = HoleByNumber(to);
-        const Qt::Key arrow = b.x > a.x   ? Qt::Key_Right
-                              : b.x < a.x ? Qt::Key_Left
-                              : b.y > a.y ? Qt::Key_Up
-                                          : Qt::Key_Down;
+        // Qt's arrow keys run Left, Up, Right, Down as the virtual-key codes do.
+        const auto arrow = static_cast<Qt::Key>(Qt::Key_Left + (ArrowFromTo(from, to) - Key::Left));
         h.PressTimes(arrow, 2);
         focus = to;
         ASSERT_EQ(h.FocusedName(), "Picture" + std::to_string(to));

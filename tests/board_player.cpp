@@ -9,6 +9,12 @@
 
 namespace tintineables::testing {
 
+KeyCode ArrowFromTo(int from, int to) {
+    const Hole& a = HoleByNumber(from);
+    const Hole& b = HoleByNumber(to);
+    return b.x > a.x ? Key::Right : b.x < a.x ? Key::Left : b.y > a.y ? Key::Up : Key::Down;
+}
+
 BoardPlayer::BoardPlayer() {
     NewGame(state);
     Focus(1);
@@ -65,12 +71,7 @@ void BoardPlayer::WalkTo(int hole) {
 void BoardPlayer::Jump(int from, int to) {
     WalkTo(from);
     Press(Key::Space);
-    const Hole& a = HoleByNumber(from);
-    const Hole& b = HoleByNumber(to);
-    const KeyCode arrow = b.x > a.x   ? Key::Right
-                          : b.x < a.x ? Key::Left
-                          : b.y > a.y ? Key::Up
-                                      : Key::Down;
+    const KeyCode arrow = ArrowFromTo(from, to);
     PressTimes(arrow, 2);
     Press(Key::Control);
 }

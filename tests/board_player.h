@@ -10,6 +10,9 @@
 
 namespace tintineables::testing {
 
+// The arrow that leads from one hole towards another in the same row or column.
+KeyCode ArrowFromTo(int from, int to);
+
 class BoardPlayer {
 public:
     BoardPlayer(); // a new game, focus on hole 1 and announced

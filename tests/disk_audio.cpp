@@ -8,6 +8,22 @@
 
 namespace tintineables::testing {
 
+MixedOutput ReadRawStereo(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+    auto sample = [&](std::size_t at) {
+        const auto low = static_cast<unsigned char>(bytes[at]);
+        const auto high = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<std::int16_t>(low | high << 8);
+    };
+    MixedOutput frames;
+    frames.reserve(bytes.size() / 4);
+    for (std::size_t at = 0; at + 4 <= bytes.size(); at += 4) {
+        frames.push_back({sample(at), sample(at + 2)});
+    }
+    return frames;
+}
+
 DiskAudio::DiskAudio(std::size_t frames) {
     WritePatternRecordings(folder_.Path() / "sounds", frames);
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
@@ -17,22 +33,14 @@ DiskAudio::DiskAudio(std::size_t frames) {
 
 DiskAudio::~DiskAudio() = default;
 
-std::vector<std::int16_t> DiskAudio::StopAndReadLeft() {
+MixedOutput DiskAudio::StopAndRead() {
     engine_.reset();
-    std::ifstream in(folder_.Path() / "output.raw", std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-    std::vector<std::int16_t> left;
-    for (std::size_t at = 0; at + 4 <= bytes.size(); at += 4) {
-        const auto low = static_cast<unsigned char>(bytes[at]);
-        const auto high = static_cast<unsigned char>(bytes[at + 1]);
-        left.push_back(static_cast<std::int16_t>(low | high << 8));
-    }
-    return left;
+    return ReadRawStereo(folder_.Path() / "output.raw");
 }
 
-long FindFrame(const std::vector<std::int16_t>& output, std::int16_t value, std::size_t from) {
+long FindFrame(const MixedOutput& output, std::int16_t value, std::size_t from) {
     for (std::size_t i = from; i < output.size(); ++i) {
-        if (output[i] == value) {
+        if (output[i].left == value && output[i].right == value) {
             return static_cast<long>(i);
         }
     }

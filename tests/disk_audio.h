@@ -5,10 +5,20 @@
 #include "tests/wave_writer.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
 namespace tintineables::testing {
+
+// One frame of what the mixer sent out: 16-bit stereo, as the engine opens the device.
+struct Frame {
+    std::int16_t left, right;
+};
+using MixedOutput = std::vector<Frame>;
+
+// The frames of a raw output file of SDL's disk driver.
+MixedOutput ReadRawStereo(const std::filesystem::path& path);
 
 class DiskAudio {
 public:
@@ -17,16 +27,16 @@ public:
     ~DiskAudio();
 
     AudioEngine& Engine() { return *engine_; }
-    // Closes the engine and returns the left channel of everything mixed.
-    std::vector<std::int16_t> StopAndReadLeft();
+    // Closes the engine and returns everything mixed.
+    MixedOutput StopAndRead();
 
 private:
     TemporaryFolder folder_;
     std::unique_ptr<AudioEngine> engine_;
 };
 
-// Index of the first frame at or after `from` whose value is `value`, or -1.
-long FindFrame(const std::vector<std::int16_t>& output, std::int16_t value, std::size_t from = 0);
+// Index of the first frame at or after `from` whose two channels are both `value`, or -1.
+long FindFrame(const MixedOutput& output, std::int16_t value, std::size_t from = 0);
 
 void WaitMilliseconds(int ms);
 

@@ -1,6 +1,6 @@
-#include "board/run_time_error.h"
 #include "sound/mixer_sound_player.h"
 #include "sound/play_cue.h"
+#include "sound/run_time_error.h"
 #include "tests/disk_audio.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +12,8 @@ namespace {
 
 constexpr std::size_t CueFrames = 9600; // 200 ms at 48 kHz
 
-// Checks that output[at + j] == expected(j) for j in [0, count).
-::testing::AssertionResult Holds(const std::vector<std::int16_t>& output, long at,
-                                 std::size_t count,
+// Checks that both channels of output[at + j] hold expected(j) for j in [0, count).
+::testing::AssertionResult Holds(const MixedOutput& output, long at, std::size_t count,
                                  const std::function<int(std::size_t)>& expected) {
     if (at < 0) {
         return ::testing::AssertionFailure() << "the cue was never heard";
@@ -24,21 +23,38 @@ constexpr std::size_t CueFrames = 9600; // 200 ms at 48 kHz
         if (i >= output.size()) {
             return ::testing::AssertionFailure() << "output ends " << j << " frames into the cue";
         }
-        if (output[i] != expected(j)) {
+        if (output[i].left != expected(j) || output[i].right != expected(j)) {
             return ::testing::AssertionFailure()
-                   << "frame " << j << " of the cue is " << output[i] << ", not " << expected(j);
+                   << "frame " << j << " of the cue is " << output[i].left << " left, "
+                   << output[i].right << " right, not " << expected(j);
         }
     }
     return ::testing::AssertionSuccess();
 }
 
-bool AllSilent(const std::vector<std::int16_t>& output, std::size_t from, std::size_t to) {
+::testing::AssertionResult HoldsCue(const MixedOutput& output, long at, SoundCue cue,
+                                    std::size_t count) {
+    return Holds(output, at, count, [cue](std::size_t j) { return PatternSample(cue, j); });
+}
+
+bool AllSilent(const MixedOutput& output, std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to && i < output.size(); ++i) {
-        if (output[i] != 0) {
+        if (output[i].left != 0 || output[i].right != 0) {
             return false;
         }
     }
     return true;
+}
+
+// The first frame after `start` where the output is no longer `cue` alone.
+long EndOfAlone(const MixedOutput& output, long start, SoundCue cue) {
+    for (std::size_t j = 0; j < CueFrames; ++j) {
+        const auto i = static_cast<std::size_t>(start) + j;
+        if (i >= output.size() || output[i].left != PatternSample(cue, j)) {
+            return start + static_cast<long>(j);
+        }
+    }
+    return start + static_cast<long>(CueFrames);
 }
 
 TEST(MixerSoundPlayer, PlaysTheWholeCueFromItsFirstSampleAndTheNextCueCutsIt) {
@@ -52,56 +68,60 @@ TEST(MixerSoundPlayer, PlaysTheWholeCueFromItsFirstSampleAndTheNextCueCutsIt) {
         PlayCue(player, SoundCue::Place); // sent as "Close", "Open", "Play"
         WaitMilliseconds(400);
     }
-    const auto output = audio.StopAndReadLeft();
+    const auto output = audio.StopAndRead();
 
     const long ball = FindFrame(output, PatternSample(SoundCue::Ball, 0));
     EXPECT_TRUE(AllSilent(output, 0, static_cast<std::size_t>(std::max(ball, 0L))));
-    EXPECT_TRUE(Holds(output, ball, CueFrames,
-                      [](std::size_t j) { return PatternSample(SoundCue::Ball, j); }));
+    EXPECT_TRUE(HoldsCue(output, ball, SoundCue::Ball, CueFrames));
     const long empty = FindFrame(output, PatternSample(SoundCue::Empty, 0));
     const long place = FindFrame(output, PatternSample(SoundCue::Place, 0));
     ASSERT_GT(empty, ball);
     ASSERT_GT(place, empty);
     ASSERT_LT(place - empty, static_cast<long>(CueFrames)) << "the second cue ended by itself";
     // Empty is heard alone from its first sample until Place cuts it; Place then plays whole.
-    EXPECT_TRUE(Holds(output, empty, static_cast<std::size_t>(place - empty),
-                      [](std::size_t j) { return PatternSample(SoundCue::Empty, j); }));
-    EXPECT_TRUE(Holds(output, place, CueFrames,
-                      [](std::size_t j) { return PatternSample(SoundCue::Place, j); }));
+    EXPECT_TRUE(HoldsCue(output, empty, SoundCue::Empty, static_cast<std::size_t>(place - empty)));
+    EXPECT_TRUE(HoldsCue(output, place, SoundCue::Place, CueFrames));
     EXPECT_TRUE(AllSilent(output, static_cast<std::size_t>(place) + CueFrames, output.size()));
 }
 
-TEST(MixerSoundPlayer, ACueOnAnotherPlayerDoesNotStopIt) {
+// As on the real screens, several players are alive at once. A cue cuts the previous cue of
+// its own player only; another player's cue mixes in and stops nothing.
+TEST(MixerSoundPlayer, SeveralPlayersEachCutOnlyTheirOwnCue) {
     DiskAudio audio(CueFrames);
     {
         MixerSoundPlayer menu(audio.Engine());
-        MixerSoundPlayer board(audio.Engine());
-        EXPECT_NE(menu.Channel(), board.Channel());
-        PlayCue(menu, SoundCue::Presentation);
-        WaitMilliseconds(60);
+        MixerSoundPlayer tutorial(audio.Engine());
+        MixerSoundPlayer board(audio.Engine()); // the last made: not the lowest channel
         PlayCue(board, SoundCue::Ball);
+        WaitMilliseconds(40);
+        PlayCue(board, SoundCue::Empty);
+        WaitMilliseconds(40);
+        PlayCue(menu, SoundCue::Presentation);
         WaitMilliseconds(400);
     }
-    const auto output = audio.StopAndReadLeft();
-    const long presentation = FindFrame(output, PatternSample(SoundCue::Presentation, 0));
-    ASSERT_GE(presentation, 0);
-    // The first frame where the output is not the presentation alone is where Ball comes in.
-    long ball = -1;
-    for (std::size_t j = 0; j < CueFrames; ++j) {
-        if (output[static_cast<std::size_t>(presentation) + j] !=
-            PatternSample(SoundCue::Presentation, j)) {
-            ball = presentation + static_cast<long>(j);
-            break;
-        }
-    }
-    ASSERT_GT(ball, presentation);
-    const auto offset = static_cast<std::size_t>(ball - presentation);
-    const std::size_t overlap = CueFrames - offset;
-    EXPECT_TRUE(Holds(output, ball, overlap, [&](std::size_t j) {
-        return PatternSample(SoundCue::Presentation, offset + j) + PatternSample(SoundCue::Ball, j);
+    const auto output = audio.StopAndRead();
+
+    const long ball = FindFrame(output, PatternSample(SoundCue::Ball, 0));
+    const long empty = FindFrame(output, PatternSample(SoundCue::Empty, 0));
+    ASSERT_GE(ball, 0);
+    ASSERT_GT(empty, ball);
+    EXPECT_TRUE(HoldsCue(output, ball, SoundCue::Ball, static_cast<std::size_t>(empty - ball)));
+    // Empty cut Ball at once: it is heard alone until the menu's cue comes in.
+    const long presentation = EndOfAlone(output, empty, SoundCue::Empty);
+    ASSERT_LT(presentation, empty + static_cast<long>(CueFrames))
+        << "the other player's cue never came in";
+    const auto offset = static_cast<std::size_t>(presentation - empty);
+    EXPECT_GT(offset, 960u) << "Empty was not heard alone after cutting Ball";
+    // From there both sound together, sample for sample, until Empty ends by itself.
+    EXPECT_TRUE(Holds(output, presentation, CueFrames - offset, [&](std::size_t j) {
+        return PatternSample(SoundCue::Empty, offset + j) +
+               PatternSample(SoundCue::Presentation, j);
     }));
-    EXPECT_TRUE(Holds(output, ball + static_cast<long>(overlap), offset,
-                      [&](std::size_t j) { return PatternSample(SoundCue::Ball, overlap + j); }));
+    // Then the menu's cue goes on alone.
+    EXPECT_TRUE(Holds(output, presentation + static_cast<long>(CueFrames - offset), offset,
+                      [&](std::size_t j) {
+                          return PatternSample(SoundCue::Presentation, CueFrames - offset + j);
+                      }));
 }
 
 TEST(MixerSoundPlayer, RefusesWhatItCannotDoWithARunTimeError) {
@@ -135,16 +155,11 @@ TEST(MixerSoundPlayer, GivesItsChannelBackAndStopsItsCueWhenDestroyed) {
         MixerSoundPlayer next(audio.Engine());
         EXPECT_EQ(next.Channel(), channel);
     }
-    const auto output = audio.StopAndReadLeft();
+    const auto output = audio.StopAndRead();
     const long start = FindFrame(output, PatternSample(SoundCue::Tutorial, 0));
     ASSERT_GE(start, 0);
-    long last = start;
-    for (std::size_t i = static_cast<std::size_t>(start); i < output.size(); ++i) {
-        if (output[i] != 0) {
-            last = static_cast<long>(i);
-        }
-    }
-    EXPECT_LT(last - start, 48000 / 2) << "the cue went on after its player was destroyed";
+    EXPECT_TRUE(AllSilent(output, static_cast<std::size_t>(start) + 48000 / 2, output.size()))
+        << "the cue went on after its player was destroyed";
 }
 
 } // namespace

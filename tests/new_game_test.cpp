@@ -2,24 +2,12 @@
 #include "board/invariant.h"
 #include "board/moves.h"
 #include "board/new_game.h"
-#include "board/run_time_error.h"
+#include "sound/run_time_error.h"
 
 #include <gtest/gtest.h>
 
 namespace tintineables {
 namespace {
-
-TEST(GameState, StartsAllZero) {
-    GameState state;
-    for (int y = 1; y <= 7; ++y) {
-        for (int x = 1; x <= 7; ++x) {
-            EXPECT_EQ(state.Board.At(x, y), 0) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(state.CurX | state.CurY | state.Holding | state.FromX | state.FromY | state.JumpOk |
-                  state.StepX | state.StepY | state.MoveCount,
-              0);
-}
 
 TEST(NewGame, FillsEveryCellButTheCentreAndLeavesTheCursorFields) {
     GameState state;

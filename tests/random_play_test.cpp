@@ -1,6 +1,6 @@
 #include "board/hole_table.h"
 #include "board/invariant.h"
-#include "board/run_time_error.h"
+#include "sound/run_time_error.h"
 #include "tests/board_player.h"
 
 #include <gtest/gtest.h>

@@ -12,11 +12,12 @@ namespace {
 
 constexpr std::size_t CueFrames = 24000; // half a second
 
-bool HoldsPattern(const std::vector<std::int16_t>& output, long at, SoundCue cue, std::size_t from,
+bool HoldsPattern(const MixedOutput& output, long at, SoundCue cue, std::size_t from,
                   std::size_t count) {
     for (std::size_t j = from; j < count; ++j) {
         const std::size_t i = static_cast<std::size_t>(at) + j;
-        if (i >= output.size() || output[i] != PatternSample(cue, j)) {
+        if (i >= output.size() || output[i].left != PatternSample(cue, j) ||
+            output[i].right != PatternSample(cue, j)) {
             return false;
         }
     }
@@ -34,7 +35,7 @@ void PressAndWait(ScreenHarness& h, Qt::Key key, int ms) {
 
 TEST(RealAudioScreens, MenuThenBoardThenMenuSoundInTurn) {
     DiskAudio audio(CueFrames);
-    std::vector<std::int16_t> output;
+    MixedOutput output;
     {
         ScreenHarness h([&] { return std::make_unique<MixerSoundPlayer>(audio.Engine()); });
         h.Start();
@@ -43,7 +44,7 @@ TEST(RealAudioScreens, MenuThenBoardThenMenuSoundInTurn) {
         PressAndWait(h, Qt::Key_Escape, 100);
         ASSERT_EQ(h.error, "");
     }
-    output = audio.StopAndReadLeft();
+    output = audio.StopAndRead();
 
     const long presentation = FindFrame(output, PatternSample(SoundCue::Presentation, 0));
     ASSERT_GE(presentation, 0) << "the presentation was never heard";

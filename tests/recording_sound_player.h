@@ -1,20 +1,34 @@
 #pragma once
-// A sound player that only writes down the settings it receives, in order.
+// A sound player that writes down the settings it receives, in order, and the file of every
+// cue it was told to play. `fail`, when set, sees each setting first and may throw, as a
+// player that refuses a setting does.
 #include "sound/sound_player.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace tintineables::testing {
 
+// A command word as the player takes it: in any case.
+bool IsCommand(std::string_view value, std::string_view word);
+
 class RecordingSoundPlayer : public SoundPlayer {
 public:
-    void SetString(int dispatchId, std::string_view value) override {
-        settings.emplace_back(dispatchId, std::string(value));
-    }
+    using Check = std::function<void(int dispatchId, std::string_view value)>;
+    // `played` collects the file names of "play" commands; several players may share one.
+    explicit RecordingSoundPlayer(std::vector<std::string>* played = nullptr, Check fail = {})
+        : played_(played), fail_(std::move(fail)) {}
+
+    void SetString(int dispatchId, std::string_view value) override;
 
     std::vector<std::pair<int, std::string>> settings;
+
+private:
+    std::vector<std::string>* played_;
+    Check fail_;
+    std::string file_;
 };
 
 } // namespace tintineables::testing

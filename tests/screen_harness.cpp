@@ -1,32 +1,18 @@
 #include "tests/screen_harness.h"
 
+#include "tests/heard_cues.h"
+#include "tests/recording_sound_player.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace tintineables::testing {
-
-namespace {
-
-class LoggingPlayer final : public SoundPlayer {
-public:
-    explicit LoggingPlayer(std::vector<std::string>& log) : log_(log) {}
-    void SetString(int dispatchId, std::string_view value) override {
-        if (dispatchId == DispatchId::FileName) {
-            file_ = value;
-        } else if (dispatchId == DispatchId::Command && (value == "play" || value == "Play")) {
-            log_.push_back(file_);
-        }
-    }
-
-private:
-    std::vector<std::string>& log_;
-    std::string file_;
-};
-
-} // namespace
 
 void ProcessEvents() {
     QCoreApplication::processEvents();
@@ -36,7 +22,7 @@ void ProcessEvents() {
 
 ScreenHarness::ScreenHarness(std::function<std::unique_ptr<SoundPlayer>()> makePlayer) {
     if (!makePlayer) {
-        makePlayer = [this] { return std::make_unique<LoggingPlayer>(log_); };
+        makePlayer = [this] { return std::make_unique<RecordingSoundPlayer>(&log_); };
     }
     host_ = std::make_unique<FormHost>(FormHost::Hooks{
         std::move(makePlayer), [this](const std::string& message) { error = message; },
@@ -59,6 +45,18 @@ void ScreenHarness::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWindow* window = form->Window()->windowHandle();
     ASSERT_NE(window, nullptr);
     QTest::keyClick(window, key, modifiers);
+    ProcessEvents();
+}
+
+void ScreenHarness::PressHeld(Qt::Key key, int repeats, Qt::KeyboardModifiers modifiers) {
+    Form* form = LoadedForm();
+    ASSERT_NE(form, nullptr) << "no single loaded form to take the key";
+    QWindow* window = form->Window()->windowHandle();
+    for (int i = 0; i <= repeats; ++i) {
+        QTest::simulateEvent(window, true, key, modifiers, QString(), i > 0);
+        ProcessEvents();
+    }
+    QTest::simulateEvent(window, false, key, modifiers, QString(), false);
     ProcessEvents();
 }
 
@@ -93,13 +91,17 @@ std::string ScreenHarness::FocusedName() const {
     return focused ? focused->objectName().toStdString() : "(none)";
 }
 
+std::vector<std::string> ScreenHarness::TakePlayedFiles() { return std::exchange(log_, {}); }
+
 std::vector<SoundCue> ScreenHarness::TakeCues() {
     std::vector<SoundCue> cues;
     for (const std::string& file : log_) {
-        for (const SoundCueInfo& info : SoundCueTable) {
-            if (info.fileName == file) {
-                cues.push_back(info.cue);
-            }
+        const auto row = std::find_if(std::begin(HeardCues), std::end(HeardCues),
+                                      [&](const HeardCue& heard) { return heard.file == file; });
+        if (row == std::end(HeardCues)) {
+            ADD_FAILURE() << "the game played \"" << file << "\", which is none of its cues";
+        } else {
+            cues.push_back(row->cue);
         }
     }
     log_.clear();

@@ -32,14 +32,19 @@ public:
     // A key to the window of the one loaded form; then Qt's pending events run.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void PressTimes(Qt::Key key, int times);
+    // A held key: one key-down, `repeats` auto-repeated key-downs, then the key comes up.
+    void PressHeld(Qt::Key key, int repeats, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     Form* LoadedForm() const; // the single loaded form, or null when none or several are
     BoardForm& Board() const;
     QWidget* Focused() const;
     std::string FocusedName() const;
 
-    // The cues played since the last call, on any form's sound player.
+    // The cues played since the last call, on any form's sound player, each known by the file
+    // it played (as the test's own list of cue files names it).
     std::vector<SoundCue> TakeCues();
+    // The same, as the file names the sound players were told to play.
+    std::vector<std::string> TakePlayedFiles();
 
     FormHost& Host() { return *host_; }
     int endStatus = -1;

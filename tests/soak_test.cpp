@@ -5,6 +5,7 @@
 #include "sound/audio_engine.h"
 #include "sound/mixer_sound_player.h"
 #include "sound/recordings.h"
+#include "tests/heard_cues.h"
 #include "tests/screen_harness.h"
 #include "tests/wave_writer.h"
 
@@ -23,9 +24,9 @@ public:
     void SetString(int dispatchId, std::string_view value) override {
         real_.SetString(dispatchId, value);
         if (dispatchId == DispatchId::FileName) {
-            if (value == FileNameOf(SoundCue::Applause)) {
+            if (value == HeardFile(SoundCue::Applause)) {
                 won_ = true;
-            } else if (value == FileNameOf(SoundCue::Restart)) {
+            } else if (value == HeardFile(SoundCue::Restart)) {
                 won_ = false;
             }
         }

@@ -1,5 +1,7 @@
 #include "tests/wave_writer.h"
 
+#include "tests/heard_cues.h"
+
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -70,13 +72,9 @@ std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames) {
 
 void WritePatternRecordings(const std::filesystem::path& folder, std::size_t frames) {
     std::filesystem::create_directories(folder);
-    for (const SoundCueInfo& info : SoundCueTable) {
-        std::vector<std::int16_t> stereo;
-        for (std::int16_t v : PatternFrames(info.cue, frames)) {
-            stereo.push_back(v);
-            stereo.push_back(v);
-        }
-        WriteFile(folder / info.fileName, WaveBytes(stereo, 2));
+    // Named by the test's own list of cue files: a file heard names the cue it was made for.
+    for (const HeardCue& row : HeardCues) {
+        WriteFile(folder / row.file, WaveBytes(PatternFrames(row.cue, frames), 1));
     }
 }
 

@@ -12,9 +12,10 @@ std::vector<std::uint8_t> WaveBytes(const std::vector<std::int16_t>& interleaved
                                     int sampleRate = 48000);
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
-// A cue's test sound: stereo at the mixer's own rate and format, so the mixer plays the very
-// samples written here. Sample i of every cue lies in a value range of that cue alone:
-// (index + 1) * 2000 + 1 + i % 1000, so a sample heard names its cue and its position.
+// A cue's test sound: mono 16-bit at the mixer's own rate, as every recording the game ships,
+// so the mixer plays the very samples written here on both channels. Sample i of every cue lies in
+// a value range of that cue alone: (index + 1) * 2000 + 1 + i % 1000, so a sample heard names its
+// cue and its position.
 std::int16_t PatternSample(SoundCue cue, std::size_t frame);
 std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames); // one value a frame
 

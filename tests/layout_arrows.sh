@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The rooms depend downwards only: app -> screens -> board -> sound. Every quoted include of
+# the project's own code must point at its own room or one below; the rules (board/) see
+# nothing of sound/ but the cue enum and the error type, and no toolkit at all.
+#   layout_arrows.sh SOURCE_FOLDER
+set -uo pipefail
+cd "$1"
+failures=0
+# check ROOM ALLOWED-QUOTED-INCLUDE-PATTERN [ALLOWED-ANGLE-INCLUDE-PATTERN]
+check() {
+    local room=$1 quoted=$2 angle=${3:-.}
+    local bad
+    bad=$(grep -H -n -E '^\s*#\s*include' "$room"/*.h "$room"/*.cpp |
+          grep -v -E "#\s*include\s+\"($quoted)" |
+          grep -v -E "#\s*include\s+<($angle)" || true)
+    if [ -n "$bad" ]; then
+        echo "FAIL: $room/ includes what lies above it or outside its reach:"
+        echo "$bad" | sed 's/^/     /'
+        failures=$((failures + 1))
+    else
+        echo "ok   $room/"
+    fi
+}
+check sound 'sound/' '[A-Za-z_0-9/]+(\.h)?>'
+check board 'board/|sound/sound_cue\.h"|sound/run_time_error\.h"' '[a-z_]+>'
+check screens 'screens/|board/|sound/' '[A-Za-z_0-9/]+(\.h)?>'
+# sound/ must not reach up for Qt either: it is the layer under the toolkit.
+if grep -n -E '#\s*include\s+<Q' sound/*.h sound/*.cpp; then
+    echo "FAIL: sound/ includes Qt"
+    failures=$((failures + 1))
+fi
+[ "$failures" = 0 ]
