@@ -3,6 +3,10 @@
 #   ends_on_signals.sh GAME
 set -uo pipefail
 game=$1
+. "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+own_session "$work"
 failures=0
 for signal in TERM INT; do
   # A background job of a script starts with SIGINT ignored; a game in a terminal, where
@@ -12,7 +16,7 @@ for signal in TERM INT; do
   sleep 1
   start=$(date +%s%N)
   kill -s "$signal" "$pid"
-  wait "$pid"
+  end_within 10 "$pid"
   status=$?
   ms=$(( ($(date +%s%N) - start) / 1000000 ))
   want=$((128 + $(kill -l "$signal")))

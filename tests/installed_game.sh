@@ -7,6 +7,8 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+own_session "$work"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > /dev/null
 failures=0
@@ -16,7 +18,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cd "$work"
 env --default-signal=TERM QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-    strace -f -qq -e trace=openat -o "$work/trace" "$prefix/bin/tintineables" 2> "$work/stderr" &
+    strace -f -qq -e trace=openat -o "$work/trace" timeout 30 "$prefix/bin/tintineables" 2> "$work/stderr" &
 pid=$!
 sleep 2
 if kill -0 "$pid" 2>/dev/null; then

@@ -8,9 +8,12 @@ audio_find=$2
 sounds=$(dirname "$game")/sounds
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+own_session "$work"
 
 cat > "$work/session.sh" <<SESSION
 set -u
+. "$(dirname "$0")/own_session.sh"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
 "$game" 2> "$work/stderr" & pid=\$!
 # Wait for the menu's window before pressing anything.
@@ -24,17 +27,10 @@ sleep 1
 xdotool key Escape
 sleep 0.5
 xdotool key Escape
-for _ in \$(seq 1 100); do
-    kill -0 \$pid 2>/dev/null || break
-    sleep 0.05
-done
-if kill -0 \$pid 2>/dev/null; then
-    echo "the game did not end on Escape twice" >&2
-    kill \$pid
-    exit 3
-fi
-wait \$pid
-echo \$? > "$work/status"
+end_within 5 \$pid
+status=\$?
+[ \$status = 124 ] && echo "the game did not end on Escape twice" >&2
+echo \$status > "$work/status"
 SESSION
 xvfb-run -a bash "$work/session.sh"
 

@@ -7,6 +7,8 @@ game=$1
 sounds=$(dirname "$game")/sounds
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+own_session "$work"
 failures=0
 
 # A copy of the game with its own sounds/ folder, so one recording can be broken.

@@ -7,14 +7,16 @@ set -euo pipefail
 game=$1
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-mkdir -p "$work/home" "$work/cwd" "$work/runtime"
-chmod 700 "$work/runtime"
+. "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+own_session "$work"
+mkdir -p "$work/cwd"
 chmod 555 "$work/home" "$work/cwd"
 
 cat > "$work/session.sh" <<SESSION
 set -u
+. "$(dirname "$0")/own_session.sh"
 cd "$work/cwd"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
+export SDL_AUDIODRIVER=dummy
 # LeakSanitizer cannot run under ptrace; the sanitizer build checks leaks in every other test.
 export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}detect_leaks=0"
 strace -f -qq -o "$work/trace" \
@@ -26,7 +28,7 @@ for key in F1 F3 F2 Right space Right Right ctrl Up Tab Tab F2 Escape F3 Escape 
   xdotool key \$key
   sleep 0.25
 done
-wait \$pid
+end_within 30 \$pid
 echo \$? > "$work/status"
 SESSION
 xvfb-run -a bash "$work/session.sh"

@@ -1,0 +1,28 @@
+# Sourced by the scripts that run the real game. The session is the script's own, whatever
+# the caller's holds: no display, platform plugin, audio driver or session bus comes in from
+# outside, and HOME and XDG_RUNTIME_DIR are folders of this run.
+#   own_session FOLDER    (a folder the script removes at its end)
+own_session() {
+    unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM SDL_AUDIODRIVER SDL_DISKAUDIOFILE XAUTHORITY
+    # A bus that is not there: Qt leaves its accessibility bridge off instead of starting one.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
+    mkdir -p "$1/home" "$1/runtime"
+    chmod 700 "$1/runtime"
+    export HOME="$1/home" XDG_RUNTIME_DIR="$1/runtime"
+}
+
+# end_within SECONDS PID: waits for PID to end by itself; past the limit it is killed and the
+# status is 124, as timeout(1) gives.
+end_within() {
+    local limit=$(( $1 * 20 )) pid=$2 i
+    for ((i = 0; i < limit; i++)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return 124
+    fi
+    wait "$pid"
+}
