@@ -1,6 +1,7 @@
 // TINTINEABLES: peg solitaire played by keyboard and ear.
 #include "app/display.h"
 #include "screens/form_host.h"
+#include "screens/screen_reader_support.h"
 #include "sound/audio_engine.h"
 #include "sound/mixer_sound_player.h"
 #include "sound/startup_error.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("tintineables"));
     QApplication::setDesktopFileName(QStringLiteral("tintineables"));
 
+    const ScreenReaderSupport screenReader;
     int status = -1;
     FormHost host({
         [&] { return std::make_unique<MixerSoundPlayer>(*audio); },

@@ -14,13 +14,13 @@ namespace tintineables {
 namespace {
 
 // A hole: it holds the focus and receives keys; it draws nothing and says nothing to a screen
-// reader, whose speech would only cover the cues.
+// reader, whose speech would only cover the cues. A plain widget has no accessible name or
+// description to begin with, so none is set: setting one would send the screen reader an event
+// for every hole while the board opens.
 class HoleControl final : public QWidget {
 public:
     HoleControl(QWidget& parent, int hole) : QWidget(&parent), number_(hole) {
         setFocusPolicy(Qt::StrongFocus);
-        setAccessibleName(QString());
-        setAccessibleDescription(QString());
     }
 
 protected:
@@ -54,6 +54,10 @@ void BoardForm::BuildControls(QWidget& window) {
             const int number = design.tabIndex - 33;
             button->setAutoDefault(false);
             button->setFocusPolicy(design.visible ? Qt::StrongFocus : Qt::NoFocus);
+            if (design.visible) {
+                // Its caption stays "Command9"; a screen reader says what it does.
+                button->setAccessibleName(QString::fromUtf8(Command9AccessibleName));
+            }
             QObject::connect(button, &QPushButton::clicked, button,
                              [this, number] { Host().Guard([&] { Command_Click(number); }); });
             control = button;

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace tintineables {
@@ -74,10 +75,24 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         const bool button = control != nullptr && qobject_cast<QAbstractButton*>(control);
         return !(button && code == Key::Space && form.Loaded());
     }
-    if (event->type() == QEvent::FocusIn && watched != &window_) {
-        Form& form = *form_;
+    if (watched == &window_) {
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        // The window stops being active (another program, a popup): the control keeps its focus
+        // as far as the game goes, so its coming back is no arrival.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool windowLeft =
+            reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+        keptFocus_ = windowLeft ? static_cast<QWidget*>(watched) : nullptr;
+    } else if (event->type() == QEvent::FocusIn) {
         auto* control = static_cast<QWidget*>(watched);
-        form.Host().Guard([&] { form.ControlFocused(*control); });
+        const bool cameBack = control == keptFocus_;
+        keptFocus_ = nullptr;
+        if (!cameBack) {
+            Form& form = *form_;
+            form.Host().Guard([&] { form.ControlFocused(*control); });
+        }
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 namespace tintineables {
@@ -40,6 +41,9 @@ protected:
 private:
     Form* form_;
     QWidget& window_;
+    // The control that held the focus when the window stopped being active. Its focus coming
+    // back with the window is no GotFocus: the focus never moved within the game.
+    QPointer<QWidget> keptFocus_;
 };
 
 } // namespace tintineables

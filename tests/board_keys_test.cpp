@@ -5,6 +5,7 @@
 #include "tests/winning_jumps.h"
 
 #include <QPointer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,25 @@ TEST_F(BoardKeys, AHeldArrowMovesOnEveryRepeatAndMeetsTheEdgeEachTime) {
     EXPECT_EQ(h.FocusedName(), "Picture33");
     EXPECT_EQ(h.TakeCues(), (C{SoundCue::Ball, SoundCue::Ball, SoundCue::Ball, SoundCue::Ball,
                                SoundCue::Ball, SoundCue::Ball, SoundCue::Edge}));
+}
+
+// Another program takes the window's activation and gives it back: the focus never moved in
+// the game, so no hole announces itself and nothing playing is cut.
+TEST_F(BoardKeys, LeavingTheWindowAndComingBackPlaysNothing) {
+    h.Press(Qt::Key_Right);
+    h.TakeCues();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QWidget* board = h.Board().Window();
+    board->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+    ProcessEvents();
+    EXPECT_EQ(h.FocusedName(), "Picture2");
+    EXPECT_EQ(h.TakeCues(), C{});
+    h.Press(Qt::Key_Right); // and the game goes on as before
+    EXPECT_EQ(h.TakeCues(), C{SoundCue::Ball});
 }
 
 TEST_F(BoardKeys, CtrlAsTheFirstKeyIsRefused) {

@@ -36,6 +36,7 @@ TEST(Forms, CarryTheirCaptionsAndClientSize) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
         ASSERT_NE(accessible, nullptr);
         EXPECT_EQ(accessible->text(QAccessible::Name), caption);
+        EXPECT_EQ(accessible->role(), QAccessible::Window) << caption.toStdString();
     }
 }
 
@@ -64,7 +65,7 @@ TEST(BoardForm, HasItsFortyThreeControlsAsDesigned) {
     EXPECT_EQ(at("Command9"), QRect(80, 152, 81, 33));
 }
 
-TEST(BoardForm, HolesAndHiddenControlsSayNothingToAScreenReader) {
+TEST(BoardForm, HolesSayNothingToAScreenReaderAndCommand9SaysWhatItDoes) {
     ScreenHarness h;
     h.Start();
     h.Press(Qt::Key_F2);
@@ -83,6 +84,10 @@ TEST(BoardForm, HolesAndHiddenControlsSayNothingToAScreenReader) {
         EXPECT_TRUE(accessible->state().invisible) << name;
         EXPECT_EQ(window->findChild<QWidget*>(name)->focusPolicy(), Qt::NoFocus) << name;
     }
+    auto* command9 = window->findChild<QPushButton*>(QStringLiteral("Command9"));
+    EXPECT_EQ(command9->text(), QStringLiteral("Command9"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(command9)->text(QAccessible::Name),
+              QStringLiteral("Sonido del centro con bola"));
 }
 
 TEST(SpokenForms, HaveOnlyTheirHiddenSoundPlayer) {

@@ -4,6 +4,7 @@
 #include "screens/board_form.h"
 #include "screens/form.h"
 #include "screens/form_host.h"
+#include "screens/screen_reader_support.h"
 #include "sound/sound_cue.h"
 
 #include <QWidget>
@@ -51,7 +52,8 @@ public:
     std::string error;
 
 private:
-    std::vector<std::string> log_; // file names of the cues started by "play"
+    ScreenReaderSupport screenReader_; // as the program has it
+    std::vector<std::string> log_;     // file names of the cues started by "play"
     std::unique_ptr<FormHost> host_;
 };
 

@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# The game with a real screen reader, as a blind player runs it: Orca over AT-SPI on a real X
+# server (Xvfb) with its own session bus, speech-dispatcher writing every line Orca speaks to
+# a file, the real executable, and real keys through XTest (xdotool).
+#   screen_reader.sh GAME [LAUNCHES]
+# The first launch walks every screen; every launch checks that the menu's title is the first
+# thing spoken, before any key.
+set -uo pipefail
+game=$1
+launches=${2:-5}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/own_session.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+own_session "$work"
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+
+# speech-dispatcher, as Orca starts it, with one output module that writes instead of speaking.
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$work/speechd-log"
+cat > "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
+LogLevel 3
+LogDir "$work/speechd-log"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "file" "sd_generic" "file.conf"
+DefaultModule "file"
+DefaultLanguage "en"
+CONF
+cat > "$XDG_CONFIG_HOME/speech-dispatcher/modules/file.conf" <<CONF
+GenericExecuteSynth "printf '%s\\\\n' \'\\\$DATA\' >> $work/spoken"
+AddVoice "en" "male1" "any"
+AddVoice "es" "male1" "any"
+GenericLanguage "en" "en" "utf-8"
+GenericLanguage "es" "es" "utf-8"
+CONF
+touch "$work/spoken"
+
+cat > "$work/session.sh" <<'SESSION'
+set -uo pipefail
+work=$1 game=$2 launches=$3
+spoken=$work/spoken
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+ok() { echo "ok   $*"; }
+mark=0
+set_mark() { mark=$(wc -l < "$spoken"); }
+said() { tail -n +$((mark + 1)) "$spoken" | tr '\n' '|'; }
+# heard NAME PATTERN [SECONDS]: something Orca spoke since the mark matches PATTERN.
+heard() {
+    local limit=$(( ${3:-6} * 20 )) i
+    for ((i = 0; i < limit; i++)); do
+        if tail -n +$((mark + 1)) "$spoken" | grep -q -E -- "$2"; then
+            ok "$1: \"$(said)\""
+            return 0
+        fi
+        sleep 0.05
+    done
+    fail "$1: expected /$2/, Orca said \"$(said)\""
+    return 1
+}
+# quiet NAME SECONDS [ALLOWED]: Orca says nothing since the mark but lines matching ALLOWED.
+quiet() {
+    sleep "$2"
+    local extra
+    extra=$(tail -n +$((mark + 1)) "$spoken" | grep -v -E -- "${3:-^$}" | tr '\n' '|')
+    if [ -z "$extra" ]; then ok "$1: \"$(said)\""; else fail "$1: Orca said \"$extra\""; fi
+}
+key() { set_mark; xdotool key "$@"; }
+window_of() { # title: waits for the X window with exactly this title
+    local i id
+    for ((i = 0; i < 100; i++)); do
+        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
+# The desktop turns the screen reader on; Qt reads that from the accessibility bus's status.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
+    string:ScreenReaderEnabled variant:boolean:true > /dev/null
+orca --replace > "$work/orca.log" 2>&1 &
+orca=$!
+set_mark
+heard "Orca is up" "Screen reader on" 30 || exit 1
+
+start_game() {
+    set_mark
+    # In the sanitizer build, leaks inside Qt are told apart by frames below Qt's own, which
+    # only the slow unwinder sees (Qt is built without frame pointers).
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" \
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw" "$game" 2>> "$work/game.stderr" &
+    game_pid=$!
+}
+end_game() { # expects the process to end with status 0 within a few seconds
+    end_within 10 "$game_pid"
+    local status=$?
+    [ "$status" = 0 ] || { fail "the game ended with status $status"; cat "$work/game.stderr"; }
+}
+
+first_spoken_ok=0
+for ((launch = 1; launch <= launches; launch++)); do
+    start_game
+    # The menu's title, and nothing before it.
+    if heard "launch $launch: the menu's title" "TINTINEABLES" 10; then
+        first=$(tail -n +$((mark + 1)) "$spoken" | head -n 1)
+        if [[ "$first" == TINTINEABLES* ]]; then
+            first_spoken_ok=$((first_spoken_ok + 1))
+        else
+            fail "launch $launch: the first thing spoken was \"$first\""
+        fi
+    fi
+    if [ "$launch" = 1 ]; then
+        key F1
+        heard "F1 is echoed and opens the tutorial" "^F1" && heard "the tutorial" "^TUTORIAL"
+        key Escape
+        heard "Escape: back to the menu" "^TINTINEABLES"
+        key F3
+        heard "F3: the credits" "^CRÉDITOS"
+        key F2
+        heard "F2: the board" "^TABLERO"
+        key shift+Tab
+        heard "Command9 by Shift+Tab from the first hole" "Sonido del centro con bola"
+        key Tab
+        quiet "Tab back to the first hole" 1 "^tab"
+        key Right
+        quiet "arrows between holes" 1
+        key Up
+        quiet "arrows between holes" 1
+        # Away to another program's window, then back: the focus never moved in the game, so
+        # no hole announces itself, no sound plays, and Orca says nothing of the holes.
+        board=$(window_of TABLERO)
+        xmessage -name other "another program" &
+        other=$!
+        other_window=$(window_of other) && xdotool windowfocus --sync "$other_window"
+        sleep 1
+        set_mark
+        before=$(stat -c %s "$work/out.raw")
+        xdotool windowfocus --sync "$board"
+        quiet "back to the board window" 1.5 "^TABLERO"
+        after=$(stat -c %s "$work/out.raw")
+        sounded=$(tail -c +$((before + 1)) "$work/out.raw" | head -c $((after - before)) |
+                  od -An -v -td2 | tr -s ' ' '\n' | grep -c -v -E '^-?0?$')
+        [ "$sounded" = 0 ] && ok "back to the board window: the game played nothing" ||
+            fail "back to the board window: the game played $sounded samples"
+        kill "$other"
+        key Escape
+        heard "Escape: back to the menu" "^TINTINEABLES"
+    fi
+    key Escape
+    end_game
+done
+echo "the menu's title spoken first in $first_spoken_ok of $launches launches"
+kill "$orca"
+wait "$orca" 2>/dev/null
+spd=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)
+[ -n "$spd" ] && kill "$spd" 2>/dev/null
+exit $(( failures > 0 ))
+SESSION
+
+# A session bus of our own (with the accessibility bus it starts), inside an X server of our own.
+# Their daemons may outlive the session for a moment: the log is a file, not a pipe they hold.
+timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" \
+    dbus-run-session -- bash -c ". '$here/own_session.sh'; . '$work/session.sh'" \
+    _ "$work" "$game" "$launches" > "$work/session.log" 2>&1
+status=$?
+grep -E '^(ok|FAIL|the menu)' "$work/session.log"
+[ "$status" = 0 ] || { echo "the session ended with status $status:"; tail -n 30 "$work/session.log"; }
+if grep -q -i -E 'AddressSanitizer|LeakSanitizer|runtime error' "$work/game.stderr" 2>/dev/null; then
+    echo "FAIL: the sanitizers reported:"; cat "$work/game.stderr"; status=1
+fi
+exit "$status"
