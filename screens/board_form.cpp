@@ -9,23 +9,36 @@
 #include "sound/play_cue.h"
 #include "sound/run_time_error.h"
 
+#include <QPainter>
+#include <qdrawutil.h>
+
 namespace tintineables {
 
 namespace {
 
-// A hole: it holds the focus and receives keys; it draws nothing and says nothing to a screen
-// reader, whose speech would only cover the cues. A plain widget has no accessible name or
-// description to begin with, so none is set: setting one would send the screen reader an event
-// for every hole while the board opens.
+// A hole: a picture box with the default border, a single sunken line around the default
+// background, and nothing drawn inside. It holds the focus and receives keys; it says nothing
+// to a screen reader, whose speech would only cover the cues. A plain widget has no accessible
+// name or description to begin with, so none is set: setting one would send the screen reader
+// an event for every hole while the board opens.
 class HoleControl final : public QWidget {
 public:
     HoleControl(QWidget& parent, int hole) : QWidget(&parent), number_(hole) {
+        setAutoFillBackground(true); // the later hole covers the earlier one, as in the pile
         setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
-    // QWidget repaints a widget that gains or loses the focus. A hole draws nothing, and in
-    // the overlapping pile every repaint spreads to its neighbours: skip it, on every arrow.
+    // Drawn by hand rather than as a QFrame, which a screen reader would announce as a frame
+    // on every arrow.
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+    }
+
+    // QWidget repaints a widget that gains or loses the focus. A hole looks the same either
+    // way, and in the overlapping pile every repaint spreads to its neighbours: skip it, on
+    // every arrow.
     void focusInEvent(QFocusEvent*) override {}
     void focusOutEvent(QFocusEvent*) override {}
 

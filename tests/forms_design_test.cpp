@@ -3,6 +3,8 @@
 #include "tests/screen_harness.h"
 
 #include <QAccessible>
+#include <QImage>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -88,6 +90,34 @@ TEST(BoardForm, HolesSayNothingToAScreenReaderAndCommand9SaysWhatItDoes) {
     EXPECT_EQ(command9->text(), QStringLiteral("Command9"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(command9)->text(QAccessible::Name),
               QStringLiteral("Sonido del centro con bola"));
+}
+
+// The holes show as one pile of boxes, each a single sunken line around the default
+// background, the later hole over the earlier. The picture is left in the test's folder.
+TEST(BoardForm, TheHolesShowAsAPileOfSunkenBoxes) {
+    ScreenHarness h;
+    h.Start();
+    h.Press(Qt::Key_F2);
+    QWidget* window = h.Board().Window();
+    const QImage picture = window->grab().toImage();
+    picture.save(QStringLiteral("board-window.png"));
+    const QPalette palette = window->palette();
+    const QRgb dark = palette.color(QPalette::Dark).rgb();
+    const QRgb light = palette.color(QPalette::Light).rgb();
+    const QRgb background = palette.color(QPalette::Window).rgb();
+    ASSERT_NE(dark, background);
+    // Picture33, top of the pile at (128, 144), 81 x 33 pixels, partly under Command9 (80, 152):
+    // dark top and left lines, light bottom and right ones, the background inside.
+    EXPECT_EQ(picture.pixel(128, 148), dark);
+    EXPECT_EQ(picture.pixel(180, 144), dark);
+    EXPECT_EQ(picture.pixel(208, 160), light);
+    EXPECT_EQ(picture.pixel(180, 176), light);
+    EXPECT_EQ(picture.pixel(180, 160), background);
+    // Picture21's left line, at x = 96, shows below Picture31..33 and beside the rest.
+    EXPECT_EQ(picture.pixel(96, 185), dark);
+    // Focus changes draw nothing new: the pile looks the same with the focus elsewhere.
+    h.Press(Qt::Key_Up);
+    EXPECT_EQ(window->grab().toImage(), picture);
 }
 
 TEST(SpokenForms, HaveOnlyTheirHiddenSoundPlayer) {
