@@ -1,6 +1,9 @@
 #include "app/display.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QString>
 #include <QtGlobal>
 
@@ -11,6 +14,10 @@
 namespace tintineables {
 
 namespace {
+
+// Long enough for the compositor's answers to the last window's end (keyboard and pointer
+// leave, surface release), which take a few milliseconds, to arrive and be handled.
+constexpr int SettleMilliseconds = 50;
 
 bool IsSet(const char* name) {
     const char* value = std::getenv(name);
@@ -54,5 +61,14 @@ std::string MissingDisplayReason() {
 void ReportQtFatalMessagesAsExit() { qInstallMessageHandler(FatalToExit); }
 
 void WindowSystemIsUp() { holdingWarnings = false; }
+
+void LetTheWindowSystemSettle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QElapsedTimer settling;
+    settling.start();
+    while (settling.elapsed() < SettleMilliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, SettleMilliseconds);
+    }
+}
 
 } // namespace tintineables

@@ -43,20 +43,24 @@ int main(int argc, char* argv[]) {
 
     const ScreenReaderSupport screenReader;
     int status = -1;
-    FormHost host({
-        [&] { return std::make_unique<MixerSoundPlayer>(*audio); },
-        [](const std::string& message) {
-            QMessageBox::critical(nullptr, QStringLiteral("TINTINEABLES"),
-                                  QString::fromStdString(message));
-        },
-        [&](int endStatus) {
-            status = endStatus;
-            QCoreApplication::exit(endStatus);
-        },
-    });
-    host.Guard([&] { host.Show(Screen::Menu); });
-    if (status >= 0) {
-        return status;
+    {
+        FormHost host({
+            [&] { return std::make_unique<MixerSoundPlayer>(*audio); },
+            [](const std::string& message) {
+                QMessageBox::critical(nullptr, QStringLiteral("TINTINEABLES"),
+                                      QString::fromStdString(message));
+            },
+            [&](int endStatus) {
+                status = endStatus;
+                QCoreApplication::exit(endStatus);
+            },
+        });
+        host.Guard([&] { host.Show(Screen::Menu); });
+        if (status < 0) {
+            status = QApplication::exec();
+        }
     }
-    return QApplication::exec();
+    audio.reset();
+    LetTheWindowSystemSettle();
+    return status;
 }

@@ -1,6 +1,8 @@
-// audio_find OUTPUT.raw RECORDING.wav...
+// audio_find [--in-order] OUTPUT.raw RECORDING.wav...
 // For each recording, prints the frame of the output (SDL's disk driver: 16-bit stereo at
 // 48 kHz) where the recording starts to sound on both channels, or -1 where it is not heard.
+// With --in-order, each one is looked for only after the one before it was heard: a list of
+// cues in the order a scenario must sound them, the same recording as often as it comes.
 #include "sound/wave_file.h"
 #include "tests/disk_audio.h"
 
@@ -8,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -19,7 +22,7 @@ using tintineables::testing::MixedOutput;
 constexpr int Tolerance = 3;
 constexpr std::size_t Compared = 2400; // 50 ms
 
-long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue) {
+long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue, std::size_t from) {
     std::size_t salient = 0;
     while (salient < cue.size() && std::abs(cue[salient]) < 2000) {
         ++salient;
@@ -28,7 +31,7 @@ long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue) {
         return -1;
     }
     const std::size_t count = std::min(Compared, cue.size() - salient);
-    for (std::size_t i = salient; i + count <= output.size(); ++i) {
+    for (std::size_t i = from + salient; i + count <= output.size(); ++i) {
         bool match = true;
         for (std::size_t j = 0; j < count && match; ++j) {
             match = std::abs(output[i + j].left - cue[salient + j]) <= Tolerance &&
@@ -44,12 +47,16 @@ long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: audio_find OUTPUT.raw RECORDING.wav...\n");
+    int first = 1;
+    const bool inOrder = argc > 1 && std::string_view(argv[1]) == "--in-order";
+    first += inOrder ? 1 : 0;
+    if (argc < first + 2) {
+        std::fprintf(stderr, "usage: audio_find [--in-order] OUTPUT.raw RECORDING.wav...\n");
         return 2;
     }
-    const MixedOutput output = tintineables::testing::ReadRawStereo(argv[1]);
-    for (int i = 2; i < argc; ++i) {
+    const MixedOutput output = tintineables::testing::ReadRawStereo(argv[first]);
+    std::size_t from = 0;
+    for (int i = first + 1; i < argc; ++i) {
         std::ifstream in(argv[i], std::ios::binary);
         const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
         const auto check = tintineables::CheckWave(bytes);
@@ -57,7 +64,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: %s\n", argv[i], check.problem.c_str());
             return 2;
         }
-        std::printf("%ld\n", Find(output, tintineables::Pcm16Samples(bytes, check.format)));
+        const long at = Find(output, tintineables::Pcm16Samples(bytes, check.format), from);
+        std::printf("%ld\n", at);
+        if (inOrder) {
+            if (at < 0) {
+                from = output.size(); // everything after a missing cue counts as missing
+            } else {
+                from = static_cast<std::size_t>(at) + 1;
+            }
+        }
     }
     return 0;
 }
