@@ -2,9 +2,10 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QString>
+#include <QTimer>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -64,11 +65,10 @@ void WindowSystemIsUp() { holdingWarnings = false; }
 
 void LetTheWindowSystemSettle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QElapsedTimer settling;
-    settling.start();
-    while (settling.elapsed() < SettleMilliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, SettleMilliseconds);
-    }
+    // An event loop that sleeps until an event comes, for a short while.
+    QEventLoop settling;
+    QTimer::singleShot(SettleMilliseconds, &settling, &QEventLoop::quit);
+    settling.exec();
 }
 
 } // namespace tintineables
