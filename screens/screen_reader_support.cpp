@@ -19,6 +19,18 @@ QAccessibleInterface* FormWindowAccessible(const QString&, QObject* object) {
     return nullptr;
 }
 
+// Tells the accessibility bridge that the active window is active, as Qt does on activation.
+void AnnounceActiveWindow() {
+    QWidget* window = QApplication::activeWindow();
+    if (window == nullptr || !QAccessible::isActive()) {
+        return; // a window that becomes active later is announced by Qt itself
+    }
+    QAccessible::State changed;
+    changed.active = true;
+    QAccessibleStateChangeEvent event(window, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 ScreenReaderSupport::ScreenReaderSupport() {
@@ -38,17 +50,6 @@ void ScreenReaderSupport::accessibilityActiveChanged(bool active) {
     // The bridge turns itself active first and only then registers the application and asks
     // which events the screen reader listens to: announce once that has run.
     QMetaObject::invokeMethod(qApp, &AnnounceActiveWindow, Qt::QueuedConnection);
-}
-
-void AnnounceActiveWindow() {
-    QWidget* window = QApplication::activeWindow();
-    if (window == nullptr || !QAccessible::isActive()) {
-        return; // a window that becomes active later is announced by Qt itself
-    }
-    QAccessible::State changed;
-    changed.active = true;
-    QAccessibleStateChangeEvent event(window, changed);
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace tintineables

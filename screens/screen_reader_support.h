@@ -19,7 +19,4 @@ public:
     void accessibilityActiveChanged(bool active) override;
 };
 
-// Tells the accessibility bridge that the active window is active, as Qt does on activation.
-void AnnounceActiveWindow();
-
 } // namespace tintineables
