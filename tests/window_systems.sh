@@ -18,6 +18,7 @@ mkdir -p "$work/game"
 cp "$game" "$work/game/tintineables"
 cp -r "$(dirname "$game")/sounds" "$work/game/sounds"
 cp "$audio_find" "$work/audio_find"
+cp "$here/own_session.sh" "$work/own_session.sh" # the source tree may be closed to that user
 chmod -R a+rX "$work"
 chmod 755 "$work"
 
@@ -80,7 +81,7 @@ SCENARIO
 case "$mode" in
 x11-wm)
     cat > "$work/session.sh" <<'SESSION'
-. "$here/own_session.sh"
+. "$work/own_session.sh"
 . "$work/scenario.sh"
 # xfwm4 with focus-stealing prevention on, its settings in xfconf on this session's bus.
 xfconf-query -c xfwm4 -p /general/prevent_focus_stealing -n -t bool -s true
@@ -106,7 +107,7 @@ SESSION
     ;;
 wayland)
     cat > "$work/session.sh" <<'SESSION'
-. "$here/own_session.sh"
+. "$work/own_session.sh"
 . "$work/scenario.sh"
 export XDG_RUNTIME_DIR=$work/runtime-wayland
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
