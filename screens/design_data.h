@@ -44,9 +44,9 @@ struct BoardControlDesign {
 };
 
 inline constexpr int BoardControlCount = 43;
+const std::array<BoardControlDesign, BoardControlCount>& BoardControls();
 
 // What a screen reader says of the one visible button, Command9, in the captions' language.
 inline constexpr const char* Command9AccessibleName = "Sonido del centro con bola";
-const std::array<BoardControlDesign, BoardControlCount>& BoardControls();
 
 } // namespace tintineables

@@ -11,6 +11,18 @@ own_session() {
     export HOME="$1/home" XDG_RUNTIME_DIR="$1/runtime"
 }
 
+# window_of TITLE: waits (10 s at most) for the X window with exactly this title and prints
+# its id; fails when none comes.
+window_of() {
+    local i id
+    for ((i = 0; i < 200; i++)); do
+        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
 # end_within SECONDS PID: waits for PID to end by itself; past the limit it is killed and the
 # status is 124, as timeout(1) gives.
 end_within() {

@@ -17,10 +17,7 @@ set -u
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
 "$game" 2> "$work/stderr" & pid=\$!
 # Wait for the menu's window before pressing anything.
-for _ in \$(seq 1 100); do
-    xdotool search --name '^TINTINEABLES\$' >/dev/null 2>&1 && break
-    sleep 0.05
-done
+window_of TINTINEABLES > /dev/null
 sleep 0.5
 xdotool key F2
 sleep 1

@@ -66,15 +66,6 @@ quiet() {
     if [ -z "$extra" ]; then ok "$1: \"$(said)\""; else fail "$1: Orca said \"$extra\""; fi
 }
 key() { set_mark; xdotool key "$@"; }
-window_of() { # title: waits for the X window with exactly this title
-    local i id
-    for ((i = 0; i < 100; i++)); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
 
 # The desktop turns the screen reader on; Qt reads that from the accessibility bus's status.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \

@@ -50,11 +50,7 @@ run_scenario() {
         "$work/game/tintineables" 2>> "$work/stderr" &
     local pid=$!
     if [ "$mode" = x11-wm ]; then
-        local i
-        for ((i = 0; i < 100; i++)); do
-            xdotool search --name '^TINTINEABLES$' > /dev/null 2>&1 && break
-            sleep 0.05
-        done
+        window_of TINTINEABLES > /dev/null
         sleep 0.5
         local key pause
         for step in F1:0.5 Escape:0.7 F2:0.7 Right:0.4 Right:0.4 Escape:0.7 Escape:0; do

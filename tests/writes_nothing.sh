@@ -22,7 +22,7 @@ export ASAN_OPTIONS="\${ASAN_OPTIONS:+\$ASAN_OPTIONS:}detect_leaks=0"
 strace -f -qq -o "$work/trace" \
   -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate,symlink,symlinkat,link,linkat \
   "$game" & pid=\$!
-for _ in \$(seq 1 200); do xdotool search --name '^TINTINEABLES\$' >/dev/null 2>&1 && break; sleep 0.05; done
+window_of TINTINEABLES > /dev/null
 sleep 0.5
 for key in F1 F3 F2 Right space Right Right ctrl Up Tab Tab F2 Escape F3 Escape Escape; do
   xdotool key \$key
