@@ -33,26 +33,6 @@ double Micro(Clock::duration d) { return std::chrono::duration<double, std::micr
 double Milli(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // Notes when "play" has returned: the cue is then queued on the mixer.
-// The game's own player and the disk-decoding one behind one door, so that both are measured
-// on the same board, press for press, under the same conditions of the machine.
-class EitherPlayer final : public SoundPlayer {
-public:
-    EitherPlayer(AudioEngine& engine, const std::filesystem::path& folder, const bool& useDisk)
-        : game_(engine), disk_(engine, folder), useDisk_(useDisk) {}
-    void SetString(int dispatchId, std::string_view value) override {
-        if (useDisk_) {
-            disk_.SetString(dispatchId, value);
-        } else {
-            game_.SetString(dispatchId, value);
-        }
-    }
-
-private:
-    MixerSoundPlayer game_;
-    DiskDecodingPlayer disk_;
-    const bool& useDisk_;
-};
-
 struct PlayLog {
     Clock::time_point lastPlay;
     long callbacksAtPlay = 0; // audio callbacks completed when the cue was queued
@@ -214,23 +194,18 @@ int main(int argc, char** argv) {
     audio->SetMixObserver(&probe);
     const double periodMs = 1000.0 * audio->ObtainedBufferFrames() / AudioEngine::Frequency;
 
-    // 1 and 2: the game's own player.
+    // The game's own player.
     Session game;
-    bool useDisk = false;
     const auto folder = RecordingFolders().front();
-    OpenBoard(game, [&] { return std::make_unique<EitherPlayer>(*audio, folder, useDisk); });
+    OpenBoard(game, [&] { return std::make_unique<MixerSoundPlayer>(*audio); });
     game.log.callbacks = &probe.callbacks;
     ToMiddleRow(game);
-    // 1 and 3a: press for press, the game's player and one that decodes from disk at "open".
-    std::vector<double> gamePaths, diskPaths;
-    for (int i = 0; i < 2 * presses; ++i) {
-        useDisk = i % 2 == 1;
-        (useDisk ? diskPaths : gamePaths).push_back(PressArrow(game, i));
+    std::vector<double> gamePaths;
+    for (int i = 0; i < presses; ++i) {
+        gamePaths.push_back(PressArrow(game, i));
     }
-    useDisk = false;
     std::this_thread::sleep_for(std::chrono::milliseconds(500)); // let the last cues end
     const Percentiles path = Summarise(gamePaths);
-    const Percentiles disk = Summarise(diskPaths);
     std::vector<double> idlePaths, toSound, periodsWaited;
     int waitedExtra = 0;
     std::mt19937 random(7);
@@ -259,24 +234,7 @@ int main(int argc, char** argv) {
     game.host.reset();
     QCoreApplication::processEvents();
 
-    // The same two players on the menu's spoken presentation, the largest cue a key starts.
-    std::vector<double> gameOpens, diskOpens;
-    {
-        MixerSoundPlayer gamePlayer(*audio);
-        DiskDecodingPlayer diskPlayer(*audio, folder);
-        for (int i = 0; i < 20; ++i) {
-            for (SoundPlayer* player :
-                 {static_cast<SoundPlayer*>(&gamePlayer), static_cast<SoundPlayer*>(&diskPlayer)}) {
-                const auto t0 = Clock::now();
-                PlayCue(*player, SoundCue::Presentation);
-                (player == &gamePlayer ? gameOpens : diskOpens).push_back(Micro(Clock::now() - t0));
-            }
-        }
-    }
-    const Percentiles gameOpen = Summarise(gameOpens);
-    const Percentiles diskOpen = Summarise(diskOpens);
-
-    // 3b: a player process per cue.
+    // A player process per cue.
     std::vector<double> spawns;
     for (int i = 0; i < 30; ++i) {
         const double seconds = SpawnPlayerProcess("aplay", folder / "bola.wav");
@@ -309,19 +267,11 @@ int main(int argc, char** argv) {
         Format("p50 %.2f  p99 %.2f  max %.2f", waited.p50, waited.p99, waited.max), "", true);
     Row("cues that waited more than one callback", Format("%.2f %%", extraShare), "0 %",
         waitedExtra == 0);
-    Row("(a) decode from disk at every open: key path",
-        Format("p50 %.1f us = %.1fx the game's", disk.p50, disk.p50 / path.p50), ">= 20x",
-        disk.p50 / path.p50 >= 20);
-    Row("(a) the same for the presentation (1.1 MB)",
-        Format("p50 %.0f us = %.0fx the game's %.1f us", diskOpen.p50, diskOpen.p50 / gameOpen.p50,
-               gameOpen.p50),
-        "", true);
     if (spawns.empty()) {
-        Row("(b) a player process per cue (aplay)", "skipped: aplay is not installed", ">= 100x",
-            true);
+        Row("a player process per cue (aplay)", "skipped: aplay is not installed", ">= 100x", true);
     } else {
         const Percentiles spawn = Summarise(spawns);
-        Row("(b) a player process per cue (aplay -D null)",
+        Row("a player process per cue (aplay -D null)",
             Format("p50 %.0f us = %.0fx the game's", spawn.p50, spawn.p50 / path.p50), ">= 100x",
             spawn.p50 / path.p50 >= 100);
     }

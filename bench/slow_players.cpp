@@ -1,10 +1,5 @@
 #include "bench/slow_players.h"
 
-#include "sound/audio_engine.h"
-#include "sound/run_time_error.h"
-
-#include <SDL2/SDL_mixer.h>
-
 #include <chrono>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,33 +7,6 @@
 extern char** environ;
 
 namespace tintineables::bench {
-
-DiskDecodingPlayer::DiskDecodingPlayer(AudioEngine& engine, std::filesystem::path folder)
-    : engine_(engine), folder_(std::move(folder)), channel_(engine.AcquireChannel()) {}
-
-DiskDecodingPlayer::~DiskDecodingPlayer() {
-    engine_.ReleaseChannel(channel_);
-    Mix_FreeChunk(chunk_);
-}
-
-void DiskDecodingPlayer::SetString(int dispatchId, std::string_view value) {
-    if (dispatchId == DispatchId::FileName) {
-        fileName_ = value;
-    } else if (dispatchId == DispatchId::Command) {
-        if (value == "close" || value == "Close") {
-            Mix_HaltChannel(channel_);
-            Mix_FreeChunk(chunk_);
-            chunk_ = nullptr;
-        } else if (value == "open" || value == "Open") {
-            chunk_ = Mix_LoadWAV((folder_ / fileName_).c_str());
-            if (chunk_ == nullptr) {
-                throw RunTimeError(Mix_GetError());
-            }
-        } else if (value == "play" || value == "Play") {
-            Mix_PlayChannel(channel_, chunk_, 0);
-        }
-    }
-}
 
 double SpawnPlayerProcess(const std::string& program, const std::filesystem::path& file) {
     std::string path = "/usr/bin/" + program;
