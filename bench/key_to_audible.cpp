@@ -1,0 +1,374 @@
+// key_to_audible --recording FILE.wav [--presses N] [--start-key KEYSYM] [--keys A,B]
+// Presses real keys through XTest on the X server of $DISPLAY and records the default sink's
+// monitor of the sound server (PulseAudio, or PipeWire's pulse layer) at the same time, then
+// finds where each press's cue starts to sound and checks it whole against its recording.
+//
+// Times are all on CLOCK_MONOTONIC, the clock the sound server's own timing runs on:
+// - a press: just before the request reaches the X server (XSync returns once the server has
+//   handled it and queued the event for the focused client);
+// - a sample: when the sink plays it. After every read the recorder asks the server for the
+//   stream's latency; the server counts the sink's own latency in it (a monitor reports the
+//   sink's latency as negative), so "now - latency" is when the last frame read was played.
+//   The median of those readings over the whole run places frame 0.
+// Prints one line: presses, heard, median / p95 / max key-to-audible in ms, dropouts.
+#include "sound/wave_file.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int Rate = 48000;
+constexpr int ReadFrames = 96; // 2 ms per read: the recorder keeps close to the sink
+// PipeWire mixes in floating point; a 16-bit sample may come back a step off.
+constexpr int Tolerance = 4;
+
+double Now() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+struct Frame {
+    std::int16_t left, right;
+};
+
+class MonitorRecorder {
+public:
+    MonitorRecorder() {
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 2};
+        pa_buffer_attr attr{};
+        attr.maxlength = static_cast<std::uint32_t>(-1);
+        attr.fragsize = ReadFrames * sizeof(Frame);
+        int error = 0;
+        stream_ = pa_simple_new(nullptr, "key_to_audible", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
+                                "monitor", &spec, nullptr, &attr, &error);
+        if (stream_ == nullptr) {
+            std::fprintf(stderr, "key_to_audible: cannot record the monitor: %s\n",
+                         pa_strerror(error));
+            std::exit(2);
+        }
+        thread_ = std::thread([this] { Run(); });
+    }
+    ~MonitorRecorder() {
+        stop_ = true;
+        thread_.join();
+        pa_simple_free(stream_);
+    }
+
+    // Frames recorded so far.
+    std::vector<Frame> Frames() {
+        std::lock_guard lock(mutex_);
+        return frames_;
+    }
+    // When each read's frames were played: the moment its frame 0 would have been, had the
+    // stream run without a break since. An idle sink may stop rendering, so each read keeps
+    // its own.
+    std::vector<double> ZeroTimes() {
+        std::lock_guard lock(mutex_);
+        return zeroTimes_;
+    }
+
+private:
+    void Run() {
+        std::vector<Frame> block(ReadFrames);
+        while (!stop_) {
+            int error = 0;
+            if (pa_simple_read(stream_, block.data(), block.size() * sizeof(Frame), &error) < 0) {
+                std::fprintf(stderr, "key_to_audible: recording failed: %s\n", pa_strerror(error));
+                std::exit(2);
+            }
+            const pa_usec_t latency = pa_simple_get_latency(stream_, &error);
+            const double now = Now();
+            std::lock_guard lock(mutex_);
+            frames_.insert(frames_.end(), block.begin(), block.end());
+            const double latencySeconds =
+                latency == static_cast<pa_usec_t>(-1) ? 0.0 : static_cast<double>(latency) * 1e-6;
+            zeroTimes_.push_back(now - latencySeconds - static_cast<double>(frames_.size()) / Rate);
+        }
+    }
+
+    pa_simple* stream_ = nullptr;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<Frame> frames_;
+    std::vector<double> zeroTimes_;
+};
+
+// A silent stream into the default sink for as long as it lives. PulseAudio's null sink stops
+// rendering while no stream plays into it, and its monitor then records nothing; a player that
+// opens a new stream per cue (paplay) needs this for its cues to be recorded at all.
+class SilentStream {
+public:
+    SilentStream() {
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 2};
+        pa_buffer_attr attr{};
+        attr.maxlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
+        attr.tlength = ReadFrames * 2 * sizeof(Frame);
+        int error = 0;
+        stream_ = pa_simple_new(nullptr, "key_to_audible", PA_STREAM_PLAYBACK, nullptr, "silence",
+                                &spec, nullptr, &attr, &error);
+        if (stream_ == nullptr) {
+            std::fprintf(stderr, "key_to_audible: cannot play silence: %s\n", pa_strerror(error));
+            std::exit(2);
+        }
+        thread_ = std::thread([this] {
+            const std::vector<Frame> silence(ReadFrames, Frame{0, 0});
+            int writeError = 0;
+            while (!stop_ && pa_simple_write(stream_, silence.data(),
+                                             silence.size() * sizeof(Frame), &writeError) == 0) {
+            }
+        });
+    }
+    ~SilentStream() {
+        stop_ = true;
+        thread_.join();
+        pa_simple_free(stream_);
+    }
+
+private:
+    pa_simple* stream_ = nullptr;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+};
+
+class Keyboard {
+public:
+    Keyboard() : display_(XOpenDisplay(nullptr)) {
+        int event = 0, error = 0, major = 0, minor = 0;
+        if (display_ == nullptr || !XTestQueryExtension(display_, &event, &error, &major, &minor)) {
+            std::fprintf(stderr, "key_to_audible: no X display with XTest\n");
+            std::exit(2);
+        }
+    }
+    ~Keyboard() { XCloseDisplay(display_); }
+
+    // Presses and releases a key; returns when the X server handled the press.
+    double Press(const char* keysymName) {
+        const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
+        const double sent = Now();
+        XTestFakeKeyEvent(display_, code, True, CurrentTime);
+        XSync(display_, False);
+        XTestFakeKeyEvent(display_, code, False, CurrentTime);
+        XSync(display_, False);
+        return sent;
+    }
+
+private:
+    Display* display_;
+};
+
+std::vector<std::int16_t> ReadMonoRecording(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const auto check = tintineables::CheckWave(bytes);
+    if (!check.problem.empty() || check.format.channels != 1 || check.format.sampleRate != Rate) {
+        std::fprintf(stderr, "key_to_audible: %s is no mono 48 kHz recording\n", path);
+        std::exit(2);
+    }
+    return tintineables::Pcm16Samples(bytes, check.format);
+}
+
+bool Same(const Frame& frame, std::int16_t sample) {
+    return std::abs(frame.left - sample) <= Tolerance &&
+           std::abs(frame.right - sample) <= Tolerance;
+}
+
+// First frame in [from, to) where the cue starts. It is matched on 20 ms from 10 ms past its
+// first loud sample, and placed back by that much, so that a cue whose attack was lost (a
+// sink waking from idle for a new stream) is still found, then counted as broken.
+long FindOnset(const std::vector<Frame>& frames, const std::vector<std::int16_t>& cue,
+               std::size_t from, std::size_t to) {
+    std::size_t salient = 0;
+    while (salient < cue.size() && std::abs(cue[salient]) < 2000) {
+        ++salient;
+    }
+    const std::size_t skip = std::min<std::size_t>(salient + 480, cue.size());
+    const std::size_t count = std::min<std::size_t>(960, cue.size() - skip);
+    to = std::min(to, frames.size() >= count + skip ? frames.size() - count - skip : 0);
+    for (std::size_t start = from; start < to; ++start) {
+        std::size_t j = 0;
+        while (j < count && Same(frames[start + skip + j], cue[skip + j])) {
+            ++j;
+        }
+        if (j == count) {
+            return static_cast<long>(start);
+        }
+    }
+    return -1;
+}
+
+// True when the cue sounds sample for sample from its onset until it ends or the next cue
+// starts: a gap, a click or a repeat from an underrun anywhere in it breaks that.
+bool Whole(const std::vector<Frame>& frames, const std::vector<std::int16_t>& cue,
+           std::size_t onset, std::size_t until) {
+    const std::size_t length = std::min(cue.size(), until - onset);
+    if (onset + length > frames.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        if (!Same(frames[onset + i], cue[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        parts.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return parts;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const char* recording = nullptr;
+    const char* startKey = nullptr;
+    bool keepAwake = false;
+    const char* savePath = nullptr; // the capture, raw 16-bit stereo, to listen to afterwards
+    int presses = 120;
+    std::vector<std::string> keys = {"Right", "Left"};
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--recording") {
+            recording = argv[i + 1];
+        } else if (option == "--presses") {
+            presses = std::atoi(argv[i + 1]);
+        } else if (option == "--start-key") {
+            startKey = argv[i + 1];
+        } else if (option == "--keep-sink-awake") {
+            keepAwake = std::string(argv[i + 1]) == "yes";
+        } else if (option == "--save") {
+            savePath = argv[i + 1];
+        } else if (option == "--keys") {
+            keys = Split(argv[i + 1]);
+        }
+    }
+    if (recording == nullptr || presses < 2) {
+        std::fprintf(stderr, "usage: key_to_audible --recording FILE.wav [--presses N] "
+                             "[--start-key KEYSYM] [--keys A,B] [--keep-sink-awake yes]\n"
+                             "       [--save CAPTURE.raw]\n");
+        return 2;
+    }
+    const std::vector<std::int16_t> cue = ReadMonoRecording(recording);
+    Keyboard keyboard;
+    if (startKey != nullptr) {
+        keyboard.Press(startKey);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    }
+
+    std::unique_ptr<SilentStream> silence;
+    if (keepAwake) {
+        silence = std::make_unique<SilentStream>();
+    }
+    MonitorRecorder recorder;
+    // A null sink left alone renders up to 2 s ahead; let that play out before the first key,
+    // so that every press meets the sink at the latency its streams asked for.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    // 100-400 ms apart, as a player moves; the same seed every run.
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> pause(100, 400);
+    std::vector<double> pressedAt;
+    for (int i = 0; i < presses; ++i) {
+        pressedAt.push_back(
+            keyboard.Press(keys[static_cast<std::size_t>(i) % keys.size()].c_str()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::vector<Frame> frames = recorder.Frames();
+    const std::vector<double> zeroTimes = recorder.ZeroTimes();
+    if (savePath != nullptr) {
+        std::ofstream(savePath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(frames.data()),
+                   static_cast<std::streamsize>(frames.size() * sizeof(Frame)));
+        std::ofstream times(std::string(savePath) + ".times");
+        for (std::size_t i = 0; i < pressedAt.size(); ++i) {
+            times << "press " << i << ' ' << (pressedAt[i] - zeroTimes.front()) * Rate << '\n';
+        }
+    }
+    // The time a frame was played, and the first frame played at or after a time.
+    auto timeOf = [&](std::size_t frame) {
+        const std::size_t read = std::min(frame / ReadFrames, zeroTimes.size() - 1);
+        return zeroTimes[read] + static_cast<double>(frame) / Rate;
+    };
+    auto frameAt = [&](double time) {
+        std::size_t read = 0;
+        while (read + 1 < zeroTimes.size() &&
+               timeOf((read + 1) * ReadFrames + ReadFrames - 1) < time) {
+            ++read;
+        }
+        std::size_t frame = read * ReadFrames;
+        while (frame + 1 < frames.size() && timeOf(frame) < time) {
+            ++frame;
+        }
+        return frame;
+    };
+    std::vector<long> onsets;
+    std::vector<double> latencies;
+    for (int i = 0; i < presses; ++i) {
+        const double next =
+            i + 1 < presses ? pressedAt[static_cast<std::size_t>(i) + 1] : pressedAt.back() + 0.4;
+        // A cue may not start before its key (less a millisecond for the clocks' readings).
+        const long onset =
+            FindOnset(frames, cue, frameAt(pressedAt[static_cast<std::size_t>(i)] - 0.001),
+                      frameAt(next + 0.1));
+        onsets.push_back(onset);
+        if (onset >= 0) {
+            latencies.push_back(
+                (timeOf(static_cast<std::size_t>(onset)) - pressedAt[static_cast<std::size_t>(i)]) *
+                1000.0);
+        }
+    }
+    int dropouts = 0;
+    for (std::size_t i = 0; i < onsets.size(); ++i) {
+        if (onsets[i] < 0) {
+            ++dropouts; // never heard at all
+            continue;
+        }
+        std::size_t until = frames.size();
+        for (std::size_t j = i + 1; j < onsets.size(); ++j) {
+            if (onsets[j] >= 0) {
+                until = static_cast<std::size_t>(onsets[j]);
+                break;
+            }
+        }
+        dropouts += Whole(frames, cue, static_cast<std::size_t>(onsets[i]), until) ? 0 : 1;
+    }
+    std::vector<double> sorted = latencies;
+    std::sort(sorted.begin(), sorted.end());
+    auto at = [&](double q) {
+        return sorted.empty()
+                   ? 0.0
+                   : sorted[std::min(sorted.size() - 1,
+                                     static_cast<std::size_t>(
+                                         q * static_cast<double>(sorted.size() - 1) + 0.5))];
+    };
+    std::printf("presses %d heard %zu median %.1f p95 %.1f max %.1f dropouts %d\n", presses,
+                latencies.size(), at(0.5), at(0.95), sorted.empty() ? 0.0 : sorted.back(),
+                dropouts);
+    return 0;
+}

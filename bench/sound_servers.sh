@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Key to audible through the sound servers a player really has: PulseAudio, then PipeWire
+# with its pulse layer and session manager, each started here, headless, on a 48 kHz null sink
+# that is the default sink, with the server's own configuration untouched. For each server the
+# game, then the peers (SDL2_mixer at 1024 frames, a paplay process per cue) get 120 real arrow
+# presses under Xvfb, once on an idle machine and once with every core busy.
+#   xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
+set -uo pipefail
+build=$1
+presses=${2:-120}
+game=$build/tintineables
+measure=$build/key_to_audible
+peer=$build/peer_player
+cue=$build/sounds/bola.wav
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/../tests/sound_server.sh"
+
+work=$(mktemp -d)
+burners=()
+cleanup() {
+  stop_busy
+  stop_sound_server
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_busy() { # one spinning process per core, at the same priority as everything else
+  local i
+  for ((i = 0; i < $(nproc); i++)); do
+    bash -c 'while :; do :; done' &
+    burners+=($!)
+  done
+}
+stop_busy() {
+  [ ${#burners[@]} -eq 0 ] && return 0
+  kill "${burners[@]}" 2>/dev/null
+  wait "${burners[@]}" 2>/dev/null
+  burners=()
+}
+
+# run_player NAME -- COMMAND...: starts a player, presses the keys, prints its result line.
+run_player() {
+  local name=$1 title start=() result
+  shift 2
+  case $name in
+    game) title=TINTINEABLES; start=(--start-key F2) ;;
+    *) title=peer ;;
+  esac
+  "$@" > "$work/$name.out" 2> "$work/$name.err" &
+  local pid=$!
+  if ! window_of "$title" > /dev/null; then
+    echo "no window from $name" >&2
+    cat "$work/$name.err" >&2
+    kill "$pid" 2>/dev/null
+    return 1
+  fi
+  sleep 0.5
+  result=$("$measure" --recording "$cue" --presses "$presses" "${start[@]}")
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  echo "$result"
+}
+
+printf '| server | player | machine | key to audible, median / p95 / max (ms) | cues with a dropout |\n'
+printf '|---|---|---|---|---|\n'
+for server in pulseaudio pipewire; do
+  start_sound_server "$server" "$work/$server" || exit 1
+  version=$(sound_server_name)
+  for load in idle busy; do
+    [ "$load" = busy ] && start_busy
+    for player in game mixer-1024 paplay; do
+      case $player in
+        game) line=$(run_player game -- "$game") ;;
+        *) line=$(run_player "$player" -- "$peer" "$player" "$cue") ;;
+      esac
+      read -r _ total _ heard _ median _ p95 _ max _ dropouts <<< "$line"
+      printf '| %s | %s | %s | %s / %s / %s | %s of %s%s |\n' "$version" "$player" "$load" \
+        "$median" "$p95" "$max" "$dropouts" "$total" \
+        "$([ "$heard" = "$total" ] || echo ", $((total - heard)) never heard")"
+    done
+    stop_busy
+  done
+  stop_sound_server
+done

@@ -1,0 +1,97 @@
+# Sourced by the scripts that play through a real sound server. The server is this run's own:
+# started in a private runtime folder (with a session bus of its own where it needs one), on a
+# 48 kHz null sink made the default sink, its configuration otherwise the desktop's default,
+# and stopped again, so nothing is left behind, as root in CI as well as from a desktop.
+#   start_sound_server pulseaudio|pipewire FOLDER
+#   stop_sound_server
+#   sound_server_name      e.g. "PulseAudio 16.1", "PipeWire 0.3.65"
+. "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+
+sound_server_pids=()
+
+start_sound_server() {
+  local kind=$1 folder=$2 i
+  sound_server_kind=$kind
+  # The server's socket, cookie and bus live in the folder; the display stays the caller's.
+  mkdir -p "$folder/home" "$folder/runtime"
+  chmod 700 "$folder/runtime"
+  export HOME="$folder/home" XDG_RUNTIME_DIR="$folder/runtime"
+  export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
+  unset SDL_AUDIODRIVER PULSE_SERVER PULSE_SINK PULSE_SOURCE PIPEWIRE_REMOTE PIPEWIRE_RUNTIME_DIR
+  sound_server_folder=$folder
+  # A client never starts a server behind the test's back when the test has stopped it.
+  printf 'autospawn = no\n' > "$folder/client.conf"
+  export PULSE_CLIENTCONFIG="$folder/client.conf"
+  case $kind in
+    pulseaudio)
+      # The null sink comes with the server, so that a client reconnecting to a restarted
+      # server never meets the stand-in sink the default configuration makes while it has none.
+      pulseaudio --daemonize=no --exit-idle-time=-1 --log-target=stderr ${PULSEAUDIO_VERBOSE:+-vvv} \
+        -L "module-null-sink sink_name=speaker rate=48000" \
+        > /dev/null 2> "$folder/pulseaudio.log" &
+      sound_server_pids+=($!)
+      ;;
+    pipewire)
+      # WirePlumber needs a session bus; the test's own, not the caller's.
+      dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
+        > /dev/null 2> "$folder/dbus.log" &
+      sound_server_pids+=($!)
+      export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+      wait_for_socket "$XDG_RUNTIME_DIR/bus"
+      pipewire > /dev/null 2> "$folder/pipewire.log" &
+      sound_server_pids+=($!)
+      wait_for_socket "$XDG_RUNTIME_DIR/pipewire-0"
+      wireplumber > /dev/null 2> "$folder/wireplumber.log" &
+      sound_server_pids+=($!)
+      pipewire-pulse > /dev/null 2> "$folder/pipewire-pulse.log" &
+      sound_server_pids+=($!)
+      ;;
+    *)
+      echo "start_sound_server: no server called $kind" >&2
+      return 1
+      ;;
+  esac
+  for ((i = 0; i < 200; i++)); do
+    pactl info > /dev/null 2>&1 && break
+    sleep 0.05
+  done
+  if ! { [ "$kind" != pipewire ] ||
+          pactl load-module module-null-sink sink_name=speaker rate=48000 > /dev/null; } ||
+     ! pactl set-default-sink speaker; then
+    echo "start_sound_server: $kind did not come up:" >&2
+    tail -n 20 "$folder"/*.log >&2
+    stop_sound_server
+    return 1
+  fi
+  # The session manager follows the new default a moment later.
+  for ((i = 0; i < 100; i++)); do
+    [ "$(pactl get-default-sink 2> /dev/null)" = speaker ] && return 0
+    sleep 0.05
+  done
+  echo "start_sound_server: the null sink did not become the default" >&2
+  stop_sound_server
+  return 1
+}
+
+wait_for_socket() { # 5 s at most
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ -S "$1" ] && return 0
+    sleep 0.05
+  done
+}
+
+# Stops what start_sound_server started, last first.
+stop_sound_server() {
+  local i
+  for ((i = ${#sound_server_pids[@]} - 1; i >= 0; i--)); do
+    kill "${sound_server_pids[i]}" 2> /dev/null
+    end_within 5 "${sound_server_pids[i]}" 2> /dev/null
+  done
+  sound_server_pids=()
+}
+
+sound_server_name() {
+  pactl info | sed -n 's/^Server Name: //p;s/^Server Version: //p' | tr '\n' ' ' |
+    sed -E 's/^PulseAudio \(on PipeWire ([0-9.]+)\) .*/PipeWire \1/;s/^pulseaudio ([0-9.]+) $/PulseAudio \1/'
+}
