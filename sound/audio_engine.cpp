@@ -1,5 +1,6 @@
 #include "sound/audio_engine.h"
 
+#include "sound/audio_device.h"
 #include "sound/startup_error.h"
 
 #include <SDL2/SDL.h>
@@ -17,6 +18,17 @@ namespace {
 constexpr int InitialChannels = 4; // two screens are loaded at once during a change of screen
 constexpr int BytesPerFrame = AudioEngine::Channels * 2;
 
+// How often the watcher looks at the device. SDL reports a lost device for PulseAudio and
+// ALSA; its PipeWire driver says nothing when the server goes away, its callbacks just stop.
+// There a device unasked for 3 s counts as gone: a sound server may rightly hold a new stream
+// for a second or two (a sink waking up, a Bluetooth headset connecting).
+constexpr auto WatchPeriod = std::chrono::milliseconds(250);
+constexpr int SilentPeriodsForLoss = 12;
+constexpr auto RetryPeriod = std::chrono::milliseconds(500);
+
+constexpr DeviceSettings Settings{AudioEngine::Frequency, AudioEngine::Channels,
+                                  AudioEngine::BufferFrames};
+
 std::string NoDeviceMessage(const char* reason) {
     return std::string("No audio device could be opened: ") + reason +
            "\nSDL_AUDIODRIVER selects an audio driver (for example pipewire, pulseaudio or alsa).";
@@ -27,22 +39,10 @@ std::string NoDeviceMessage(const char* reason) {
 AudioEngine::AudioEngine(std::vector<Recording> recordings) {
     // Leave SIGINT and SIGTERM alone: they must still end the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        throw StartupError(NoDeviceMessage(SDL_GetError()));
+    std::string problem;
+    if (!OpenDevice(problem)) {
+        throw StartupError(NoDeviceMessage(problem.c_str()));
     }
-    // Frequency, format and channels are fixed: SDL converts if the device differs. The buffer
-    // size is the device's to choose, so that what we measure is what the player hears.
-    if (Mix_OpenAudioDevice(Frequency, AUDIO_S16SYS, Channels, BufferFrames, nullptr,
-                            SDL_AUDIO_ALLOW_SAMPLES_CHANGE) != 0) {
-        const std::string message = NoDeviceMessage(Mix_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        throw StartupError(message);
-    }
-    allocatedChannels_ = Mix_AllocateChannels(InitialChannels);
-    for (int channel = allocatedChannels_ - 1; channel >= 0; --channel) {
-        freeChannels_.push_back(channel);
-    }
-    Mix_SetPostMix(&AudioEngine::PostMix, this);
 
     // SDL converts to what was asked for, so this holds; it is checked once all the same.
     int frequency = 0, channels = 0;
@@ -74,25 +74,107 @@ AudioEngine::AudioEngine(std::vector<Recording> recordings) {
         SDL_Delay(1);
     }
     obtainedBufferFrames_ = firstBufferBytes_.load() / BytesPerFrame;
-    if (obtainedBufferFrames_ != BufferFrames) {
+    // No callback yet is no answer: a sound server may hold a new stream for a while.
+    if (obtainedBufferFrames_ != 0 && obtainedBufferFrames_ != BufferFrames) {
         std::fprintf(stderr,
                      "tintineables: the audio device took a buffer of %d frames, not %d: cues may "
                      "come later than they should.\n",
                      obtainedBufferFrames_, BufferFrames);
     }
+    SDL_AddEventWatch(&AudioEngine::OnSdlEvent, this);
+    watcher_ = std::thread([this] { WatchDevice(); });
 }
 
-AudioEngine::~AudioEngine() { Shutdown(); }
+AudioEngine::~AudioEngine() {
+    if (watcher_.joinable()) {
+        {
+            std::lock_guard lock(deviceMutex_);
+            stopping_ = true;
+        }
+        watcherWake_.notify_one();
+        watcher_.join();
+    }
+    SDL_DelEventWatch(&AudioEngine::OnSdlEvent, this);
+    Shutdown();
+}
 
 void AudioEngine::Shutdown() {
-    Mix_SetPostMix(nullptr, nullptr);
-    Mix_HaltChannel(-1);
+    std::lock_guard lock(deviceMutex_);
+    CloseDevice();
     for (Cue& cue : cues_) {
         Mix_FreeChunk(cue.chunk);
     }
     cues_.clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool AudioEngine::OpenDevice(std::string& problem) {
+    const std::string driver = OpenAudioDevice(Settings, driver_, problem);
+    if (driver.empty()) {
+        return false;
+    }
+    driver_ = driver; // from now on the game keeps to this driver, the user's or its own choice
+    deviceOpen_ = true;
+    deviceRemoved_ = false;
+    if (allocatedChannels_ == 0) {
+        allocatedChannels_ = Mix_AllocateChannels(InitialChannels);
+        for (int channel = allocatedChannels_ - 1; channel >= 0; --channel) {
+            freeChannels_.push_back(channel);
+        }
+    } else {
+        Mix_AllocateChannels(allocatedChannels_); // the players keep the channels they hold
+    }
+    Mix_SetPostMix(&AudioEngine::PostMix, this);
+    return true;
+}
+
+void AudioEngine::CloseDevice() {
+    if (!deviceOpen_) {
+        return;
+    }
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HaltChannel(-1);
+    CloseAudioDevice();
+    deviceOpen_ = false;
+}
+
+void AudioEngine::WatchDevice() {
+    std::unique_lock lock(deviceMutex_);
+    unsigned lastMixes = mixes_.load();
+    int silentPeriods = 0;
+    while (!stopping_) {
+        watcherWake_.wait_for(lock, deviceOpen_ ? WatchPeriod : RetryPeriod);
+        if (stopping_) {
+            break;
+        }
+        if (deviceOpen_) {
+            const unsigned mixes = mixes_.load();
+            silentPeriods = mixes == lastMixes ? silentPeriods + 1 : 0;
+            lastMixes = mixes;
+            if (deviceRemoved_ ||
+                (driver_ == "pipewire" && silentPeriods >= SilentPeriodsForLoss)) {
+                std::fprintf(stderr,
+                             "tintineables: the sound device (%s) was lost; the game goes on and "
+                             "uses the default device again as soon as there is one.\n",
+                             driver_.c_str());
+                CloseDevice();
+            }
+            continue;
+        }
+        std::string problem;
+        if (OpenDevice(problem)) {
+            lastMixes = mixes_.load();
+            silentPeriods = 0;
+            std::fprintf(stderr, "tintineables: sound is back (%s).\n", driver_.c_str());
+        }
+    }
+}
+
+int AudioEngine::OnSdlEvent(void* self, SDL_Event* event) {
+    // Called on the thread that found the device gone: only a flag for the watcher.
+    if (event->type == SDL_AUDIODEVICEREMOVED && !event->adevice.iscapture) {
+        static_cast<AudioEngine*>(self)->deviceRemoved_ = true;
+    }
+    return 1;
 }
 
 // 16-bit PCM at the device's own rate, the format of every recording the game ships, is laid
@@ -131,6 +213,7 @@ const Mix_Chunk* AudioEngine::Decoded(std::string_view fileName) const {
 }
 
 int AudioEngine::AcquireChannel() {
+    std::lock_guard lock(deviceMutex_);
     if (freeChannels_.empty()) {
         const int grown = Mix_AllocateChannels(allocatedChannels_ * 2);
         for (int channel = grown - 1; channel >= allocatedChannels_; --channel) {
@@ -144,12 +227,40 @@ int AudioEngine::AcquireChannel() {
 }
 
 void AudioEngine::ReleaseChannel(int channel) {
-    Mix_HaltChannel(channel);
+    std::lock_guard lock(deviceMutex_);
+    if (deviceOpen_) {
+        Mix_HaltChannel(channel);
+    }
     freeChannels_.push_back(channel);
+}
+
+bool AudioEngine::Play(int channel, const Mix_Chunk* chunk, std::string& problem) {
+    std::lock_guard lock(deviceMutex_);
+    if (!deviceOpen_) {
+        return true;
+    }
+    if (Mix_PlayChannel(channel, const_cast<Mix_Chunk*>(chunk), 0) < 0) {
+        problem = Mix_GetError();
+        return false;
+    }
+    return true;
+}
+
+void AudioEngine::Halt(int channel) {
+    std::lock_guard lock(deviceMutex_);
+    if (deviceOpen_) {
+        Mix_HaltChannel(channel);
+    }
+}
+
+std::string AudioEngine::Driver() const {
+    std::lock_guard lock(deviceMutex_);
+    return driver_;
 }
 
 void AudioEngine::PostMix(void* self, std::uint8_t* stream, int bytes) {
     auto* engine = static_cast<AudioEngine*>(self);
+    engine->mixes_.fetch_add(1, std::memory_order_relaxed);
     if (engine->firstBufferBytes_.load(std::memory_order_relaxed) == 0) {
         engine->firstBufferBytes_.store(bytes);
     }

@@ -2,12 +2,17 @@
 #include "sound/recordings.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 struct Mix_Chunk;
+union SDL_Event;
 
 namespace tintineables {
 
@@ -21,11 +26,17 @@ public:
 
 // The audio device and every recording, decoded once into the device's format. One exists
 // while the game runs; the sound players borrow its mixer channels and its decoded cues.
+//
+// The device can go away during play: the sound server restarted, a headset unplugged. A
+// watcher thread notices (SDL reports the device removed, or the mixer stops being asked for
+// sound), closes it, and opens the default device again as soon as there is one, trying twice
+// a second meanwhile; the game's state is untouched and the next cue is heard. It says so on
+// stderr once when the device goes and once when it is back.
 class AudioEngine {
 public:
     static constexpr int Frequency = 48000;
     static constexpr int Channels = 2;
-    static constexpr int BufferFrames = 256; // the latency floor: 5.3 ms at 48 kHz
+    static constexpr int BufferFrames = 128; // the latency floor: 2.7 ms at 48 kHz
 
     // Opens the device and decodes the recordings; StartupError when either fails.
     explicit AudioEngine(std::vector<Recording> recordings);
@@ -40,6 +51,15 @@ public:
     int AcquireChannel();
     void ReleaseChannel(int channel);
 
+    // Starts a cue on a channel, cutting what the channel played. False with the mixer's
+    // reason when the mixer refuses; while there is no device the cue is not heard, and that
+    // is no error: the game goes on and the device comes back.
+    bool Play(int channel, const Mix_Chunk* chunk, std::string& problem);
+    void Halt(int channel);
+
+    // The SDL driver in use: "pulseaudio", "pipewire", "alsa", "dummy", ...
+    std::string Driver() const;
+
     // The frames per device buffer, as the first callback after opening showed them.
     int ObtainedBufferFrames() const { return obtainedBufferFrames_; }
 
@@ -47,7 +67,12 @@ public:
 
 private:
     void Shutdown();
+    // With deviceMutex_ held.
+    bool OpenDevice(std::string& problem);
+    void CloseDevice();
+    void WatchDevice();
     static void PostMix(void* self, std::uint8_t* stream, int bytes);
+    static int OnSdlEvent(void* self, SDL_Event* event);
 
     struct Cue {
         std::string_view fileName;
@@ -62,6 +87,16 @@ private:
     int obtainedBufferFrames_ = 0;
     std::atomic<int> firstBufferBytes_{0};
     std::atomic<MixObserver*> observer_{nullptr};
+
+    // The device and the mixer's channels, shared by the game's thread and the watcher.
+    mutable std::mutex deviceMutex_;
+    bool deviceOpen_ = false;
+    std::string driver_;
+    std::atomic<unsigned> mixes_{0};         // buffers mixed, counted on the audio thread
+    std::atomic<bool> deviceRemoved_{false}; // SDL said so
+    std::condition_variable watcherWake_;
+    bool stopping_ = false;
+    std::thread watcher_;
 };
 
 // Starts the game's audio from its recording folders: the check of all thirteen recordings,

@@ -3,8 +3,6 @@
 #include "sound/audio_engine.h"
 #include "sound/run_time_error.h"
 
-#include <SDL2/SDL_mixer.h>
-
 #include <algorithm>
 #include <cctype>
 
@@ -49,7 +47,7 @@ void MixerSoundPlayer::SetString(int dispatchId, std::string_view value) {
 
 void MixerSoundPlayer::RunCommand(std::string_view command) {
     if (command == "close") {
-        Mix_HaltChannel(channel_); // harmless with nothing open
+        engine_.Halt(channel_); // harmless with nothing open
         opened_ = nullptr;
     } else if (command == "open") {
         if (deviceType_.empty()) {
@@ -64,9 +62,8 @@ void MixerSoundPlayer::RunCommand(std::string_view command) {
         if (opened_ == nullptr) {
             throw RunTimeError("Sound player: \"play\" with nothing open");
         }
-        if (Mix_PlayChannel(channel_, const_cast<Mix_Chunk*>(opened_), 0) < 0) {
-            throw RunTimeError(std::string("Sound player: cannot play \"") + fileName_ +
-                               "\": " + Mix_GetError());
+        if (std::string problem; !engine_.Play(channel_, opened_, problem)) {
+            throw RunTimeError("Sound player: cannot play \"" + fileName_ + "\": " + problem);
         }
     } else if (command == "prev") {
         // Rewinds the opened sound to its start for the next "play"; it does not touch a sound

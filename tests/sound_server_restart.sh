@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The sound server dies in the middle of a game and comes back: the game goes on, opens the
+# default device again by itself, and the next keys are heard, on the board as it was left.
+# A real PulseAudio of the test's own, a real game under Xvfb, real keys through XTest, and
+# what the sink played recorded from its monitor.
+#   sound_server_restart.sh GAME AUDIO_FIND
+set -euo pipefail
+game=$1
+audio_find=$2
+sounds=$(dirname "$game")/sounds
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+. "$here/sound_server.sh"
+own_session "$work"
+trap 'stop_sound_server; [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+
+cat > "$work/session.sh" <<SESSION
+set -u
+. "$here/sound_server.sh"
+record() { # FILE: what the speaker plays, until the server goes
+  parec --raw --format=s16le --rate=48000 --channels=2 --latency-msec=10 -d speaker.monitor \
+    > "\$1" 2> /dev/null &
+}
+start_sound_server pulseaudio "$work/server" || exit 1
+record "$work/before.raw"
+"$game" 2> "$work/stderr" & game=\$!
+window_of TINTINEABLES > /dev/null || exit 1
+# A null sink renders up to 2 s ahead until a stream asks for less; let that play out.
+sleep 2.5
+# Onto the board; hole 5 over hole 10 into the centre, hole 17.
+for key in F2 Right Up space Up Up Control_L; do xdotool key \$key; sleep 0.3; done
+sleep 0.5
+# The server dies as it would crash: no goodbye to its clients.
+kill -KILL "\${sound_server_pids[@]}"
+wait "\${sound_server_pids[@]}" 2> /dev/null
+sound_server_pids=()
+sleep 1.5
+start_sound_server pulseaudio "$work/server" || exit 1
+record "$work/after.raw"
+for ((i = 0; i < 100; i++)); do
+  grep -q "sound is back" "$work/stderr" && break
+  sleep 0.05
+done
+sleep 2.5
+# Hole 10 was jumped over, and the centre holds the peg that landed there.
+for key in Down Up; do xdotool key \$key; sleep 0.4; done
+xdotool key Escape; sleep 0.5; xdotool key Escape
+end_within 5 \$game
+echo \$? > "$work/status"
+stop_sound_server
+SESSION
+timeout 60 xvfb-run -a bash "$work/session.sh"
+
+fail=0
+status=$(cat "$work/status" 2> /dev/null || echo none)
+[ "$status" = 0 ] || { echo "FAIL: the game ended with status $status"; fail=1; }
+before=$("$audio_find" --in-order "$work/before.raw" "$sounds"/{bola,bola,seleccion,bola,central,poner1}.wav | tr '\n' ' ')
+after=$("$audio_find" --in-order "$work/after.raw" "$sounds"/{vacio,bolacentral}.wav | tr '\n' ' ')
+echo "work folder $work"; echo "before the restart, frames: $before; after it: $after"
+case " $before" in *" -1"*) echo "FAIL: the jump into the centre was not heard in order"; fail=1 ;; esac
+case " $after" in *" -1"*) echo "FAIL: after the restart the board was not heard as it was left (vacio, bolacentral)"; fail=1 ;; esac
+# One line when the device goes, one when it is back: no more.
+lost=$(grep -c "was lost" "$work/stderr" || true)
+back=$(grep -c "sound is back" "$work/stderr" || true)
+echo "the game said: $(tr '\n' ' ' < "$work/stderr")"
+[ "$lost" = 1 ] && [ "$back" = 1 ] || { echo "FAIL: expected one loss and one return on stderr"; fail=1; }
+[ "$(wc -l < "$work/stderr")" -le 3 ] || { echo "FAIL: the game wrote more than expected"; fail=1; }
+exit $fail
