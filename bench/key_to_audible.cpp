@@ -9,8 +9,10 @@
 // - a sample: when the sink plays it. After every read the recorder asks the server for the
 //   stream's latency; the server counts the sink's own latency in it (a monitor reports the
 //   sink's latency as negative), so "now - latency" is when the last frame read was played.
-//   The median of those readings over the whole run places frame 0.
+//   Each read is placed by the median of the readings around it.
 // Prints one line: presses, heard, median / p95 / max key-to-audible in ms, dropouts.
+// KEY_TO_AUDIBLE_DETAILS=1 lists every late or broken cue on stderr; KEY_TO_AUDIBLE_ZEROS=FILE
+// writes each read's placing of frame 0, to see the server's timing as the recorder saw it.
 #include "sound/wave_file.h"
 
 #include <X11/Xlib.h>
@@ -26,7 +28,6 @@
 #include <ctime>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <mutex>
 #include <random>
 #include <string>
@@ -113,43 +114,6 @@ private:
     std::vector<double> zeroTimes_;
 };
 
-// A silent stream into the default sink for as long as it lives. PulseAudio's null sink stops
-// rendering while no stream plays into it, and its monitor then records nothing; a player that
-// opens a new stream per cue (paplay) needs this for its cues to be recorded at all.
-class SilentStream {
-public:
-    SilentStream() {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 2};
-        pa_buffer_attr attr{};
-        attr.maxlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
-        attr.tlength = ReadFrames * 2 * sizeof(Frame);
-        int error = 0;
-        stream_ = pa_simple_new(nullptr, "key_to_audible", PA_STREAM_PLAYBACK, nullptr, "silence",
-                                &spec, nullptr, &attr, &error);
-        if (stream_ == nullptr) {
-            std::fprintf(stderr, "key_to_audible: cannot play silence: %s\n", pa_strerror(error));
-            std::exit(2);
-        }
-        thread_ = std::thread([this] {
-            const std::vector<Frame> silence(ReadFrames, Frame{0, 0});
-            int writeError = 0;
-            while (!stop_ && pa_simple_write(stream_, silence.data(),
-                                             silence.size() * sizeof(Frame), &writeError) == 0) {
-            }
-        });
-    }
-    ~SilentStream() {
-        stop_ = true;
-        thread_.join();
-        pa_simple_free(stream_);
-    }
-
-private:
-    pa_simple* stream_ = nullptr;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-};
-
 class Keyboard {
 public:
     Keyboard() : display_(XOpenDisplay(nullptr)) {
@@ -216,20 +180,35 @@ long FindOnset(const std::vector<Frame>& frames, const std::vector<std::int16_t>
     return -1;
 }
 
-// True when the cue sounds sample for sample from its onset until it ends or the next cue
-// starts: a gap, a click or a repeat from an underrun anywhere in it breaks that.
-bool Whole(const std::vector<Frame>& frames, const std::vector<std::int16_t>& cue,
-           std::size_t onset, std::size_t until) {
+// A cue must sound sample for sample from its onset until it ends or the next cue starts: a
+// gap, a click or a repeat from an underrun anywhere in it breaks that. Returns the cue's first
+// frame that does not sound as recorded, or -1 when it is whole.
+long FirstBrokenFrame(const std::vector<Frame>& frames, const std::vector<std::int16_t>& cue,
+                      std::size_t onset, std::size_t until) {
     const std::size_t length = std::min(cue.size(), until - onset);
-    if (onset + length > frames.size()) {
-        return false;
-    }
     for (std::size_t i = 0; i < length; ++i) {
-        if (!Same(frames[onset + i], cue[i])) {
-            return false;
+        if (onset + i >= frames.size() || !Same(frames[onset + i], cue[i])) {
+            return static_cast<long>(i);
         }
     }
-    return true;
+    return -1;
+}
+
+// Each read's placing, as the median of the 51 readings around it: one reading taken just as
+// the server's timing update came in must not move a cue by the period of those updates,
+// while a sink that stopped and started again still moves all that follow.
+std::vector<double> Smoothed(const std::vector<double>& readings) {
+    constexpr std::size_t Reach = 25;
+    std::vector<double> smoothed(readings.size());
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        std::vector<double> window(readings.begin() + static_cast<long>(i > Reach ? i - Reach : 0),
+                                   readings.begin() +
+                                       static_cast<long>(std::min(readings.size(), i + Reach + 1)));
+        std::nth_element(window.begin(), window.begin() + static_cast<long>(window.size() / 2),
+                         window.end());
+        smoothed[i] = window[window.size() / 2];
+    }
+    return smoothed;
 }
 
 std::vector<std::string> Split(const std::string& text) {
@@ -248,7 +227,6 @@ std::vector<std::string> Split(const std::string& text) {
 int main(int argc, char** argv) {
     const char* recording = nullptr;
     const char* startKey = nullptr;
-    bool keepAwake = false;
     const char* savePath = nullptr; // the capture, raw 16-bit stereo, to listen to afterwards
     int presses = 120;
     std::vector<std::string> keys = {"Right", "Left"};
@@ -260,8 +238,6 @@ int main(int argc, char** argv) {
             presses = std::atoi(argv[i + 1]);
         } else if (option == "--start-key") {
             startKey = argv[i + 1];
-        } else if (option == "--keep-sink-awake") {
-            keepAwake = std::string(argv[i + 1]) == "yes";
         } else if (option == "--save") {
             savePath = argv[i + 1];
         } else if (option == "--keys") {
@@ -270,7 +246,7 @@ int main(int argc, char** argv) {
     }
     if (recording == nullptr || presses < 2) {
         std::fprintf(stderr, "usage: key_to_audible --recording FILE.wav [--presses N] "
-                             "[--start-key KEYSYM] [--keys A,B] [--keep-sink-awake yes]\n"
+                             "[--start-key KEYSYM] [--keys A,B]\n"
                              "       [--save CAPTURE.raw]\n");
         return 2;
     }
@@ -281,10 +257,6 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     }
 
-    std::unique_ptr<SilentStream> silence;
-    if (keepAwake) {
-        silence = std::make_unique<SilentStream>();
-    }
     MonitorRecorder recorder;
     // A null sink left alone renders up to 2 s ahead; let that play out before the first key,
     // so that every press meets the sink at the latency its streams asked for.
@@ -298,9 +270,15 @@ int main(int argc, char** argv) {
             keyboard.Press(keys[static_cast<std::size_t>(i) % keys.size()].c_str()));
         std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000)); // the last cue, whole
     const std::vector<Frame> frames = recorder.Frames();
-    const std::vector<double> zeroTimes = recorder.ZeroTimes();
+    const std::vector<double> zeroTimes = Smoothed(recorder.ZeroTimes());
+    if (const char* dump = std::getenv("KEY_TO_AUDIBLE_ZEROS")) {
+        std::ofstream out(dump);
+        for (double zero : recorder.ZeroTimes()) {
+            out << std::fixed << zero << '\n';
+        }
+    }
     if (savePath != nullptr) {
         std::ofstream(savePath, std::ios::binary)
             .write(reinterpret_cast<const char*>(frames.data()),
@@ -341,12 +319,19 @@ int main(int argc, char** argv) {
             latencies.push_back(
                 (timeOf(static_cast<std::size_t>(onset)) - pressedAt[static_cast<std::size_t>(i)]) *
                 1000.0);
+            if (std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr && latencies.back() > 8) {
+                std::fprintf(stderr, "press %d: heard after %.1f ms, at frame %ld\n", i,
+                             latencies.back(), onset);
+            }
         }
     }
     int dropouts = 0;
     for (std::size_t i = 0; i < onsets.size(); ++i) {
         if (onsets[i] < 0) {
             ++dropouts; // never heard at all
+            if (std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr) {
+                std::fprintf(stderr, "press %zu: never heard\n", i);
+            }
             continue;
         }
         std::size_t until = frames.size();
@@ -356,7 +341,13 @@ int main(int argc, char** argv) {
                 break;
             }
         }
-        dropouts += Whole(frames, cue, static_cast<std::size_t>(onsets[i]), until) ? 0 : 1;
+        const long broken =
+            FirstBrokenFrame(frames, cue, static_cast<std::size_t>(onsets[i]), until);
+        dropouts += broken < 0 ? 0 : 1;
+        if (broken >= 0 && std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr) {
+            std::fprintf(stderr, "press %zu: cue at frame %ld broken from its frame %ld\n", i,
+                         onsets[i], broken);
+        }
     }
     std::vector<double> sorted = latencies;
     std::sort(sorted.begin(), sorted.end());

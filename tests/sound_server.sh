@@ -26,7 +26,7 @@ start_sound_server() {
     pulseaudio)
       # The null sink comes with the server, so that a client reconnecting to a restarted
       # server never meets the stand-in sink the default configuration makes while it has none.
-      pulseaudio --daemonize=no --exit-idle-time=-1 --log-target=stderr ${PULSEAUDIO_VERBOSE:+-vvv} \
+      pulseaudio --daemonize=no --exit-idle-time=-1 --log-target=stderr ${PULSEAUDIO_VERBOSE:+-vvv --log-time=1} \
         -L "module-null-sink sink_name=speaker rate=48000" \
         > /dev/null 2> "$folder/pulseaudio.log" &
       sound_server_pids+=($!)
