@@ -82,17 +82,24 @@ AudioEngine::AudioEngine(std::vector<Recording> recordings) {
                      obtainedBufferFrames_, BufferFrames);
     }
     SDL_AddEventWatch(&AudioEngine::OnSdlEvent, this);
-    watcher_ = std::thread([this] { WatchDevice(); });
+    // An SDL thread, so that SDL frees what it keeps per thread (its error text) when the
+    // watcher ends: the watcher calls SDL, and SDL's failures there are the expected ones.
+    watcher_ = SDL_CreateThread(
+        [](void* self) {
+            static_cast<AudioEngine*>(self)->WatchDevice();
+            return 0;
+        },
+        "sound watcher", this);
 }
 
 AudioEngine::~AudioEngine() {
-    if (watcher_.joinable()) {
+    if (watcher_ != nullptr) {
         {
             std::lock_guard lock(deviceMutex_);
             stopping_ = true;
         }
         watcherWake_.notify_one();
-        watcher_.join();
+        SDL_WaitThread(watcher_, nullptr);
     }
     SDL_DelEventWatch(&AudioEngine::OnSdlEvent, this);
     Shutdown();

@@ -8,11 +8,11 @@
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 struct Mix_Chunk;
 union SDL_Event;
+struct SDL_Thread;
 
 namespace tintineables {
 
@@ -96,7 +96,7 @@ private:
     std::atomic<bool> deviceRemoved_{false}; // SDL said so
     std::condition_variable watcherWake_;
     bool stopping_ = false;
-    std::thread watcher_;
+    SDL_Thread* watcher_ = nullptr;
 };
 
 // Starts the game's audio from its recording folders: the check of all thirteen recordings,
