@@ -32,12 +32,15 @@ start_sound_server() {
       sound_server_pids+=($!)
       ;;
     pipewire)
-      # WirePlumber needs a session bus; the test's own, not the caller's.
+      # WirePlumber needs a session bus; the test's own, not the caller's. A bus killed
+      # before leaves its socket behind.
+      rm -f "$XDG_RUNTIME_DIR/bus"
       dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
         > /dev/null 2> "$folder/dbus.log" &
       sound_server_pids+=($!)
       export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
       wait_for_socket "$XDG_RUNTIME_DIR/bus"
+      rm -f "$XDG_RUNTIME_DIR/pipewire-0" # left by a server killed before: not yet the new one
       pipewire > /dev/null 2> "$folder/pipewire.log" &
       sound_server_pids+=($!)
       wait_for_socket "$XDG_RUNTIME_DIR/pipewire-0"
