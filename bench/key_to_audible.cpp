@@ -54,13 +54,13 @@ struct Frame {
 class MonitorRecorder {
 public:
     MonitorRecorder() {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 2};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, Rate, 2};
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.fragsize = ReadFrames * sizeof(Frame);
         int error = 0;
         stream_ = pa_simple_new(nullptr, "key_to_audible", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                                "monitor", &spec, nullptr, &attr, &error);
+                                "monitor", &format, nullptr, &attr, &error);
         if (stream_ == nullptr) {
             std::fprintf(stderr, "key_to_audible: cannot record the monitor: %s\n",
                          pa_strerror(error));

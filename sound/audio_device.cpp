@@ -75,26 +75,25 @@ bool InitDriver(const char* name) {
 // PulseAudio driver first, which on a PipeWire desktop goes through PipeWire's pulse layer
 // and waits a 256-frame quantum more for every cue. A PipeWire run only for screen sharing
 // beside a PulseAudio server has no default sink, and the game keeps to PulseAudio there.
-bool PipeWireServesASink() {
-    if (!InitDriver("pipewire")) {
-        return false;
-    }
+bool HasDefaultSink() {
     char* sink = nullptr;
-    SDL_AudioSpec spec{};
-    const bool served = SDL_GetDefaultAudioInfo(&sink, &spec, 0) == 0;
+    SDL_AudioSpec format{};
+    const bool found = SDL_GetDefaultAudioInfo(&sink, &format, 0) == 0;
     SDL_free(sink);
-    return served;
+    return found;
 }
+
+bool PipeWireServesASink() { return InitDriver("pipewire") && HasDefaultSink(); }
 
 } // namespace
 
 std::string OpenAudioDevice(const DeviceSettings& settings, const std::string& driver,
                             std::string& problem) {
     // SDL asks PulseAudio for one buffer of latency in all (2.7 ms), and the server then runs
-    // its sink 0.67 ms ahead and wakes its own main thread for every 0.67 ms of sound: with
-    // both cores busy, some 70 underruns in half a minute, a few of them inside cues. Asked for
-    // 4 ms (libpulse's own setting, which a user's value still overrides) the sink runs 1 ms
-    // ahead and underruns fell to a handful, for about 0.7 ms more from key to sound.
+    // its sink only 0.67 ms ahead: with both cores busy, some 70 underruns in half a minute, a
+    // few of them inside cues. Asked for 4 ms (libpulse's own setting, which a user's value
+    // still overrides) the sink runs 1 ms ahead and about ten remained, for about 0.7 ms more
+    // from key to sound.
     setenv("PULSE_LATENCY_MSEC", "4", 0);
     const std::vector<long> before = ThreadIds();
     bool initialised = false;
@@ -109,15 +108,11 @@ std::string OpenAudioDevice(const DeviceSettings& settings, const std::string& d
         return {};
     }
     // A PipeWire stream with no sink to go to would wait for one for ever.
-    char* sink = nullptr;
-    SDL_AudioSpec spec{};
-    if (std::string(SDL_GetCurrentAudioDriver()) == "pipewire" &&
-        SDL_GetDefaultAudioInfo(&sink, &spec, 0) != 0) {
+    if (std::string(SDL_GetCurrentAudioDriver()) == "pipewire" && !HasDefaultSink()) {
         problem = "PipeWire has no default sink";
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return {};
     }
-    SDL_free(sink);
     if (Mix_OpenAudioDevice(settings.frequency, AUDIO_S16SYS, settings.channels,
                             settings.bufferFrames, nullptr, SDL_AUDIO_ALLOW_SAMPLES_CHANGE) != 0) {
         problem = Mix_GetError();
