@@ -222,7 +222,9 @@ const Mix_Chunk* AudioEngine::Decoded(std::string_view fileName) const {
 int AudioEngine::AcquireChannel() {
     std::lock_guard lock(deviceMutex_);
     if (freeChannels_.empty()) {
-        const int grown = Mix_AllocateChannels(allocatedChannels_ * 2);
+        // With no device the mixer has no channels to grow: the reopened device gets them all.
+        const int grown =
+            deviceOpen_ ? Mix_AllocateChannels(allocatedChannels_ * 2) : allocatedChannels_ * 2;
         for (int channel = grown - 1; channel >= allocatedChannels_; --channel) {
             freeChannels_.push_back(channel);
         }
@@ -258,11 +260,6 @@ void AudioEngine::Halt(int channel) {
     if (deviceOpen_) {
         Mix_HaltChannel(channel);
     }
-}
-
-std::string AudioEngine::Driver() const {
-    std::lock_guard lock(deviceMutex_);
-    return driver_;
 }
 
 void AudioEngine::PostMix(void* self, std::uint8_t* stream, int bytes) {

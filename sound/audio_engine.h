@@ -57,9 +57,6 @@ public:
     bool Play(int channel, const Mix_Chunk* chunk, std::string& problem);
     void Halt(int channel);
 
-    // The SDL driver in use: "pulseaudio", "pipewire", "alsa", "dummy", ...
-    std::string Driver() const;
-
     // The frames per device buffer, as the first callback after opening showed them.
     int ObtainedBufferFrames() const { return obtainedBufferFrames_; }
 
@@ -89,7 +86,7 @@ private:
     std::atomic<MixObserver*> observer_{nullptr};
 
     // The device and the mixer's channels, shared by the game's thread and the watcher.
-    mutable std::mutex deviceMutex_;
+    std::mutex deviceMutex_;
     bool deviceOpen_ = false;
     std::string driver_;
     std::atomic<unsigned> mixes_{0};         // buffers mixed, counted on the audio thread
