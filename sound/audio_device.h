@@ -19,6 +19,10 @@ struct DeviceSettings {
 std::string OpenAudioDevice(const DeviceSettings& settings, const std::string& driver,
                             std::string& problem);
 
+// SDL's own mixing thread sets its priority as it starts, perhaps after the open has made it
+// real-time; the mixer calls this from that thread once it runs, to make it real-time again.
+void MakeMixingThreadRealTime();
+
 // Closes the device and SDL's audio, so that the next open starts from the sound server again.
 void CloseAudioDevice();
 

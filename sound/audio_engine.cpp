@@ -115,6 +115,7 @@ void AudioEngine::Shutdown() {
 }
 
 bool AudioEngine::OpenDevice(std::string& problem) {
+    mixingThreadRaised_ = false;
     const std::string driver = OpenAudioDevice(Settings, driver_, problem);
     if (driver.empty()) {
         return false;
@@ -265,6 +266,9 @@ void AudioEngine::Halt(int channel) {
 void AudioEngine::PostMix(void* self, std::uint8_t* stream, int bytes) {
     auto* engine = static_cast<AudioEngine*>(self);
     engine->mixes_.fetch_add(1, std::memory_order_relaxed);
+    if (!engine->mixingThreadRaised_.exchange(true)) {
+        MakeMixingThreadRealTime();
+    }
     if (engine->firstBufferBytes_.load(std::memory_order_relaxed) == 0) {
         engine->firstBufferBytes_.store(bytes);
     }

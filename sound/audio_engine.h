@@ -89,8 +89,9 @@ private:
     std::mutex deviceMutex_;
     bool deviceOpen_ = false;
     std::string driver_;
-    std::atomic<unsigned> mixes_{0};         // buffers mixed, counted on the audio thread
-    std::atomic<bool> deviceRemoved_{false}; // SDL said so
+    std::atomic<unsigned> mixes_{0};              // buffers mixed, counted on the audio thread
+    std::atomic<bool> mixingThreadRaised_{false}; // since the device was last opened
+    std::atomic<bool> deviceRemoved_{false};      // SDL said so
     std::condition_variable watcherWake_;
     bool stopping_ = false;
     SDL_Thread* watcher_ = nullptr;
