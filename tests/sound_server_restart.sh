@@ -19,6 +19,14 @@ trap 'stop_sound_server; [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 cat > "$work/session.sh" <<SESSION
 set -u
 . "$here/sound_server.sh"
+threads() { # FILE: the game's threads but its main one, each with its scheduling policy
+  local task policy
+  for task in /proc/\$game/task/*; do
+    [ "\${task##*/}" = \$game ] && continue
+    policy=\$(chrt -p \${task##*/} 2> /dev/null | sed -n 's/.*policy: //p')
+    [ -n "\$policy" ] && echo "\${task##*/} \$(cat \$task/comm) \$policy"
+  done > "\$1"
+}
 record() { # FILE: what the speaker plays, until the server goes
   parec --raw --format=s16le --rate=48000 --channels=2 --latency-msec=10 -d speaker.monitor \
     > "\$1" 2> /dev/null &
@@ -32,6 +40,7 @@ sleep 2.5
 # Onto the board; hole 5 over hole 10 into the centre, hole 17.
 for key in F2 Right Up space Up Up Control_L; do xdotool key \$key; sleep 0.3; done
 sleep 0.5
+threads "$work/threads.before"
 # The server dies as it would crash: no goodbye to its clients.
 { kill -KILL "\${sound_server_pids[@]}"; wait "\${sound_server_pids[@]}"; } 2> /dev/null
 sound_server_pids=()
@@ -47,6 +56,7 @@ sleep 2.5
 # Hole 10 was jumped over, and the centre holds the peg that landed there. Twice: one cue
 # broken by a machine too busy to feed the server must not hide that the sound came back.
 for key in Down Up Down Up; do xdotool key \$key; sleep 0.4; done
+threads "$work/threads.after"
 xdotool key Escape; sleep 0.5; xdotool key Escape
 end_within 5 \$game
 echo \$? > "$work/status"
@@ -70,4 +80,19 @@ back=$(grep -c "sound is back" "$work/stderr" || true)
 echo "the game said: $(tr '\n' ' ' < "$work/stderr")"
 [ "$lost" = 1 ] && [ "$back" = 1 ] || { echo "FAIL: expected one loss and one return on stderr"; fail=1; }
 [ "$(grep -c "^tintineables:" "$work/stderr")" = 2 ] || { echo "FAIL: the game did not say exactly those two lines"; fail=1; }
+# Every thread on the way to the speaker runs real-time, as first opened and as opened again:
+# SDL's mixing thread and the sound server's client loops, all but the game's main thread,
+# its watcher and Qt's own. Where this machine allows no real-time scheduling at all (no
+# privilege, no RealtimeKit) there is nothing to check.
+if chrt -r 5 true 2> /dev/null || pgrep -x rtkit-daemon > /dev/null; then
+  for when in before after; do
+    # PipeWire names its loops after the thread that opened the device: after the restart,
+    # that is the watcher, the first thread of that name.
+    ordinary=$(sort -n "$work/threads.$when" | awk '$2 " " $3 == "sound watcher" && !watcher++ { next }
+      $2 !~ /^Q/ && $0 !~ /SCHED_(RR|FIFO)/')
+    [ -z "$ordinary" ] || { echo "FAIL: sound threads at ordinary priority $when the restart: $ordinary"; fail=1; }
+  done
+else
+  echo "no real-time scheduling here: thread priorities not checked"
+fi
 exit $fail
