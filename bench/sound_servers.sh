@@ -3,7 +3,8 @@
 # with its pulse layer and session manager, each started here, headless, on a 48 kHz null sink
 # that is the default sink, with the server's own configuration untouched. For each server the
 # game, then the peers (SDL2_mixer at 1024 frames, a paplay process per cue) get 120 real arrow
-# presses under Xvfb, once on an idle machine and once with every core busy.
+# presses under Xvfb, once on an idle machine and once with every core busy. Before each of
+# those, how late the machine wakes a real-time thread, since every miss below comes from there.
 #   xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
 set -uo pipefail
 build=$1
@@ -11,6 +12,7 @@ presses=${2:-120}
 game=$build/tintineables
 measure=$build/key_to_audible
 peer=$build/peer_player
+lateness=$build/wake_up_lateness
 cue=$build/sounds/bola.wav
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../tests/sound_server.sh"
@@ -61,6 +63,7 @@ run_player() {
   echo "$result"
 }
 
+wake_ups=()
 printf '| server | player | machine | key to audible, median / p95 / max (ms) | cues with a dropout |\n'
 printf '|---|---|---|---|---|\n'
 for server in pulseaudio pipewire; do
@@ -68,6 +71,7 @@ for server in pulseaudio pipewire; do
   version=$(sound_server_name)
   for load in idle busy; do
     [ "$load" = busy ] && start_busy
+    wake_ups+=("| $version | $load | $("$lateness" 10) |")
     for player in game mixer-1024 paplay; do
       case $player in
         game) line=$(run_player game -- "$game") ;;
@@ -82,3 +86,6 @@ for server in pulseaudio pipewire; do
   done
   stop_sound_server
 done
+printf '\n| server | machine | a real-time thread waking every 1 ms for 10 s, just before |\n'
+printf '|---|---|---|\n'
+printf '%s\n' "${wake_ups[@]}"
