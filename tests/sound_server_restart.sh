@@ -14,7 +14,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 . "$here/sound_server.sh"
 own_session "$work"
-trap 'stop_sound_server; [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+trap 'stop_sound_server; [ -n "${KEEP_WORK:-}" ] || [ "${fail:-1}" != 0 ] || rm -rf "$work"' EXIT # kept when the test fails
 
 cat > "$work/session.sh" <<SESSION
 set -u
@@ -72,6 +72,7 @@ status=$(cat "$work/status" 2> /dev/null || echo none)
 before=$("$audio_find" "$work/before.raw" "$sounds"/bola.wav)
 after=$("$audio_find" --in-order "$work/after.raw" "$sounds"/{vacio,bolacentral}.wav | tr '\n' ' ')
 echo "work folder $work"; echo "before the restart, bola at frame $before; after it, frames: $after"
+echo "recorded: $(( $(stat -c %s "$work/before.raw") / 192 )) ms before, $(( $(stat -c %s "$work/after.raw") / 192 )) ms after"
 [ "$before" -ge 0 ] || { echo "FAIL: the game was not heard before the server went"; fail=1; }
 case " $after" in *" -1"*) echo "FAIL: after the restart the board was not heard as it was left (vacio, bolacentral)"; fail=1 ;; esac
 # One line when the device goes, one when it is back: no more.
