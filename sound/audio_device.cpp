@@ -63,12 +63,6 @@ void MakeRealTimeThreadsStartedSince(const std::vector<long>& before) {
     }
 }
 
-} // namespace
-
-void MakeMixingThreadRealTime() { MakeRealTime(static_cast<long>(syscall(SYS_gettid))); }
-
-namespace {
-
 bool InitDriver(const char* name) {
     // The hint gives way to an SDL_AUDIODRIVER in the environment, as the user expects.
     if (name == nullptr) {
@@ -130,6 +124,8 @@ std::string OpenAudioDevice(const DeviceSettings& settings, const std::string& d
     MakeRealTimeThreadsStartedSince(before);
     return SDL_GetCurrentAudioDriver();
 }
+
+void MakeMixingThreadRealTime() { MakeRealTime(static_cast<long>(syscall(SYS_gettid))); }
 
 void CloseAudioDevice() {
     Mix_CloseAudio();
