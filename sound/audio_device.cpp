@@ -54,7 +54,7 @@ void MakeRealTime(long id) {
 // couple of milliseconds is a gap in the sound: on a desktop busy with a compile an ordinary
 // thread is late. They are SDL's mixing thread and the sound server's client loops; PipeWire
 // makes one of its loops real-time and leaves the others, the mixer's among them, ordinary.
-// With both cores of a test machine spinning, that left 13 to 29 cues in 120 broken.
+// With both cores of a test machine spinning, that left 12 to 29 cues in 120 broken.
 void MakeRealTimeThreadsStartedSince(const std::vector<long>& before) {
     for (long id : ThreadIds()) {
         if (!std::binary_search(before.begin(), before.end(), id)) {
