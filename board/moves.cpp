@@ -17,6 +17,21 @@ void RaiseMoveCount(GameState& state) {
     ++state.MoveCount;
 }
 
+// Before the jump changes the board: what undo needs to take it back.
+void RecordJump(GameState& state) {
+    if (state.JumpsMade == MaxJumps) {
+        throw RunTimeError("Overflow: more jumps than a game holds");
+    }
+    state.Jumps[static_cast<std::size_t>(state.JumpsMade++)] = {
+        state.FromX,
+        state.FromY,
+        static_cast<std::int16_t>(state.CurX + state.StepX),
+        static_cast<std::int16_t>(state.CurY + state.StepY),
+        state.CurX,
+        state.CurY,
+        state.MoveCount};
+}
+
 bool IsLegalJump(const GameState& state) {
     if (state.Board.At(state.CurX, state.CurY) != NoPeg || state.JumpOk != True) {
         return false;
@@ -50,6 +65,7 @@ SoundCue Drop(GameState& state, bool mayWin) {
     // MoveCount 31 at a legal jump means two pegs in play: the one in hand and the one
     // jumped over. Landing that jump in the centre leaves the single peg there: the win.
     const bool wins = mayWin && state.MoveCount == 31;
+    RecordJump(state);
     state.Board.Set(state.CurX, state.CurY, Peg);
     state.Holding = False;
     state.Board.Set(state.CurX + state.StepX, state.CurY + state.StepY, NoPeg);

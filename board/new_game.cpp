@@ -13,6 +13,7 @@ void NewGame(GameState& state) {
     }
     state.Holding = False;
     state.MoveCount = 1;
+    state.JumpsMade = 0;
 }
 
 } // namespace tintineables

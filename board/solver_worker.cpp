@@ -1,0 +1,55 @@
+#include "board/solver_worker.h"
+
+namespace tintineables {
+
+SolverWorker::SolverWorker(std::function<void(const SolverAnswer&)> answered)
+    : answered_(std::move(answered)), thread_([this] { Run(); }) {}
+
+SolverWorker::~SolverWorker() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        waiting_.reset();
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+void SolverWorker::Ask(const SolverQuestion& question) {
+    {
+        std::lock_guard lock(mutex_);
+        waiting_ = question;
+    }
+    wake_.notify_one();
+}
+
+void SolverWorker::Forget() {
+    std::lock_guard lock(mutex_);
+    waiting_.reset();
+}
+
+SolverAnswer SolverWorker::Answer(const SolverQuestion& question) {
+    SolverAnswer answer{question, OutlookOf(question.pegs), std::nullopt};
+    if (question.kind == SolverQuestion::Kind::Hint) {
+        answer.hint = HintFor(question.pegs, question.nearHole);
+    }
+    return answer;
+}
+
+void SolverWorker::Run() {
+    std::unique_lock lock(mutex_);
+    while (true) {
+        wake_.wait(lock, [this] { return stopping_ || waiting_.has_value(); });
+        if (stopping_) {
+            return;
+        }
+        const SolverQuestion question = *waiting_;
+        waiting_.reset();
+        lock.unlock();
+        const SolverAnswer answer = Answer(question);
+        answered_(answer);
+        lock.lock();
+    }
+}
+
+} // namespace tintineables
