@@ -62,7 +62,7 @@ AudioEngine::AudioEngine(std::vector<Recording> recordings) {
             problems += recording.path.string() + ": not playable: " + Mix_GetError() + "\n";
             continue;
         }
-        cues_.push_back({FileNameOf(recording.cue), chunk, std::move(samples)});
+        cues_.push_back({recording.fileName, chunk, std::move(samples)});
     }
     if (!problems.empty()) {
         Shutdown();

@@ -97,7 +97,7 @@ private:
     SDL_Thread* watcher_ = nullptr;
 };
 
-// Starts the game's audio from its recording folders: the check of all thirteen recordings,
+// Starts the game's audio from its recording folders: the check of every recording,
 // then the device. StartupError carries the message for the player.
 std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders);
 

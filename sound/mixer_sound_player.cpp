@@ -10,6 +10,10 @@ namespace tintineables {
 
 namespace {
 
+// Between two joined recordings, as a speaker pauses between words.
+constexpr int PauseFrames = AudioEngine::Frequency * 70 / 1000;
+constexpr std::size_t BytesPerFrame = AudioEngine::Channels * 2;
+
 std::string Lower(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -53,11 +57,7 @@ void MixerSoundPlayer::RunCommand(std::string_view command) {
         if (deviceType_.empty()) {
             throw RunTimeError("Sound player: \"open\" before a device type was set");
         }
-        opened_ = engine_.Decoded(fileName_);
-        if (opened_ == nullptr) {
-            throw RunTimeError("Sound player: cannot open \"" + fileName_ +
-                               "\": not one of the game's recordings");
-        }
+        opened_ = Open(fileName_);
     } else if (command == "play") {
         if (opened_ == nullptr) {
             throw RunTimeError("Sound player: \"play\" with nothing open");
@@ -75,6 +75,37 @@ void MixerSoundPlayer::RunCommand(std::string_view command) {
     } else {
         throw RunTimeError("Sound player: unknown command \"" + std::string(command) + "\"");
     }
+}
+
+const Mix_Chunk* MixerSoundPlayer::Open(std::string_view fileName) {
+    if (fileName.find(JoinedFileSeparator) != std::string_view::npos) {
+        return OpenJoined(fileName);
+    }
+    const Mix_Chunk* chunk = engine_.Decoded(fileName);
+    if (chunk == nullptr) {
+        throw RunTimeError("Sound player: cannot open \"" + std::string(fileName) +
+                           "\": not one of the game's recordings");
+    }
+    return chunk;
+}
+
+const Mix_Chunk* MixerSoundPlayer::OpenJoined(std::string_view fileNames) {
+    // The buffer is about to be written again: nothing of this channel may still read it.
+    engine_.Halt(channel_);
+    joined_.clear();
+    for (std::size_t start = 0; start <= fileNames.size();) {
+        std::size_t end = fileNames.find(JoinedFileSeparator, start);
+        end = end == std::string_view::npos ? fileNames.size() : end;
+        const Mix_Chunk* part = Open(fileNames.substr(start, end - start));
+        if (!joined_.empty()) {
+            joined_.insert(joined_.end(), PauseFrames * BytesPerFrame, 0);
+        }
+        joined_.insert(joined_.end(), part->abuf, part->abuf + part->alen);
+        start = end + 1;
+    }
+    joinedChunk_ =
+        Mix_Chunk{0, joined_.data(), static_cast<Uint32>(joined_.size()), MIX_MAX_VOLUME};
+    return &joinedChunk_;
 }
 
 } // namespace tintineables

@@ -69,21 +69,32 @@ std::vector<fs::path> RecordingFolders() {
             (folder / TINTINEABLES_DATA_FROM_BIN / "tintineables" / "sounds").lexically_normal()};
 }
 
+std::vector<std::string_view> RecordingFileNames() {
+    std::vector<std::string_view> names;
+    for (const SoundCueInfo& info : SoundCueTable) {
+        names.push_back(info.fileName);
+    }
+    for (const SpokenWordInfo& info : SpokenWordTable) {
+        names.push_back(info.fileName);
+    }
+    return names;
+}
+
 std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders) {
     std::vector<Recording> recordings;
     std::string problems;
-    for (const SoundCueInfo& info : SoundCueTable) {
-        Recording recording{info.cue, {}, {}, {}};
+    for (std::string_view fileName : RecordingFileNames()) {
+        Recording recording{fileName, {}, {}, {}};
         for (const fs::path& folder : folders) {
             std::error_code error;
-            const fs::path candidate = folder / info.fileName;
+            const fs::path candidate = folder / fileName;
             if (fs::exists(fs::symlink_status(candidate, error))) {
                 recording.path = candidate;
                 break;
             }
         }
         if (recording.path.empty()) {
-            problems += std::string(info.fileName) + ": missing\n";
+            problems += std::string(fileName) + ": missing\n";
             continue;
         }
         const std::string problem = ReadRecording(recording.path, recording);

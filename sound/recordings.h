@@ -1,9 +1,11 @@
 #pragma once
 #include "sound/sound_cue.h"
+#include "sound/spoken_words.h"
 #include "sound/wave_file.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 namespace tintineables {
@@ -13,7 +15,7 @@ namespace tintineables {
 inline constexpr std::uintmax_t MaxRecordingBytes = 32u << 20;
 
 struct Recording {
-    SoundCue cue;
+    std::string_view fileName; // bare, as the sound players are told it
     std::filesystem::path path;
     std::vector<std::uint8_t> bytes; // the whole file
     WaveFormat format;
@@ -24,7 +26,10 @@ struct Recording {
 // executable in <prefix>/bin. Never the current directory.
 std::vector<std::filesystem::path> RecordingFolders();
 
-// Finds, reads and checks all thirteen recordings. Any that is missing, unreadable, empty,
+// Every recording the game plays: the thirteen cues, then the spoken words.
+std::vector<std::string_view> RecordingFileNames();
+
+// Finds, reads and checks every recording. Any that is missing, unreadable, empty,
 // truncated or not a playable wave file throws StartupError: a line per file with its reason,
 // then the folders searched.
 std::vector<Recording> LoadRecordings(const std::vector<std::filesystem::path>& folders);

@@ -10,6 +10,10 @@ inline constexpr int FileName = 22;
 inline constexpr int Command = 23;
 } // namespace DispatchId
 
+// Recordings named in one file name, joined by this, play back to back as one sound, with a
+// short pause between them, as a speaker pauses between words.
+inline constexpr char JoinedFileSeparator = '+';
+
 // A form's sound player. It is reached only through string settings by dispatch id; a setting
 // it cannot carry out is a failure status, thrown as RunTimeError.
 class SoundPlayer {

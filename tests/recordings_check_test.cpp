@@ -1,5 +1,7 @@
 #include "sound/recordings.h"
 #include "sound/startup_error.h"
+#include "tests/heard_cues.h"
+#include "tests/heard_words.h"
 #include "tests/wave_writer.h"
 
 #include <gmock/gmock.h>
@@ -88,7 +90,7 @@ TEST(LoadRecordings, TakesEachFileFromTheFirstFolderThatHasIt) {
     fs::create_directories(folder.Path() / "first");
     WriteFile(folder.Path() / "first" / "bola.wav", WaveBytes({1, 2, 3, 4}, 2));
     const auto recordings = LoadRecordings({folder.Path() / "first", folder.Path() / "second"});
-    ASSERT_EQ(recordings.size(), 13u);
+    ASSERT_EQ(recordings.size(), std::size(HeardCues) + std::size(HeardWords));
     EXPECT_EQ(recordings[0].path, folder.Path() / "first" / "bola.wav");
     EXPECT_EQ(recordings[0].format.Frames(), 2u);
     EXPECT_EQ(recordings[1].path, folder.Path() / "second" / "vacio.wav");

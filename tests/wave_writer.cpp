@@ -1,6 +1,7 @@
 #include "tests/wave_writer.h"
 
 #include "tests/heard_cues.h"
+#include "tests/heard_words.h"
 
 #include <fstream>
 #include <random>
@@ -62,6 +63,11 @@ std::int16_t PatternSample(SoundCue cue, std::size_t frame) {
                                      static_cast<int>(frame % 1000));
 }
 
+std::int16_t PatternSample(SpokenWord word, std::size_t frame) {
+    return static_cast<std::int16_t>(
+        -((static_cast<int>(word) + 1) * 600 + 1 + static_cast<int>(frame % 500)));
+}
+
 std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames) {
     std::vector<std::int16_t> values(frames);
     for (std::size_t i = 0; i < frames; ++i) {
@@ -75,6 +81,13 @@ void WritePatternRecordings(const std::filesystem::path& folder, std::size_t fra
     // Named by the test's own list of cue files: a file heard names the cue it was made for.
     for (const HeardCue& row : HeardCues) {
         WriteFile(folder / row.file, WaveBytes(PatternFrames(row.cue, frames), 1));
+    }
+    for (const HeardWord& row : HeardWords) {
+        std::vector<std::int16_t> values(frames);
+        for (std::size_t i = 0; i < frames; ++i) {
+            values[i] = PatternSample(row.word, i);
+        }
+        WriteFile(folder / row.file, WaveBytes(values, 1));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Writes test recordings: 16-bit PCM wave files with a known pattern, and broken ones.
 #include "sound/sound_cue.h"
+#include "sound/spoken_words.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -19,7 +20,12 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 std::int16_t PatternSample(SoundCue cue, std::size_t frame);
 std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames); // one value a frame
 
-// A folder with all thirteen recordings as patterns, `frames` long each.
+// A spoken word's test sound, in a negative range of that word alone:
+// -((index + 1) * 600 + 1 + i % 500).
+std::int16_t PatternSample(SpokenWord word, std::size_t frame);
+
+// A folder with every recording as a pattern, `frames` long each: the thirteen cues and the
+// spoken words.
 void WritePatternRecordings(const std::filesystem::path& folder, std::size_t frames);
 
 // A fresh folder under the system's temporary folder, removed when the object goes.

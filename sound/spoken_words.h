@@ -1,0 +1,97 @@
+#pragma once
+// The words the board speaks when asked (how many pegs are left, where the cursor is, whether
+// the game can still be won, which way a hinted peg jumps), each a recording of its own. The
+// board's answers are joined from them at play time: "quedan" "diecisiete" "bolas". One list
+// gives the enum and the file of each word, so the two cannot drift apart.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#define TINTINEABLES_SPOKEN_WORDS(WORD)                                                            \
+    /*   member          file                      what it says */                                 \
+    WORD(ThereIsOne, "voz_queda.wav") /* "queda" */                                                \
+    WORD(ThereAre, "voz_quedan.wav")  /* "quedan" */                                               \
+    WORD(BallLeft, "voz_bola.wav")    /* "bola" */                                                 \
+    WORD(BallsLeft, "voz_bolas.wav")  /* "bolas" */                                                \
+    WORD(Row, "voz_fila.wav")         /* "fila" */                                                 \
+    WORD(Column, "voz_columna.wav")   /* "columna" */                                              \
+    WORD(One, "voz_uno.wav")          /* "uno", of a row or column */                              \
+    WORD(Count1, "voz_1.wav")         /* "una", of pegs */                                         \
+    WORD(Count2, "voz_2.wav")                                                                      \
+    WORD(Count3, "voz_3.wav")                                                                      \
+    WORD(Count4, "voz_4.wav")                                                                      \
+    WORD(Count5, "voz_5.wav")                                                                      \
+    WORD(Count6, "voz_6.wav")                                                                      \
+    WORD(Count7, "voz_7.wav")                                                                      \
+    WORD(Count8, "voz_8.wav")                                                                      \
+    WORD(Count9, "voz_9.wav")                                                                      \
+    WORD(Count10, "voz_10.wav")                                                                    \
+    WORD(Count11, "voz_11.wav")                                                                    \
+    WORD(Count12, "voz_12.wav")                                                                    \
+    WORD(Count13, "voz_13.wav")                                                                    \
+    WORD(Count14, "voz_14.wav")                                                                    \
+    WORD(Count15, "voz_15.wav")                                                                    \
+    WORD(Count16, "voz_16.wav")                                                                    \
+    WORD(Count17, "voz_17.wav")                                                                    \
+    WORD(Count18, "voz_18.wav")                                                                    \
+    WORD(Count19, "voz_19.wav")                                                                    \
+    WORD(Count20, "voz_20.wav")                                                                    \
+    WORD(Count21, "voz_21.wav") /* "veintiuna" */                                                  \
+    WORD(Count22, "voz_22.wav")                                                                    \
+    WORD(Count23, "voz_23.wav")                                                                    \
+    WORD(Count24, "voz_24.wav")                                                                    \
+    WORD(Count25, "voz_25.wav")                                                                    \
+    WORD(Count26, "voz_26.wav")                                                                    \
+    WORD(Count27, "voz_27.wav")                                                                    \
+    WORD(Count28, "voz_28.wav")                                                                    \
+    WORD(Count29, "voz_29.wav")                                                                    \
+    WORD(Count30, "voz_30.wav")                                                                    \
+    WORD(Count31, "voz_31.wav") /* "treinta y una" */                                              \
+    WORD(Count32, "voz_32.wav")                                                                    \
+    WORD(CanStillWin, "voz_puedes_ganar.wav")  /* "todavía puedes ganar" */                       \
+    WORD(CannotWin, "voz_no_puedes_ganar.wav") /* "ya no puedes ganar" */                          \
+    WORD(HaveWon, "voz_has_ganado.wav")        /* "ya has ganado" */                               \
+    WORD(JumpsLeft, "voz_izquierda.wav")       /* "salta hacia la izquierda" */                    \
+    WORD(JumpsUp, "voz_arriba.wav")            /* "salta hacia arriba" */                          \
+    WORD(JumpsRight, "voz_derecha.wav")        /* "salta hacia la derecha" */                      \
+    WORD(JumpsDown, "voz_abajo.wav")           /* "salta hacia abajo" */                           \
+    WORD(Command9Name, "voz_command9.wav")     /* "Sonido del centro con bola" */
+
+namespace tintineables {
+
+enum class SpokenWord {
+#define TINTINEABLES_WORD_MEMBER(member, file) member,
+    TINTINEABLES_SPOKEN_WORDS(TINTINEABLES_WORD_MEMBER)
+#undef TINTINEABLES_WORD_MEMBER
+};
+
+struct SpokenWordInfo {
+    SpokenWord word;
+    std::string_view name;
+    std::string_view fileName;
+};
+
+inline constexpr std::array SpokenWordTable = {
+#define TINTINEABLES_WORD_ROW(member, file) SpokenWordInfo{SpokenWord::member, #member, file},
+    TINTINEABLES_SPOKEN_WORDS(TINTINEABLES_WORD_ROW)
+#undef TINTINEABLES_WORD_ROW
+};
+
+constexpr std::string_view FileNameOf(SpokenWord word) {
+    return SpokenWordTable[static_cast<std::size_t>(word)].fileName;
+}
+
+inline constexpr int MostPegs = 32;
+
+// The word that counts `pegs` pegs, 1..32 ("una", "diecisiete").
+constexpr SpokenWord CountWord(int pegs) {
+    return static_cast<SpokenWord>(static_cast<int>(SpokenWord::Count1) + pegs - 1);
+}
+
+// The number of a row or column, 1..7, as spoken after "fila" or "columna".
+constexpr SpokenWord RowOrColumnWord(int number) {
+    return number == 1 ? SpokenWord::One : CountWord(number);
+}
+
+} // namespace tintineables
