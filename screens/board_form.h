@@ -1,18 +1,32 @@
 #pragma once
 #include "board/game_state.h"
 #include "board/hole_table.h"
+#include "board/solver_worker.h"
 #include "screens/form.h"
 #include "sound/sound_cue.h"
+#include "sound/spoken_words.h"
 
+#include <QObject>
 #include <QPushButton>
 
 #include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace tintineables {
 
 // The board, Form1 "TABLERO": 33 holes Picture1..Picture33 that hold the focus and draw
 // nothing, nine sound buttons Command1..Command9 (only Command9 visible) and MMControl1.
 // Every hole runs the same two procedures, driven by the hole table.
+//
+// Beside the keys of the game, the board answers questions, on a hole or on Command9:
+// Backspace takes back the last jump, B says how many pegs are left, P where the cursor is,
+// G whether the game can still be won, and A moves the cursor to a peg whose jump keeps it
+// winnable and says which way. G and A are worked out on the solver's own thread; their answer
+// is dropped when the game changes first (a jump, undo, F2, leaving the board) or a newer
+// question is asked.
 class BoardForm final : public Form {
 public:
     explicit BoardForm(FormHost& host);
@@ -34,10 +48,24 @@ protected:
 
 private:
     void Play(SoundCue cue);
+    void Say(const std::vector<SpokenWord>& words);
     static int HoleOf(const QWidget& control);
+    // The focus goes to a hole, which announces itself, also when it is there already.
+    void SendFocusTo(int hole);
+
+    bool AnswerHelpKey(QWidget& control, KeyCode keyCode);
+    void TakeBack();
+    void Ask(SolverQuestion::Kind kind);
+    void Answered(const SolverAnswer& answer);
+    void ForgetQuestion();
 
     GameState state_;
     std::array<QWidget*, HoleCount> pictures_{};
+    // Said after the next arrival's cue: the direction of a hint's jump.
+    std::optional<SpokenWord> afterArrival_;
+    std::uint64_t questionId_ = 0;         // the question whose answer is awaited
+    QObject answerReceiver_;               // the solver's answers come to the game's thread here
+    std::unique_ptr<SolverWorker> solver_; // declared last: its thread ends first
 };
 
 } // namespace tintineables

@@ -23,7 +23,7 @@ constexpr KeyPair NamedKeys[] = {
     {Qt::Key_Down, Key::Down},
     {Qt::Key_Shift, 16},
     {Qt::Key_Alt, 18},
-    {Qt::Key_Backspace, 8},
+    {Qt::Key_Backspace, Key::Backspace},
     {Qt::Key_Tab, 9},
     {Qt::Key_Backtab, 9},
     {Qt::Key_Return, 13},

@@ -4,6 +4,7 @@
 #include "tests/recording_sound_player.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QWindow>
 
@@ -64,6 +65,15 @@ void ScreenHarness::PressTimes(Qt::Key key, int times) {
     for (int i = 0; i < times; ++i) {
         Press(key);
     }
+}
+
+bool ScreenHarness::WaitForSound(int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    while (log_.empty() && waited.elapsed() < ms) {
+        QTest::qWait(2);
+    }
+    return !log_.empty();
 }
 
 Form* ScreenHarness::LoadedForm() const {

@@ -36,6 +36,10 @@ public:
     // A held key: one key-down, `repeats` auto-repeated key-downs, then the key comes up.
     void PressHeld(Qt::Key key, int repeats, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+    // Runs Qt's events until some sound player is told to play, `ms` at most: for an answer
+    // that is worked out on another thread. False when none came.
+    bool WaitForSound(int ms = 2000);
+
     Form* LoadedForm() const; // the single loaded form, or null when none or several are
     BoardForm& Board() const;
     QWidget* Focused() const;
