@@ -277,8 +277,9 @@ void AudioEngine::PostMix(void* self, std::uint8_t* stream, int bytes) {
     }
 }
 
-std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders) {
-    return std::make_unique<AudioEngine>(LoadRecordings(folders));
+std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders,
+                                        Language language) {
+    return std::make_unique<AudioEngine>(LoadRecordings(folders, language));
 }
 
 } // namespace tintineables

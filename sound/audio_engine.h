@@ -97,8 +97,9 @@ private:
     SDL_Thread* watcher_ = nullptr;
 };
 
-// Starts the game's audio from its recording folders: the check of every recording,
-// then the device. StartupError carries the message for the player.
-std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders);
+// Starts the game's audio from its recording folders: the check of every recording of the
+// language, then the device. StartupError carries the message for the player.
+std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders,
+                                        Language language = Language::Spanish);
 
 } // namespace tintineables

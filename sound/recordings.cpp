@@ -57,6 +57,15 @@ std::string DescribeFolders(const std::vector<fs::path>& folders) {
     return text;
 }
 
+// The last line of a start-up message: which set was looked for, and how to choose the other.
+std::string DescribeLanguage(Language language) {
+    const LanguageInfo& other =
+        InfoOf(language == Language::English ? Language::Spanish : Language::English);
+    return "Language: " + std::string(InfoOf(language).name) +
+           ", as the desktop asks; LANGUAGE=" + std::string(other.code) + " plays the " +
+           std::string(other.name) + " recordings instead.";
+}
+
 } // namespace
 
 // Both folders are found from the executable, so the game can be installed under any prefix
@@ -69,32 +78,36 @@ std::vector<fs::path> RecordingFolders() {
             (folder / TINTINEABLES_DATA_FROM_BIN / "tintineables" / "sounds").lexically_normal()};
 }
 
-std::vector<std::string_view> RecordingFileNames() {
-    std::vector<std::string_view> names;
+std::vector<RecordingFile> RecordingFiles() {
+    std::vector<RecordingFile> files;
     for (const SoundCueInfo& info : SoundCueTable) {
-        names.push_back(info.fileName);
+        files.push_back({info.fileName, info.spoken});
     }
     for (const SpokenWordInfo& info : SpokenWordTable) {
-        names.push_back(info.fileName);
+        files.push_back({info.fileName, true});
     }
-    return names;
+    return files;
 }
 
-std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders) {
+std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders, Language language) {
+    const LanguageInfo& spokenIn = InfoOf(language);
     std::vector<Recording> recordings;
     std::string problems;
-    for (std::string_view fileName : RecordingFileNames()) {
-        Recording recording{fileName, {}, {}, {}};
+    for (const RecordingFile& file : RecordingFiles()) {
+        // As the player reads it in a message: "en/tutorial.wav", "bola.wav".
+        const fs::path name =
+            file.spoken ? fs::path(spokenIn.folder) / file.fileName : fs::path(file.fileName);
+        Recording recording{file.fileName, {}, {}, {}};
         for (const fs::path& folder : folders) {
             std::error_code error;
-            const fs::path candidate = folder / fileName;
+            const fs::path candidate = folder / name;
             if (fs::exists(fs::symlink_status(candidate, error))) {
                 recording.path = candidate;
                 break;
             }
         }
         if (recording.path.empty()) {
-            problems += std::string(fileName) + ": missing\n";
+            problems += name.string() + ": missing\n";
             continue;
         }
         const std::string problem = ReadRecording(recording.path, recording);
@@ -105,7 +118,7 @@ std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders) {
         recordings.push_back(std::move(recording));
     }
     if (!problems.empty()) {
-        throw StartupError(problems + DescribeFolders(folders));
+        throw StartupError(problems + DescribeFolders(folders) + "\n" + DescribeLanguage(language));
     }
     return recordings;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "sound/language.h"
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
 #include "sound/wave_file.h"
@@ -27,11 +28,17 @@ struct Recording {
 std::vector<std::filesystem::path> RecordingFolders();
 
 // Every recording the game plays: the thirteen cues, then the spoken words.
-std::vector<std::string_view> RecordingFileNames();
+struct RecordingFile {
+    std::string_view fileName;
+    bool spoken; // in the language's own folder; else an earcon, in the folder itself
+};
+std::vector<RecordingFile> RecordingFiles();
 
-// Finds, reads and checks every recording. Any that is missing, unreadable, empty,
-// truncated or not a playable wave file throws StartupError: a line per file with its reason,
-// then the folders searched.
-std::vector<Recording> LoadRecordings(const std::vector<std::filesystem::path>& folders);
+// Finds, reads and checks every recording of a language: its spoken ones in the language's
+// folder under each recording folder (for English, sounds/en/), the earcons in the folder
+// itself. Any that is missing, unreadable, empty, truncated or not a playable wave file throws
+// StartupError: a line per file with its reason, then the folders searched and the language.
+std::vector<Recording> LoadRecordings(const std::vector<std::filesystem::path>& folders,
+                                      Language language = Language::Spanish);
 
 } // namespace tintineables

@@ -1,6 +1,7 @@
 #pragma once
-// The thirteen recorded cues. One list gives the enum, the file each cue plays and the
-// board button (Command1..Command9) whose Click plays it, so the three cannot drift apart.
+// The thirteen recorded cues. One list gives the enum, the file each cue plays, the board
+// button (Command1..Command9) whose Click plays it, and whether it speaks (and so has a
+// recording in each language) or is an earcon shared by all, so none of them can drift apart.
 // Button 0: the cue is played in line by a screen (its Form_Load, or F2 on the board).
 // This header is shared with board/: keep it free of anything but the standard library.
 
@@ -9,25 +10,25 @@
 #include <string_view>
 
 #define TINTINEABLES_SOUND_CUES(CUE)                                                               \
-    /*  member        file                button */                                                \
-    CUE(Ball, "bola.wav", 1)                                                                       \
-    CUE(Empty, "vacio.wav", 2)                                                                     \
-    CUE(Place, "poner1.wav", 3)                                                                    \
-    CUE(Applause, "aplauso.wav", 4)                                                                \
-    CUE(Edge, "borde.wav", 5)                                                                      \
-    CUE(Centre, "central.wav", 6)                                                                  \
-    CUE(Select, "seleccion.wav", 7)                                                                \
-    CUE(Error, "error.wav", 8)                                                                     \
-    CUE(CentreBall, "bolacentral.wav", 9)                                                          \
-    CUE(Restart, "reiniciar.wav", 0)                                                               \
-    CUE(Presentation, "presentacion.wav", 0)                                                       \
-    CUE(Tutorial, "tutorial.wav", 0)                                                               \
-    CUE(Credits, "creditos.wav", 0)
+    /*  member        file                button  spoken */                                        \
+    CUE(Ball, "bola.wav", 1, false)                                                                \
+    CUE(Empty, "vacio.wav", 2, false)                                                              \
+    CUE(Place, "poner1.wav", 3, false)                                                             \
+    CUE(Applause, "aplauso.wav", 4, false)                                                         \
+    CUE(Edge, "borde.wav", 5, false)                                                               \
+    CUE(Centre, "central.wav", 6, false)                                                           \
+    CUE(Select, "seleccion.wav", 7, false)                                                         \
+    CUE(Error, "error.wav", 8, false)                                                              \
+    CUE(CentreBall, "bolacentral.wav", 9, false)                                                   \
+    CUE(Restart, "reiniciar.wav", 0, true)                                                         \
+    CUE(Presentation, "presentacion.wav", 0, true)                                                 \
+    CUE(Tutorial, "tutorial.wav", 0, true)                                                         \
+    CUE(Credits, "creditos.wav", 0, true)
 
 namespace tintineables {
 
 enum class SoundCue {
-#define TINTINEABLES_CUE_MEMBER(member, file, button) member,
+#define TINTINEABLES_CUE_MEMBER(member, file, button, spoken) member,
     TINTINEABLES_SOUND_CUES(TINTINEABLES_CUE_MEMBER)
 #undef TINTINEABLES_CUE_MEMBER
 };
@@ -36,12 +37,13 @@ struct SoundCueInfo {
     SoundCue cue;
     std::string_view name;
     std::string_view fileName;
-    int button; // 1..9 for Command1..Command9, 0 for a screen's own cue
+    int button;  // 1..9 for Command1..Command9, 0 for a screen's own cue
+    bool spoken; // words, recorded once per language; else an earcon shared by all
 };
 
 inline constexpr std::array SoundCueTable = {
-#define TINTINEABLES_CUE_ROW(member, file, button)                                                 \
-    SoundCueInfo{SoundCue::member, #member, file, button},
+#define TINTINEABLES_CUE_ROW(member, file, button, spoken)                                         \
+    SoundCueInfo{SoundCue::member, #member, file, button, spoken},
     TINTINEABLES_SOUND_CUES(TINTINEABLES_CUE_ROW)
 #undef TINTINEABLES_CUE_ROW
 };

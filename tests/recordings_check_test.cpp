@@ -75,13 +75,15 @@ TEST(LoadRecordings, NamesEveryBadFileWithItsReasonThenTheFolders) {
         b.make(sounds / b.file);
     }
     const auto lines = Lines(StartupMessage({sounds, folder.Path() / "elsewhere"}));
-    ASSERT_EQ(lines.size(), std::size(bad) + 1);
+    ASSERT_EQ(lines.size(), std::size(bad) + 2);
     for (std::size_t i = 0; i < std::size(bad); ++i) {
         EXPECT_THAT(lines[i], HasSubstr(bad[i].file));
         EXPECT_THAT(lines[i], HasSubstr(bad[i].reason));
     }
-    EXPECT_THAT(lines.back(), HasSubstr(sounds.string()));
-    EXPECT_THAT(lines.back(), HasSubstr((folder.Path() / "elsewhere").string()));
+    EXPECT_THAT(lines[std::size(bad)], HasSubstr(sounds.string()));
+    EXPECT_THAT(lines[std::size(bad)], HasSubstr((folder.Path() / "elsewhere").string()));
+    EXPECT_EQ(lines.back(), "Language: Spanish, as the desktop asks; LANGUAGE=en plays the "
+                            "English recordings instead.");
 }
 
 TEST(LoadRecordings, TakesEachFileFromTheFirstFolderThatHasIt) {
@@ -94,6 +96,37 @@ TEST(LoadRecordings, TakesEachFileFromTheFirstFolderThatHasIt) {
     EXPECT_EQ(recordings[0].path, folder.Path() / "first" / "bola.wav");
     EXPECT_EQ(recordings[0].format.Frames(), 2u);
     EXPECT_EQ(recordings[1].path, folder.Path() / "second" / "vacio.wav");
+}
+
+// English speaks from sounds/en/ and shares the earcons; the Spanish set never looks there.
+TEST(LoadRecordings, TakesTheSpokenOnesOfTheLanguageAndSharesTheEarcons) {
+    TemporaryFolder folder;
+    const fs::path sounds = folder.Path() / "sounds";
+    WritePatternRecordings(sounds, 480, {Language::English});
+    const auto english = LoadRecordings({sounds}, Language::English);
+    for (const Recording& recording : english) {
+        const bool spoken =
+            recording.fileName.rfind("voz_", 0) == 0 || recording.fileName == "presentacion.wav" ||
+            recording.fileName == "tutorial.wav" || recording.fileName == "creditos.wav" ||
+            recording.fileName == "reiniciar.wav";
+        EXPECT_EQ(recording.path, (spoken ? sounds / "en" : sounds) / recording.fileName);
+    }
+    EXPECT_EQ(english.size(), std::size(HeardCues) + std::size(HeardWords));
+
+    fs::remove(sounds / "en" / "tutorial.wav");
+    fs::remove(sounds / "en" / "voz_17.wav");
+    std::string message;
+    try {
+        LoadRecordings({sounds}, Language::English);
+    } catch (const StartupError& error) {
+        message = error.what();
+    }
+    EXPECT_THAT(Lines(message),
+                ::testing::ElementsAre("en/tutorial.wav: missing", "en/voz_17.wav: missing",
+                                       "Folders searched, in order: " + sounds.string(),
+                                       "Language: English, as the desktop asks; LANGUAGE=es plays "
+                                       "the Spanish recordings instead."));
+    EXPECT_NO_THROW(LoadRecordings({sounds}, Language::Spanish));
 }
 
 TEST(LoadRecordings, RefusesAFileAboveTheSizeLimitWithoutReadingIt) {

@@ -14,10 +14,13 @@ struct Measured {
     std::vector<std::int16_t> samples;
 };
 
-Measured Measure(SoundCue cue) {
-    const auto recordings = LoadRecordings({TINTINEABLES_SOURCE_SOUNDS});
-    const Recording& r = recordings.at(static_cast<std::size_t>(cue));
-    return {r.format, Pcm16Samples(r.bytes, r.format)};
+constexpr Language BothLanguages[] = {Language::Spanish, Language::English};
+
+Measured Measure(const Recording& r) { return {r.format, Pcm16Samples(r.bytes, r.format)}; }
+
+Measured Measure(SoundCue cue, Language language = Language::Spanish) {
+    const auto recordings = LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language);
+    return Measure(recordings.at(static_cast<std::size_t>(cue)));
 }
 
 double Dbfs(double level) { return 20 * std::log10(level / 32768.0); }
@@ -34,26 +37,30 @@ constexpr SoundCue BoardEarcons[] = {SoundCue::Ball,  SoundCue::Empty,     Sound
                                      SoundCue::Edge,  SoundCue::Centre,    SoundCue::Select,
                                      SoundCue::Error, SoundCue::CentreBall};
 
-TEST(ShippedRecordings, AreMono16Bit48kHzWithoutClipDcOrClick) {
-    for (const SoundCueInfo& info : SoundCueTable) {
-        const Measured m = Measure(info.cue);
-        SCOPED_TRACE(std::string(info.fileName));
-        EXPECT_EQ(m.format.formatTag, 1);
-        EXPECT_EQ(m.format.channels, 1);
-        EXPECT_EQ(m.format.bitsPerSample, 16);
-        EXPECT_EQ(m.format.sampleRate, 48000);
-        ASSERT_FALSE(m.samples.empty());
-        int peak = 0;
-        double sum = 0;
-        for (std::int16_t v : m.samples) {
-            peak = std::max(peak, std::abs(static_cast<int>(v)));
-            sum += v;
+TEST(ShippedRecordings, AreMono16Bit48kHzWithoutClipDcOrClickInEveryLanguage) {
+    for (Language language : BothLanguages) {
+        for (const Recording& recording :
+             LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language)) {
+            const Measured m = Measure(recording);
+            SCOPED_TRACE(recording.path.string());
+            EXPECT_EQ(m.format.formatTag, 1);
+            EXPECT_EQ(m.format.channels, 1);
+            EXPECT_EQ(m.format.bitsPerSample, 16);
+            EXPECT_EQ(m.format.sampleRate, 48000);
+            ASSERT_FALSE(m.samples.empty());
+            int peak = 0;
+            double sum = 0;
+            for (std::int16_t v : m.samples) {
+                peak = std::max(peak, std::abs(static_cast<int>(v)));
+                sum += v;
+            }
+            EXPECT_LE(Dbfs(peak), -1.0) << "peak";
+            EXPECT_LT(std::abs(sum / static_cast<double>(m.samples.size())), 32768 * 0.002)
+                << "DC";
+            // Faded ends: the first and last samples are near silence, so no click.
+            EXPECT_LT(std::abs(m.samples.front()), 330);
+            EXPECT_LT(std::abs(m.samples.back()), 330);
         }
-        EXPECT_LE(Dbfs(peak), -1.0) << "peak";
-        EXPECT_LT(std::abs(sum / static_cast<double>(m.samples.size())), 32768 * 0.002) << "DC";
-        // Faded ends: the first and last samples are near silence, so no click.
-        EXPECT_LT(std::abs(m.samples.front()), 330);
-        EXPECT_LT(std::abs(m.samples.back()), 330);
     }
 }
 
@@ -75,14 +82,28 @@ TEST(ShippedRecordings, BoardEarconsAreShortAndSoundAtOnce) {
     }
 }
 
+// Every language speaks as loud as the Spanish presentation, its words included.
 TEST(ShippedRecordings, LongCuesKeepTheirLengthsAndSpeechItsLoudness) {
     EXPECT_GE(Measure(SoundCue::Applause).format.Seconds(), 2.0);
     EXPECT_LE(Measure(SoundCue::Applause).format.Seconds(), 5.0);
-    EXPECT_LE(Measure(SoundCue::Restart).format.Seconds(), 1.5);
-    EXPECT_LE(Measure(SoundCue::Tutorial).format.Seconds(), 130.0);
     const double presentation = RmsDbfs(Measure(SoundCue::Presentation).samples);
-    for (SoundCue cue : {SoundCue::Tutorial, SoundCue::Credits, SoundCue::Restart}) {
-        EXPECT_NEAR(RmsDbfs(Measure(cue).samples), presentation, 3.0) << FileNameOf(cue);
+    for (Language language : BothLanguages) {
+        SCOPED_TRACE(std::string(InfoOf(language).name));
+        EXPECT_LE(Measure(SoundCue::Restart, language).format.Seconds(), 1.5);
+        EXPECT_LE(Measure(SoundCue::Tutorial, language).format.Seconds(), 130.0);
+        for (SoundCue cue : {SoundCue::Presentation, SoundCue::Tutorial, SoundCue::Credits,
+                             SoundCue::Restart}) {
+            EXPECT_NEAR(RmsDbfs(Measure(cue, language).samples), presentation, 3.0)
+                << FileNameOf(cue);
+        }
+        for (const Recording& recording :
+             LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language)) {
+            if (recording.fileName.rfind("voz_", 0) == 0) {
+                EXPECT_NEAR(RmsDbfs(Measure(recording).samples), presentation, 3.0)
+                    << recording.path;
+                EXPECT_LE(Measure(recording).format.Seconds(), 2.0) << recording.path;
+            }
+        }
     }
 }
 

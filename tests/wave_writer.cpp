@@ -76,18 +76,29 @@ std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames) {
     return values;
 }
 
-void WritePatternRecordings(const std::filesystem::path& folder, std::size_t frames) {
+void WritePatternRecordings(const std::filesystem::path& folder, std::size_t frames,
+                            std::initializer_list<Language> alsoSpoken) {
     std::filesystem::create_directories(folder);
-    // Named by the test's own list of cue files: a file heard names the cue it was made for.
+    // Named by the test's own lists of files: a file heard names the cue or word it was made for.
+    std::vector<std::filesystem::path> spokenFolders{folder};
+    for (Language language : alsoSpoken) {
+        spokenFolders.push_back(folder / InfoOf(language).folder);
+        std::filesystem::create_directories(spokenFolders.back());
+    }
     for (const HeardCue& row : HeardCues) {
-        WriteFile(folder / row.file, WaveBytes(PatternFrames(row.cue, frames), 1));
+        const bool spoken = row.button == 0; // the screens' own cues speak, the buttons' do not
+        for (const auto& target : spoken ? spokenFolders : std::vector{folder}) {
+            WriteFile(target / row.file, WaveBytes(PatternFrames(row.cue, frames), 1));
+        }
     }
     for (const HeardWord& row : HeardWords) {
         std::vector<std::int16_t> values(frames);
         for (std::size_t i = 0; i < frames; ++i) {
             values[i] = PatternSample(row.word, i);
         }
-        WriteFile(folder / row.file, WaveBytes(values, 1));
+        for (const auto& target : spokenFolders) {
+            WriteFile(target / row.file, WaveBytes(values, 1));
+        }
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // Writes test recordings: 16-bit PCM wave files with a known pattern, and broken ones.
+#include "sound/language.h"
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <vector>
 
 namespace tintineables::testing {
@@ -25,8 +27,9 @@ std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames); // on
 std::int16_t PatternSample(SpokenWord word, std::size_t frame);
 
 // A folder with every recording as a pattern, `frames` long each: the thirteen cues and the
-// spoken words.
-void WritePatternRecordings(const std::filesystem::path& folder, std::size_t frames);
+// spoken words; for each further language, its spoken ones again in its own folder.
+void WritePatternRecordings(const std::filesystem::path& folder, std::size_t frames,
+                            std::initializer_list<Language> alsoSpoken = {});
 
 // A fresh folder under the system's temporary folder, removed when the object goes.
 class TemporaryFolder {
