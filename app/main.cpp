@@ -2,6 +2,7 @@
 #include "app/display.h"
 #include "screens/form_host.h"
 #include "screens/screen_reader_support.h"
+#include "screens/translation.h"
 #include "sound/audio_engine.h"
 #include "sound/mixer_sound_player.h"
 #include "sound/startup_error.h"
@@ -21,9 +22,14 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "tintineables: %s\n", noDisplay.c_str());
         return 1;
     }
+    // The language as the desktop asks, for the recordings and the captions alike.
+    const Language language = DesktopLanguage();
     std::unique_ptr<AudioEngine> audio;
+    std::unique_ptr<QTranslator> translation;
     try {
-        audio = StartAudio(RecordingFolders());
+        const std::vector<std::filesystem::path> folders = RecordingFolders();
+        translation = LoadTranslation(language, TranslationFolders(folders));
+        audio = StartAudio(folders, language);
     } catch (const StartupError& error) {
         std::fprintf(stderr, "tintineables: cannot start:\n%s\n", error.what());
         return 1;
@@ -32,6 +38,9 @@ int main(int argc, char* argv[]) {
     ReportQtFatalMessagesAsExit();
     QApplication application(argc, argv);
     WindowSystemIsUp();
+    if (translation) {
+        QCoreApplication::installTranslator(translation.get());
+    }
     QApplication::setQuitOnLastWindowClosed(false); // the forms host decides when it ends
     QIcon icon;
     for (int size : {16, 32, 48, 256}) {

@@ -100,7 +100,7 @@ void BoardForm::BuildControls(QWidget& window) {
             button->setFocusPolicy(design.visible ? Qt::StrongFocus : Qt::NoFocus);
             if (design.visible) {
                 // Its caption stays "Command9"; a screen reader says what it does.
-                button->setAccessibleName(QString::fromUtf8(Command9AccessibleName));
+                button->setAccessibleName(Translated(Command9AccessibleName));
             }
             QObject::connect(button, &QPushButton::clicked, button,
                              [this, number] { Host().Guard([&] { Command_Click(number); }); });

@@ -2,6 +2,8 @@
 
 #include "board/hole_table.h"
 
+#include <QCoreApplication>
+
 namespace tintineables {
 
 namespace {
@@ -38,13 +40,17 @@ const FormDesign& DesignOf(Screen screen) {
     // clang-format off
     static const std::array<FormDesign, ScreenCount> designs = {{
         //                  form    caption                          preview  MMControl1 (twips)      max box
-        {Screen::Board,    "Form1", QStringLiteral("TABLERO"),      true,  {960, 840, 3540, 495},  true},
-        {Screen::Menu,     "Form2", QStringLiteral("TINTINEABLES"), true,  {600, 1320, 3540, 495}, true},
-        {Screen::Tutorial, "Form3", QStringLiteral("TUTORIAL"),     false, {600, 1320, 3540, 495}, true},
-        {Screen::Credits,  "Form4", QStringLiteral("CRÉDITOS"),     false, {0, 0, 3540, 495},      false},
+        {Screen::Board,    "Form1", QT_TRANSLATE_NOOP("tintineables", "TABLERO"),      true,  {960, 840, 3540, 495},  true},
+        {Screen::Menu,     "Form2", QT_TRANSLATE_NOOP("tintineables", "TINTINEABLES"), true,  {600, 1320, 3540, 495}, true},
+        {Screen::Tutorial, "Form3", QT_TRANSLATE_NOOP("tintineables", "TUTORIAL"),     false, {600, 1320, 3540, 495}, true},
+        {Screen::Credits,  "Form4", QT_TRANSLATE_NOOP("tintineables", "CRÉDITOS"),     false, {0, 0, 3540, 495},      false},
     }};
     // clang-format on
     return designs[static_cast<std::size_t>(screen)];
+}
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate(TranslationContext, text);
 }
 
 const std::array<BoardControlDesign, BoardControlCount>& BoardControls() {

@@ -21,10 +21,14 @@ struct TwipsRect {
     }
 };
 
+// Texts a player reads or hears from the screen reader are written in Spanish, the original,
+// and translated when shown (QCoreApplication::translate in this context).
+inline constexpr const char* TranslationContext = "tintineables";
+
 struct FormDesign {
     Screen screen;
     const char* formName; // Form1..Form4
-    QString caption;
+    const char* caption;  // UTF-8, to translate
     bool keyPreview;
     TwipsRect mmControl;
     // The credits window has no maximize box: a setting switched off that leaves its keys alone.
@@ -47,6 +51,10 @@ inline constexpr int BoardControlCount = 43;
 const std::array<BoardControlDesign, BoardControlCount>& BoardControls();
 
 // What a screen reader says of the one visible button, Command9, in the captions' language.
-inline constexpr const char* Command9AccessibleName = "Sonido del centro con bola";
+inline constexpr const char* Command9AccessibleName =
+    QT_TRANSLATE_NOOP("tintineables", "Sonido del centro con bola");
+
+// A text of the design data in the language the game speaks.
+QString Translated(const char* text);
 
 } // namespace tintineables

@@ -27,7 +27,7 @@ std::int16_t ShiftState(const QKeyEvent& event) {
 FormWindow::FormWindow(Form& form) : form_(&form), preview_(new KeyPreview(form, *this)) {
     const FormDesign& design = DesignOf(form.WhichScreen());
     setObjectName(QString::fromLatin1(design.formName));
-    setWindowTitle(design.caption);
+    setWindowTitle(Translated(design.caption));
     resize(ClientWidthTwips / TwipsPerPixel, ClientHeightTwips / TwipsPerPixel);
     if (!design.maxButton) {
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

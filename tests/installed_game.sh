@@ -15,32 +15,51 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# Start it from an unrelated folder, trace which recordings it opens, then end it.
-cd "$work"
-env --default-signal=TERM QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-    strace -f -qq -e trace=openat -o "$work/trace" timeout 30 "$prefix/games/tintineables" 2> "$work/stderr" &
-pid=$!
-sleep 2
-if kill -0 "$pid" 2>/dev/null; then
-    # strace only detaches on a signal of its own: end the game itself.
-    pkill -TERM -P "$pid" || true
-    wait "$pid" || true
-    echo "ok   the installed game started and ran until it was ended"
-else
-    wait "$pid" || true
-    fail "the installed game stopped by itself:"
-    cat "$work/stderr"
-fi
-opened=$(grep -o '"[^"]*\.wav"' "$work/trace" | tr -d '"' | sort -u)
-count=$(echo "$opened" | grep -c "^$prefix/share/tintineables/sounds/" || true)
-installed=$(find "$prefix/share/tintineables/sounds" -name '*.wav' | wc -l)
+# Start it from an unrelated folder, trace which files it opens, then end it.
+# run_installed NAME [VARIABLE=VALUE...]: the trace lands in $work/trace-NAME.
+run_installed() {
+    local name=$1
+    shift
+    (cd "$work" && env --default-signal=TERM QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$@" \
+        strace -f -qq -e trace=openat -o "$work/trace-$name" timeout 30 \
+        "$prefix/games/tintineables" 2> "$work/stderr-$name") &
+    local pid=$!
+    sleep 2
+    if pgrep -f "$prefix/games/tintineables" > /dev/null; then
+        # strace only detaches on a signal of its own: end the game itself.
+        pkill -TERM -f "^$prefix/games/tintineables" || true
+        wait "$pid" || true
+        echo "ok   the installed game started in $name and ran until it was ended"
+    else
+        wait "$pid" || true
+        fail "the installed game stopped by itself in $name:"
+        cat "$work/stderr-$name"
+    fi
+}
+# opened NAME PATTERN: the files of the trace that were opened, matching PATTERN.
+opened() { grep -o '"[^"]*"' "$work/trace-$1" | tr -d '"' | grep -E "$2" | sort -u; }
+
+data=$prefix/share/tintineables
+run_installed Spanish
+count=$(opened Spanish '\.wav$' | grep -c "^$data/sounds/[^/]*$" || true)
+installed=$(find "$data/sounds" -maxdepth 1 -name '*.wav' | wc -l)
 [ "$count" = "$installed" ] && [ "$installed" -gt 13 ] &&
-    echo "ok   all $installed recordings read from $prefix/share/tintineables/sounds" ||
-    fail "read $count of $installed recordings from the prefix; opened: $opened"
-if echo "$opened" | grep -q "^$build"; then
+    echo "ok   all $installed Spanish recordings read from $data/sounds" ||
+    fail "read $count of $installed recordings from the prefix; opened: $(opened Spanish '\.wav$')"
+if opened Spanish '\.wav$' | grep -q "^$build"; then
     fail "a recording was read from the build tree"
 fi
+# In English: the English recordings, the earcons, and the translation, all from the prefix.
+run_installed English LANGUAGE=en
+english=$(find "$data/sounds/en" -name '*.wav' | wc -l)
+read_english=$(opened English '\.wav$' | grep -c "^$data/sounds/en/" || true)
+spanish_spoken=$(opened English '/(presentacion|tutorial|voz_[a-z0-9_]+)\.wav$' |
+                 grep -c -v "^$data/sounds/en/" || true)
+[ "$read_english" = "$english" ] && [ "$spanish_spoken" = 0 ] &&
+    opened English '\.qm$' | grep -q "^$data/translations/tintineables_en.qm$" &&
+    echo "ok   in English, the $english English recordings and the translation from $data" ||
+    fail "in English: $read_english of $english English recordings, $spanish_spoken Spanish ones; opened: $(opened English '\.(wav|qm)$')"
 
 # The desktop entry, the AppStream metadata, the manual page and the icons.
 desktop-file-validate "$prefix/share/applications/tintineables.desktop" &&
@@ -84,6 +103,9 @@ if [ -n "$deb" ]; then
     done
     contents=$(dpkg-deb -c "$deb")
     for file in ./usr/games/tintineables ./usr/share/tintineables/sounds/bola.wav \
+                ./usr/share/tintineables/sounds/tutorial.wav \
+                ./usr/share/tintineables/sounds/en/tutorial.wav \
+                ./usr/share/tintineables/translations/tintineables_en.qm \
                 ./usr/share/applications/tintineables.desktop ./usr/share/man/man6/tintineables.6.gz \
                 ./usr/share/metainfo/invalid.tintineables.tintineables.metainfo.xml \
                 ./usr/share/doc/tintineables/copyright ./usr/share/doc/tintineables/changelog.gz; do

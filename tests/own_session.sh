@@ -1,9 +1,11 @@
 # Sourced by the scripts that run the real game. The session is the script's own, whatever
-# the caller's holds: no display, platform plugin, audio driver or session bus comes in from
-# outside, and HOME and XDG_RUNTIME_DIR are folders of this run.
+# the caller's holds: no display, platform plugin, audio driver, session bus or language comes
+# in from outside (the game then speaks Spanish, as for a desktop that names no language), and
+# HOME and XDG_RUNTIME_DIR are folders of this run.
 #   own_session FOLDER    (a folder the script removes at its end)
 own_session() {
     unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM SDL_AUDIODRIVER SDL_DISKAUDIOFILE XAUTHORITY
+    unset LANGUAGE LC_ALL LC_MESSAGES LANG
     # A bus that is not there: Qt leaves its accessibility bridge off instead of starting one.
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
     mkdir -p "$1/home" "$1/runtime"
@@ -18,6 +20,20 @@ window_of() {
     for ((i = 0; i < 200; i++)); do
         id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
+# title_shown PID TITLE [SECONDS]: waits (5 s unless told) until a visible window of PID has
+# exactly this title, as desktops read it (_NET_WM_NAME, UTF-8 whatever locale the game has).
+title_shown() {
+    local i w
+    for ((i = 0; i < ${3:-5} * 20; i++)); do
+        for w in $(xdotool search --onlyvisible --pid "$1" 2> /dev/null); do
+            [ "$(LC_ALL=C.UTF-8 xprop -notype -id "$w" _NET_WM_NAME 2> /dev/null)" = \
+              "_NET_WM_NAME = \"$2\"" ] && return 0
+        done
         sleep 0.05
     done
     return 1

@@ -4,7 +4,7 @@
 # a file, the real executable, and real keys through XTest (xdotool).
 #   screen_reader.sh GAME [LAUNCHES]
 # The first launch walks every screen; every launch checks that the menu's title is the first
-# thing spoken, before any key.
+# thing spoken, before any key. A last launch on an English desktop hears the English names.
 set -uo pipefail
 game=$1
 launches=${2:-5}
@@ -76,11 +76,11 @@ orca=$!
 set_mark
 heard "Orca is up" "Screen reader on" 30 || exit 1
 
-start_game() {
+start_game() { # [VARIABLE=VALUE...]: more of the game's environment
     set_mark
     # In the sanitizer build, leaks inside Qt are told apart by frames below Qt's own, which
     # only the slow unwinder sees (Qt is built without frame pointers).
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" \
+    env "$@" ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" \
     SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw" "$game" 2>> "$work/game.stderr" &
     game_pid=$!
 }
@@ -142,6 +142,19 @@ for ((launch = 1; launch <= launches; launch++)); do
     key Escape
     end_game
 done
+# On an English desktop Orca names the English windows, and Command9 by its English name.
+start_game LANGUAGE=en
+heard "English: the menu's title" "^TINTINEABLES" 10
+key F3
+heard "English: F3, the credits" "^CREDITS"
+key F2
+heard "English: F2, the board" "^BOARD"
+key shift+Tab
+heard "English: Command9 by Shift+Tab" "Sound of the centre with a peg"
+key Escape
+heard "English: Escape, back to the menu" "^TINTINEABLES"
+key Escape
+end_game
 echo "the menu's title spoken first in $first_spoken_ok of $launches launches"
 kill "$orca"
 wait "$orca" 2>/dev/null

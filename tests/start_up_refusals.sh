@@ -11,12 +11,13 @@ trap 'rm -rf "$work"' EXIT
 own_session "$work"
 failures=0
 
-# A copy of the game with its own sounds/ folder, so one recording can be broken.
+# A copy of the game with its own sounds/ and translations/ folders, so one file can be broken.
 fresh_copy() {
     rm -rf "$work/game"
     mkdir -p "$work/game"
     cp "$game" "$work/game/tintineables"
     cp -r "$sounds" "$work/game/sounds"
+    cp -r "$(dirname "$game")/translations" "$work/game/translations"
 }
 
 # expect NAME STATUS PATTERN... -- COMMAND...: runs COMMAND, checks its status and that every
@@ -91,6 +92,16 @@ fresh_copy
 rm "$work/game/sounds/error.wav" "$work/game/sounds/creditos.wav"
 expect "two missing recordings, one line each" 1 "error.wav: missing" "creditos.wav: missing" -- \
     "${headless[@]}" "$work/game/tintineables"
+
+# English: its own spoken recordings must be there, and the translation of the captions.
+fresh_copy
+rm "$work/game/sounds/en/tutorial.wav"
+expect "missing English recording" 1 "en/tutorial.wav: missing" "Language: English" \
+    "LANGUAGE=es plays the Spanish recordings" -- \
+    "${headless[@]}" LANGUAGE=en "$work/game/tintineables"
+rm "$work/game/translations/tintineables_en.qm"
+expect "missing English translation" 1 "tintineables_en.qm: missing" -- \
+    "${headless[@]}" LANGUAGE=en "$work/game/tintineables"
 
 expect "no audio device" 1 "No audio device could be opened" "SDL_AUDIODRIVER selects" -- \
     env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver "$game"

@@ -1,0 +1,59 @@
+#include "screens/translation.h"
+
+#include "sound/startup_error.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <string>
+
+namespace tintineables {
+
+namespace fs = std::filesystem;
+
+Language DesktopLanguage() {
+    for (const QString& name : QLocale::system().uiLanguages()) {
+        const QLocale::Language asked = QLocale(name).language();
+        if (asked == QLocale::English) {
+            return Language::English;
+        }
+        if (asked == QLocale::Spanish) {
+            return Language::Spanish;
+        }
+    }
+    return Language::Spanish;
+}
+
+std::vector<fs::path> TranslationFolders(const std::vector<fs::path>& recordingFolders) {
+    std::vector<fs::path> folders;
+    for (const fs::path& folder : recordingFolders) {
+        folders.push_back(folder.parent_path() / "translations");
+    }
+    return folders;
+}
+
+std::unique_ptr<QTranslator> LoadTranslation(Language language,
+                                             const std::vector<fs::path>& folders) {
+    if (language == Language::Spanish) {
+        return nullptr;
+    }
+    const std::string file = "tintineables_" + std::string(InfoOf(language).code) + ".qm";
+    std::string searched;
+    for (const fs::path& folder : folders) {
+        const fs::path candidate = folder / file;
+        std::error_code error;
+        if (fs::exists(candidate, error)) {
+            auto translator = std::make_unique<QTranslator>();
+            if (!translator->load(QString::fromStdString(candidate.string()))) {
+                throw StartupError(candidate.string() + ": not a translation Qt can load");
+            }
+            return translator;
+        }
+        searched += " " + folder.string();
+    }
+    throw StartupError(file + ": missing\nFolders searched, in order:" + searched +
+                       "\nLanguage: " + std::string(InfoOf(language).name) +
+                       ", as the desktop asks; LANGUAGE=es plays the game in Spanish instead.");
+}
+
+} // namespace tintineables
