@@ -37,7 +37,10 @@ std::unique_ptr<QTranslator> LoadTranslation(Language language,
     if (language == Language::Spanish) {
         return nullptr;
     }
-    const std::string file = "tintineables_" + std::string(InfoOf(language).code) + ".qm";
+    // Appended piece by piece: GCC 12 at -O3 misreads "a" + std::string (-Wrestrict).
+    std::string file = "tintineables_";
+    file += InfoOf(language).code;
+    file += ".qm";
     std::string searched;
     for (const fs::path& folder : folders) {
         const fs::path candidate = folder / file;
@@ -49,11 +52,16 @@ std::unique_ptr<QTranslator> LoadTranslation(Language language,
             }
             return translator;
         }
-        searched += " " + folder.string();
+        searched += ' ';
+        searched += folder.string();
     }
-    throw StartupError(file + ": missing\nFolders searched, in order:" + searched +
-                       "\nLanguage: " + std::string(InfoOf(language).name) +
-                       ", as the desktop asks; LANGUAGE=es plays the game in Spanish instead.");
+    std::string message = file;
+    message += ": missing\nFolders searched, in order:";
+    message += searched;
+    message += "\nLanguage: ";
+    message += InfoOf(language).name;
+    message += ", as the desktop asks; LANGUAGE=es plays the game in Spanish instead.";
+    throw StartupError(message);
 }
 
 } // namespace tintineables

@@ -39,8 +39,7 @@ constexpr SoundCue BoardEarcons[] = {SoundCue::Ball,  SoundCue::Empty,     Sound
 
 TEST(ShippedRecordings, AreMono16Bit48kHzWithoutClipDcOrClickInEveryLanguage) {
     for (Language language : BothLanguages) {
-        for (const Recording& recording :
-             LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language)) {
+        for (const Recording& recording : LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language)) {
             const Measured m = Measure(recording);
             SCOPED_TRACE(recording.path.string());
             EXPECT_EQ(m.format.formatTag, 1);
@@ -55,8 +54,7 @@ TEST(ShippedRecordings, AreMono16Bit48kHzWithoutClipDcOrClickInEveryLanguage) {
                 sum += v;
             }
             EXPECT_LE(Dbfs(peak), -1.0) << "peak";
-            EXPECT_LT(std::abs(sum / static_cast<double>(m.samples.size())), 32768 * 0.002)
-                << "DC";
+            EXPECT_LT(std::abs(sum / static_cast<double>(m.samples.size())), 32768 * 0.002) << "DC";
             // Faded ends: the first and last samples are near silence, so no click.
             EXPECT_LT(std::abs(m.samples.front()), 330);
             EXPECT_LT(std::abs(m.samples.back()), 330);
@@ -91,13 +89,12 @@ TEST(ShippedRecordings, LongCuesKeepTheirLengthsAndSpeechItsLoudness) {
         SCOPED_TRACE(std::string(InfoOf(language).name));
         EXPECT_LE(Measure(SoundCue::Restart, language).format.Seconds(), 1.5);
         EXPECT_LE(Measure(SoundCue::Tutorial, language).format.Seconds(), 130.0);
-        for (SoundCue cue : {SoundCue::Presentation, SoundCue::Tutorial, SoundCue::Credits,
-                             SoundCue::Restart}) {
+        for (SoundCue cue :
+             {SoundCue::Presentation, SoundCue::Tutorial, SoundCue::Credits, SoundCue::Restart}) {
             EXPECT_NEAR(RmsDbfs(Measure(cue, language).samples), presentation, 3.0)
                 << FileNameOf(cue);
         }
-        for (const Recording& recording :
-             LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language)) {
+        for (const Recording& recording : LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language)) {
             if (recording.fileName.rfind("voz_", 0) == 0) {
                 EXPECT_NEAR(RmsDbfs(Measure(recording).samples), presentation, 3.0)
                     << recording.path;
