@@ -1,4 +1,6 @@
 #pragma once
+#include "sound/decoded_cues.h"
+#include "sound/mixer_channels.h"
 #include "sound/recordings.h"
 
 #include <atomic>
@@ -67,20 +69,15 @@ private:
     // With deviceMutex_ held.
     bool OpenDevice(std::string& problem);
     void CloseDevice();
-    void WatchDevice();
     static void PostMix(void* self, std::uint8_t* stream, int bytes);
+
+    // The watcher (device_watcher.cpp).
+    void StartWatching();
+    void StopWatching();
+    void WatchDevice();
     static int OnSdlEvent(void* self, SDL_Event* event);
 
-    struct Cue {
-        std::string_view fileName;
-        Mix_Chunk* chunk;
-        std::vector<std::uint8_t> samples; // owned here when the chunk only points at them
-    };
-    Mix_Chunk* Decode(Recording& recording, bool deviceIsAsAsked,
-                      std::vector<std::uint8_t>& samples);
-    std::vector<Cue> cues_;
-    std::vector<int> freeChannels_;
-    int allocatedChannels_ = 0;
+    DecodedCues cues_;
     int obtainedBufferFrames_ = 0;
     std::atomic<int> firstBufferBytes_{0};
     std::atomic<MixObserver*> observer_{nullptr};
@@ -89,6 +86,7 @@ private:
     std::mutex deviceMutex_;
     bool deviceOpen_ = false;
     std::string driver_;
+    MixerChannels channels_;
     std::atomic<unsigned> mixes_{0};              // buffers mixed, counted on the audio thread
     std::atomic<bool> mixingThreadRaised_{false}; // since the device was last opened
     std::atomic<bool> deviceRemoved_{false};      // SDL said so
