@@ -13,6 +13,32 @@ own_session() {
     export HOME="$1/home" XDG_RUNTIME_DIR="$1/runtime"
 }
 
+# start_session_bus: a session bus of the run's own, in its runtime folder, for the programs
+# that need one (WirePlumber, the accessibility bus, Orca). stop_session_bus ends it.
+session_bus_pid=
+start_session_bus() {
+    local i
+    # A bus killed before leaves its socket behind.
+    rm -f "$XDG_RUNTIME_DIR/bus"
+    dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
+        > /dev/null 2> "$XDG_RUNTIME_DIR/dbus.log" &
+    session_bus_pid=$!
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    for ((i = 0; i < 100; i++)); do
+        [ -S "$XDG_RUNTIME_DIR/bus" ] && return 0
+        sleep 0.05
+    done
+    echo "start_session_bus: no bus came up" >&2
+    return 1
+}
+stop_session_bus() {
+    [ -n "$session_bus_pid" ] || return 0
+    kill "$session_bus_pid" 2> /dev/null
+    end_within 5 "$session_bus_pid" 2> /dev/null
+    session_bus_pid=
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
+}
+
 # window_of TITLE: waits (10 s at most) for the X window with exactly this title and prints
 # its id; fails when none comes.
 window_of() {

@@ -13,32 +13,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 own_session "$work"
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-
-# speech-dispatcher, as Orca starts it, with one output module that writes instead of speaking.
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$work/speechd-log"
-cat > "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
-LogLevel 3
-LogDir "$work/speechd-log"
-AudioOutputMethod "alsa"
-AudioALSADevice "null"
-AddModule "file" "sd_generic" "file.conf"
-DefaultModule "file"
-DefaultLanguage "en"
-CONF
-cat > "$XDG_CONFIG_HOME/speech-dispatcher/modules/file.conf" <<CONF
-GenericExecuteSynth "printf '%s\\\\n' \'\\\$DATA\' >> $work/spoken"
-AddVoice "en" "male1" "any"
-AddVoice "es" "male1" "any"
-GenericLanguage "en" "en" "utf-8"
-GenericLanguage "es" "es" "utf-8"
-CONF
-touch "$work/spoken"
 
 cat > "$work/session.sh" <<'SESSION'
 set -uo pipefail
 work=$1 game=$2 launches=$3
-spoken=$work/spoken
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok   $*"; }
@@ -67,14 +45,7 @@ quiet() {
 }
 key() { set_mark; xdotool key "$@"; }
 
-# The desktop turns the screen reader on; Qt reads that from the accessibility bus's status.
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
-    string:ScreenReaderEnabled variant:boolean:true > /dev/null
-orca --replace > "$work/orca.log" 2>&1 &
-orca=$!
-set_mark
-heard "Orca is up" "Screen reader on" 30 || exit 1
+start_screen_reader "$work" || exit 1
 
 start_game() { # [VARIABLE=VALUE...]: more of the game's environment
     set_mark
@@ -156,17 +127,14 @@ heard "English: Escape, back to the menu" "^TINTINEABLES"
 key Escape
 end_game
 echo "the menu's title spoken first in $first_spoken_ok of $launches launches"
-kill "$orca"
-wait "$orca" 2>/dev/null
-spd=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)
-[ -n "$spd" ] && kill "$spd" 2>/dev/null
+stop_screen_reader
 exit $(( failures > 0 ))
 SESSION
 
-# A session bus of our own (with the accessibility bus it starts), inside an X server of our own.
-# Their daemons may outlive the session for a moment: the log is a file, not a pipe they hold.
+# Inside an X server of our own. The daemons may outlive the session for a moment: the log is
+# a file, not a pipe they hold.
 timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" \
-    dbus-run-session -- bash -c ". '$here/own_session.sh'; . '$work/session.sh'" \
+    bash -c ". '$here/screen_reader_session.sh'; . '$work/session.sh'" \
     _ "$work" "$game" "$launches" > "$work/session.log" 2>&1
 status=$?
 grep -E '^(ok|FAIL|the menu)' "$work/session.log"

@@ -1,7 +1,8 @@
 # Sourced by the scripts that play through a real sound server. The server is this run's own:
-# started in a private runtime folder (with a session bus of its own where it needs one), on a
-# 48 kHz null sink made the default sink, its configuration otherwise the desktop's default,
-# and stopped again, so nothing is left behind, as root in CI as well as from a desktop.
+# started in a private runtime folder (with a session bus of its own where it needs one, or the
+# run's own bus when it has one), on a 48 kHz null sink made the default sink, its
+# configuration otherwise the desktop's default, and stopped again, so nothing is left behind,
+# as root in CI as well as from a desktop.
 #   start_sound_server pulseaudio|pipewire FOLDER
 #   stop_sound_server
 #   sound_server_name      e.g. "PulseAudio 16.1", "PipeWire 0.3.65"
@@ -12,11 +13,12 @@ sound_server_pids=()
 start_sound_server() {
   local kind=$1 folder=$2 i
   sound_server_kind=$kind
-  # The server's socket, cookie and bus live in the folder; the display stays the caller's.
+  # The server's socket and cookie live in the folder; the display and a bus the run started
+  # itself stay the caller's.
   mkdir -p "$folder/home" "$folder/runtime"
   chmod 700 "$folder/runtime"
   export HOME="$folder/home" XDG_RUNTIME_DIR="$folder/runtime"
-  export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
+  [ -n "$session_bus_pid" ] || export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
   unset SDL_AUDIODRIVER PULSE_SERVER PULSE_SINK PULSE_SOURCE PIPEWIRE_REMOTE PIPEWIRE_RUNTIME_DIR
   sound_server_folder=$folder
   # A client never starts a server behind the test's back when the test has stopped it.
@@ -32,14 +34,11 @@ start_sound_server() {
       sound_server_pids+=($!)
       ;;
     pipewire)
-      # WirePlumber needs a session bus; the test's own, not the caller's. A bus killed
-      # before leaves its socket behind.
-      rm -f "$XDG_RUNTIME_DIR/bus"
-      dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
-        > /dev/null 2> "$folder/dbus.log" &
-      sound_server_pids+=($!)
-      export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
-      wait_for_socket "$XDG_RUNTIME_DIR/bus"
+      # WirePlumber needs a session bus; the test's own, not the caller's.
+      if [ -z "$session_bus_pid" ]; then
+        start_session_bus || return 1
+        sound_server_bus=1
+      fi
       rm -f "$XDG_RUNTIME_DIR/pipewire-0" # left by a server killed before: not yet the new one
       pipewire > /dev/null 2> "$folder/pipewire.log" &
       sound_server_pids+=($!)
@@ -92,6 +91,29 @@ stop_sound_server() {
     end_within 5 "${sound_server_pids[i]}" 2> /dev/null
   done
   sound_server_pids=()
+  if [ -n "${sound_server_bus:-}" ]; then
+    stop_session_bus
+    sound_server_bus=
+  fi
+}
+
+# game_stream_is_native_pipewire PID: PID plays through PipeWire's own protocol, not through its
+# pulse layer (where a cue waits a 256-frame quantum more).
+game_stream_is_native_pipewire() {
+  pw-dump | python3 -c '
+import json, sys
+clients = [o for o in json.load(sys.stdin)
+           if o.get("type", "").endswith(":Client")
+           and str(((o.get("info") or {}).get("props") or {}).get("application.process.id")) == sys.argv[1]]
+apis = {o["info"]["props"].get("client.api") for o in clients}
+sys.exit(0 if clients and "pipewire-pulse" not in apis else 1)' "$1"
+}
+
+# game_buffer_latency_usec: the latency PulseAudio keeps for the game's stream ("Buffer
+# Latency"), which follows what the game asked for.
+game_buffer_latency_usec() {
+  pactl list sink-inputs | awk '/^Sink Input/ { latency = "" } /Buffer Latency:/ { latency = $3 }
+    /application.name = "tintineables"/ { print latency; exit }'
 }
 
 sound_server_name() {

@@ -1,0 +1,70 @@
+# Sourced by the scripts that run the game beside a real screen reader, as a blind player does:
+# Orca over AT-SPI on the run's own session bus (started here if the run has none), with the
+# desktop's screen-reader switch on, and speech-dispatcher, as Orca starts it, with one output
+# module that writes every line it would speak to a file instead of speaking it.
+#   start_screen_reader FOLDER   (a folder of the run's own; X must be up: DISPLAY set)
+#   stop_screen_reader
+#   $spoken                      the file of what Orca said, a line an utterance
+#   $screen_reader_pid           Orca's process
+. "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+
+screen_reader_pid=
+screen_reader_bus=
+
+start_screen_reader() {
+    local folder=$1 i
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+    if [ -z "$session_bus_pid" ]; then
+        start_session_bus || return 1
+        screen_reader_bus=1
+    fi
+    spoken=$folder/spoken
+    mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$folder/speechd-log"
+    cat > "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
+LogLevel 3
+LogDir "$folder/speechd-log"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "file" "sd_generic" "file.conf"
+DefaultModule "file"
+DefaultLanguage "en"
+CONF
+    cat > "$XDG_CONFIG_HOME/speech-dispatcher/modules/file.conf" <<CONF
+GenericExecuteSynth "printf '%s\\\\n' \'\\\$DATA\' >> $spoken"
+AddVoice "en" "male1" "any"
+AddVoice "es" "male1" "any"
+GenericLanguage "en" "en" "utf-8"
+GenericLanguage "es" "es" "utf-8"
+CONF
+    : > "$spoken"
+    # The desktop turns the screen reader on; Qt reads that from the accessibility bus's status.
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
+        string:ScreenReaderEnabled variant:boolean:true > /dev/null || return 1
+    orca --replace > "$folder/orca.log" 2>&1 &
+    screen_reader_pid=$!
+    for ((i = 0; i < 600; i++)); do
+        grep -q "Screen reader on" "$spoken" && return 0
+        sleep 0.05
+    done
+    echo "start_screen_reader: Orca did not say it was on:" >&2
+    tail -n 20 "$folder/orca.log" >&2
+    stop_screen_reader
+    return 1
+}
+
+stop_screen_reader() {
+    local speechd
+    if [ -n "$screen_reader_pid" ]; then
+        kill -CONT "$screen_reader_pid" 2> /dev/null # a test may have stopped it
+        kill "$screen_reader_pid" 2> /dev/null
+        end_within 5 "$screen_reader_pid" 2> /dev/null
+        screen_reader_pid=
+    fi
+    speechd=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2> /dev/null)
+    [ -n "$speechd" ] && kill "$speechd" 2> /dev/null
+    if [ -n "$screen_reader_bus" ]; then
+        stop_session_bus
+        screen_reader_bus=
+    fi
+}
