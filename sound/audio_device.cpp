@@ -91,12 +91,13 @@ bool PipeWireServesASink() { return InitDriver("pipewire") && HasDefaultSink(); 
 
 std::string OpenAudioDevice(const DeviceSettings& settings, const std::string& driver,
                             std::string& problem) {
-    // SDL asks PulseAudio for one buffer of latency in all (2.7 ms), and the server then runs
-    // its sink only 0.67 ms ahead: with both cores busy, some 70 underruns in half a minute, a
-    // few of them inside cues. Asked for 4 ms (libpulse's own setting, which a user's value
-    // still overrides) the sink runs 1 ms ahead and about ten remained, for about 0.7 ms more
-    // from key to sound.
-    setenv("PULSE_LATENCY_MSEC", "4", 0);
+    // SDL asks PulseAudio for one buffer of latency in all (2.7 ms); the server keeps too little
+    // then to ride out its own main thread, which its default configuration leaves at normal
+    // priority, and an idle core that wakes late: cues break. Asked for 8 ms (libpulse's own
+    // setting, which a user's value still overrides) the server holds 6 ms of the game's sound,
+    // and a cue takes about 8 ms from key to sink; 4, 6 and 7 ms broke 1 to 9 cues in 120 where
+    // 8 broke 0 to 2. A broken cue is information lost to a player; 3 ms more is not heard.
+    setenv("PULSE_LATENCY_MSEC", "8", 0);
     const std::vector<long> before = ThreadIds();
     bool initialised = false;
     if (!driver.empty() || std::getenv("SDL_AUDIODRIVER") != nullptr) {

@@ -41,6 +41,13 @@ sleep 2.5
 for key in F2 Right Up space Up Up Control_L; do xdotool key \$key; sleep 0.3; done
 sleep 0.5
 threads "$work/threads.before"
+# The way to the sink the game chose: PipeWire's own protocol on PipeWire; on PulseAudio, its
+# 8 ms request (a buffer of 6 ms; it was 3 when it asked for 4).
+if [ $kind = pipewire ]; then
+  game_stream_is_native_pipewire \$game && echo native > "$work/stream" || echo "pulse layer" > "$work/stream"
+else
+  echo "buffer \$(game_buffer_latency_usec)" > "$work/stream"
+fi
 # The server dies as it would crash: no goodbye to its clients.
 { kill -KILL "\${sound_server_pids[@]}"; wait "\${sound_server_pids[@]}"; } 2> /dev/null
 sound_server_pids=()
@@ -75,6 +82,14 @@ echo "work folder $work"; echo "before the restart, bola at frame $before; after
 echo "recorded: $(( $(stat -c %s "$work/before.raw") / 192 )) ms before, $(( $(stat -c %s "$work/after.raw") / 192 )) ms after"
 [ "$before" -ge 0 ] || { echo "FAIL: the game was not heard before the server went"; fail=1; }
 case " $after" in *" -1"*) echo "FAIL: after the restart the board was not heard as it was left (vacio, bolacentral)"; fail=1 ;; esac
+stream=$(cat "$work/stream" 2> /dev/null)
+echo "the game's stream: $stream"
+case "$kind:$stream" in
+  pipewire:native) ;;
+  pulseaudio:buffer\ *) [ "${stream#buffer }" -ge 5000 ] 2> /dev/null ||
+                          { echo "FAIL: PulseAudio keeps $stream us for the game, not 6000"; fail=1; } ;;
+  *) echo "FAIL: the game's stream on $kind: $stream"; fail=1 ;;
+esac
 # One line when the device goes, one when it is back: no more.
 lost=$(grep -c "was lost" "$work/stderr" || true)
 back=$(grep -c "sound is back" "$work/stderr" || true)
