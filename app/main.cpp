@@ -1,6 +1,7 @@
 // TINTINEABLES: peg solitaire played by keyboard and ear.
 #include "app/display.h"
 #include "screens/form_host.h"
+#include "screens/game_application.h"
 #include "screens/screen_reader_support.h"
 #include "screens/translation.h"
 #include "sound/audio_engine.h"
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
     }
 
     ReportQtFatalMessagesAsExit();
-    QApplication application(argc, argv);
+    GameApplication application(argc, argv);
     WindowSystemIsUp();
     if (translation) {
         QCoreApplication::installTranslator(translation.get());

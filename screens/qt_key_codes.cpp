@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tintineables {
 
 namespace {
@@ -56,6 +59,16 @@ KeyCode VirtualKeyOf(const QKeyEvent& event) {
 
 bool IsTabKey(const QKeyEvent& event) {
     return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+}
+
+bool IsGameKey(const QKeyEvent& event) {
+    constexpr KeyCode GameKeys[] = {Key::Backspace, Key::Control, Key::Escape, Key::Space,
+                                    Key::Left,      Key::Up,      Key::Right,  Key::Down,
+                                    Key::A,         Key::B,       Key::G,      Key::P,
+                                    Key::F1,        Key::F2,      Key::F3};
+    const KeyCode code = VirtualKeyOf(event);
+    return IsTabKey(event) ||
+           std::find(std::begin(GameKeys), std::end(GameKeys), code) != std::end(GameKeys);
 }
 
 } // namespace tintineables

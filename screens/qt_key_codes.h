@@ -13,4 +13,7 @@ KeyCode VirtualKeyOf(const QKeyEvent& event);
 // Tab and Shift+Tab belong to Qt's focus chain and never reach a KeyDown.
 bool IsTabKey(const QKeyEvent& event);
 
+// One of the keys the game answers to on some screen, Tab and Shift+Tab included.
+bool IsGameKey(const QKeyEvent& event);
+
 } // namespace tintineables
