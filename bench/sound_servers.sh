@@ -3,8 +3,10 @@
 # with its pulse layer and session manager, each started here, headless, on a 48 kHz null sink
 # that is the default sink, with the server's own configuration untouched. For each server the
 # game, then the peers (SDL2_mixer at 1024 frames, a paplay process per cue) get 120 real arrow
-# presses under Xvfb, once on an idle machine and once with every core busy. Before each of
-# those, how late the machine wakes a real-time thread, since every miss below comes from there.
+# presses under Xvfb, once on an idle machine and once with every core busy; on PipeWire the
+# game once more with a screen reader running (Orca, on the accessibility bus, speaking to a
+# file). Before each block, how late the machine wakes a real-time thread, since every miss
+# below comes from there.
 #   xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
 set -uo pipefail
 build=$1
@@ -16,11 +18,13 @@ lateness=$build/wake_up_lateness
 cue=$build/sounds/bola.wav
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../tests/sound_server.sh"
+. "$here/../tests/screen_reader_session.sh"
 
 work=$(mktemp -d)
 burners=()
 cleanup() {
   stop_busy
+  stop_screen_reader
   stop_sound_server
   rm -rf "$work"
 }
@@ -66,6 +70,14 @@ run_player() {
 wake_ups=()
 printf '| server | player | machine | key to audible, median / p95 / max (ms) | cues with a dropout |\n'
 printf '|---|---|---|---|---|\n'
+row() { # VERSION PLAYER LOAD RESULT-LINE
+  local total heard median p95 max dropouts
+  read -r _ total _ heard _ median _ p95 _ max _ dropouts <<< "$4"
+  printf '| %s | %s | %s | %s / %s / %s | %s of %s%s |\n' "$1" "$2" "$3" \
+    "$median" "$p95" "$max" "$dropouts" "$total" \
+    "$([ "$heard" = "$total" ] || echo ", $((total - heard)) never heard")"
+}
+
 for server in pulseaudio pipewire; do
   start_sound_server "$server" "$work/$server" || exit 1
   version=$(sound_server_name)
@@ -77,13 +89,20 @@ for server in pulseaudio pipewire; do
         game) line=$(run_player game -- "$game") ;;
         *) line=$(run_player "$player" -- "$peer" "$player" "$cue") ;;
       esac
-      read -r _ total _ heard _ median _ p95 _ max _ dropouts <<< "$line"
-      printf '| %s | %s | %s | %s / %s / %s | %s of %s%s |\n' "$version" "$player" "$load" \
-        "$median" "$p95" "$max" "$dropouts" "$total" \
-        "$([ "$heard" = "$total" ] || echo ", $((total - heard)) never heard")"
+      row "$version" "$player" "$load" "$line"
     done
     stop_busy
   done
+  if [ "$server" = pipewire ]; then
+    start_screen_reader "$work/orca" || exit 1
+    for load in idle busy; do
+      [ "$load" = busy ] && start_busy
+      wake_ups+=("| $version, Orca running | $load | $("$lateness" 10) |")
+      row "$version" "game, Orca running" "$load" "$(run_player game -- "$game")"
+      stop_busy
+    done
+    stop_screen_reader
+  fi
   stop_sound_server
 done
 printf '\n| server | machine | a real-time thread waking every 1 ms for 10 s, just before |\n'
