@@ -52,14 +52,19 @@ run_player() {
     game) title=TINTINEABLES; start=(--start-key F2) ;;
     *) title=peer ;;
   esac
-  "$@" > "$work/$name.out" 2> "$work/$name.err" &
-  local pid=$!
-  if ! window_of "$title" > /dev/null; then
-    echo "no window from $name" >&2
+  local pid attempt
+  # A client started while every core spins can miss the X server once; a second start tells
+  # a player that cannot start from a busy machine.
+  for attempt in 1 2; do
+    "$@" > "$work/$name.out" 2> "$work/$name.err" &
+    pid=$!
+    window_of "$title" > /dev/null && break
+    echo "no window from $name (attempt $attempt):" >&2
     cat "$work/$name.err" >&2
     kill "$pid" 2>/dev/null
-    return 1
-  fi
+    wait "$pid" 2>/dev/null
+    [ "$attempt" = 2 ] && return 1
+  done
   sleep 0.5
   result=$("$measure" --recording "$cue" --presses "$presses" "${start[@]}")
   kill "$pid" 2>/dev/null
