@@ -3,12 +3,9 @@
 #include "board/announcement.h"
 #include "board/hole_key_down.h"
 #include "board/new_game.h"
-#include "board/peg_set.h"
-#include "board/undo.h"
 #include "screens/design_data.h"
 #include "screens/form_host.h"
 #include "screens/form_window.h"
-#include "sound/phrases.h"
 #include "sound/play_cue.h"
 #include "sound/run_time_error.h"
 
@@ -53,32 +50,6 @@ public:
 private:
     int number_;
 };
-
-SpokenWord OutlookWord(Outlook outlook) {
-    switch (outlook) {
-    case Outlook::CanWin:
-        return SpokenWord::CanStillWin;
-    case Outlook::Won:
-        return SpokenWord::HaveWon;
-    case Outlook::CannotWin:
-        break;
-    }
-    return SpokenWord::CannotWin;
-}
-
-SpokenWord DirectionWord(Direction direction) {
-    switch (direction) {
-    case Direction::Left:
-        return SpokenWord::JumpsLeft;
-    case Direction::Up:
-        return SpokenWord::JumpsUp;
-    case Direction::Right:
-        return SpokenWord::JumpsRight;
-    case Direction::Down:
-        break;
-    }
-    return SpokenWord::JumpsDown;
-}
 
 } // namespace
 
@@ -140,8 +111,12 @@ int BoardForm::HoleOf(const QWidget& control) {
 void BoardForm::Form_Load() { NewGame(state_); }
 
 void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
-    if (FollowFlow(keyCode).kind == FlowStep::Kind::Restart) {
+    // F2 and Escape end this game: a question about it is forgotten first. Leaving shows the
+    // menu before the board goes, and showing a window can run the answer that waits.
+    if (FlowFor(Screen::Board, keyCode).kind != FlowStep::Kind::Nothing) {
         ForgetQuestion();
+    }
+    if (FollowFlow(keyCode).kind == FlowStep::Kind::Restart) {
         Form_Load();
         PlayCue(MMControl1(), SoundCue::Restart);
     }
@@ -181,87 +156,6 @@ void BoardForm::Control_KeyDown(QWidget& control, KeyCode keyCode, std::int16_t 
     }
 }
 
-bool BoardForm::AnswerHelpKey(QWidget& control, KeyCode keyCode) {
-    switch (keyCode) {
-    case Key::Backspace:
-        TakeBack();
-        return true;
-    case Key::B:
-        Say(PegsLeftPhrase(PegCount(PegsOf(state_))));
-        return true;
-    case Key::P:
-        if (const int hole = HoleOf(control); hole != NoHole) {
-            Say(PositionPhrase(HoleByNumber(hole).y, HoleByNumber(hole).x));
-        } else {
-            Say({SpokenWord::Command9Name});
-        }
-        return true;
-    case Key::G:
-        Ask(SolverQuestion::Kind::Outlook);
-        return true;
-    case Key::A:
-        // Following the hint starts with Space on its peg, so the hand must be empty.
-        PutBackPegInHand(state_);
-        Ask(SolverQuestion::Kind::Hint);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void BoardForm::TakeBack() {
-    const HoleKeyResult result = Undo(state_);
-    if (result.cue) {
-        Play(*result.cue);
-    }
-    if (result.focusHole) {
-        ForgetQuestion();
-        SendFocusTo(*result.focusHole);
-    }
-}
-
-void BoardForm::SendFocusTo(int hole) {
-    QWidget* target = Picture(hole);
-    if (target->hasFocus()) {
-        Control_GotFocus(*target); // no focus event comes for a hole that has the focus
-    } else {
-        target->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void BoardForm::Ask(SolverQuestion::Kind kind) {
-    if (!solver_) {
-        solver_ = std::make_unique<SolverWorker>([this](const SolverAnswer& answer) {
-            QMetaObject::invokeMethod(
-                &answerReceiver_, [this, answer] { Host().Guard([&] { Answered(answer); }); },
-                Qt::QueuedConnection);
-        });
-    }
-    const int cursor = HoleNumberAt(state_.CurX, state_.CurY);
-    solver_->Ask({kind, PegsOf(state_), cursor == NoHole ? CentreHole : cursor, ++questionId_});
-}
-
-void BoardForm::Answered(const SolverAnswer& answer) {
-    if (answer.question.id != questionId_ || !Loaded() || answer.question.pegs != PegsOf(state_)) {
-        return; // a question forgotten, or asked of a position that is gone
-    }
-    if (answer.question.kind == SolverQuestion::Kind::Hint && answer.hint) {
-        afterArrival_ = DirectionWord(answer.hint->direction);
-        SendFocusTo(answer.hint->from);
-        afterArrival_.reset(); // said with that arrival, or never
-        return;
-    }
-    Say({OutlookWord(answer.outlook)});
-}
-
-void BoardForm::ForgetQuestion() {
-    ++questionId_;
-    if (solver_) {
-        solver_->Forget();
-    }
-    afterArrival_.reset();
-}
-
 void BoardForm::Command_Click(int button) {
     for (const SoundCueInfo& info : SoundCueTable) {
         if (info.button == button) {
@@ -274,15 +168,5 @@ void BoardForm::Command_Click(int button) {
 
 // Every cue of the board goes through its button's Click procedure.
 void BoardForm::Play(SoundCue cue) { Command_Click(InfoOf(cue).button); }
-
-// An answer, word after word, on the board's own player: the next cue cuts it, as any cue.
-void BoardForm::Say(const std::vector<SpokenWord>& words) {
-    std::vector<std::string_view> files;
-    files.reserve(words.size());
-    for (SpokenWord word : words) {
-        files.push_back(FileNameOf(word));
-    }
-    PlayJoined(MMControl1(), files);
-}
 
 } // namespace tintineables

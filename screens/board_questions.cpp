@@ -1,0 +1,136 @@
+// The board's questions: Backspace, B, P, G and A, on a hole or on Command9, and the answers
+// the solver's thread sends back.
+#include "screens/board_form.h"
+
+#include "board/peg_set.h"
+#include "board/undo.h"
+#include "screens/form_host.h"
+#include "sound/phrases.h"
+#include "sound/play_cue.h"
+
+#include <string_view>
+
+namespace tintineables {
+
+namespace {
+
+SpokenWord OutlookWord(Outlook outlook) {
+    switch (outlook) {
+    case Outlook::CanWin:
+        return SpokenWord::CanStillWin;
+    case Outlook::Won:
+        return SpokenWord::HaveWon;
+    case Outlook::CannotWin:
+        break;
+    }
+    return SpokenWord::CannotWin;
+}
+
+SpokenWord DirectionWord(Direction direction) {
+    switch (direction) {
+    case Direction::Left:
+        return SpokenWord::JumpsLeft;
+    case Direction::Up:
+        return SpokenWord::JumpsUp;
+    case Direction::Right:
+        return SpokenWord::JumpsRight;
+    case Direction::Down:
+        break;
+    }
+    return SpokenWord::JumpsDown;
+}
+
+} // namespace
+
+bool BoardForm::AnswerHelpKey(QWidget& control, KeyCode keyCode) {
+    switch (keyCode) {
+    case Key::Backspace:
+        TakeBack();
+        return true;
+    case Key::B:
+        Say(PegsLeftPhrase(PegCount(PegsOf(state_))));
+        return true;
+    case Key::P:
+        if (const int hole = HoleOf(control); hole != NoHole) {
+            Say(PositionPhrase(HoleByNumber(hole).y, HoleByNumber(hole).x));
+        } else {
+            Say({SpokenWord::Command9Name});
+        }
+        return true;
+    case Key::G:
+        Ask(SolverQuestion::Kind::Outlook);
+        return true;
+    case Key::A:
+        // Following the hint starts with Space on its peg, so the hand must be empty.
+        PutBackPegInHand(state_);
+        Ask(SolverQuestion::Kind::Hint);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void BoardForm::TakeBack() {
+    const HoleKeyResult result = Undo(state_);
+    if (result.cue) {
+        Play(*result.cue);
+    }
+    if (result.focusHole) {
+        ForgetQuestion();
+        SendFocusTo(*result.focusHole);
+    }
+}
+
+void BoardForm::SendFocusTo(int hole) {
+    QWidget* target = Picture(hole);
+    if (target->hasFocus()) {
+        Control_GotFocus(*target); // no focus event comes for a hole that has the focus
+    } else {
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void BoardForm::Ask(SolverQuestion::Kind kind) {
+    if (!solver_) {
+        solver_ = std::make_unique<SolverWorker>([this](const SolverAnswer& answer) {
+            QMetaObject::invokeMethod(
+                &answerReceiver_, [this, answer] { Host().Guard([&] { Answered(answer); }); },
+                Qt::QueuedConnection);
+        });
+    }
+    const int cursor = HoleNumberAt(state_.CurX, state_.CurY);
+    solver_->Ask({kind, PegsOf(state_), cursor == NoHole ? CentreHole : cursor, ++questionId_});
+}
+
+void BoardForm::Answered(const SolverAnswer& answer) {
+    if (answer.question.id != questionId_ || !Loaded() || answer.question.pegs != PegsOf(state_)) {
+        return; // a question forgotten, or asked of a position that is gone
+    }
+    if (answer.question.kind == SolverQuestion::Kind::Hint && answer.hint) {
+        afterArrival_ = DirectionWord(answer.hint->direction);
+        SendFocusTo(answer.hint->from);
+        afterArrival_.reset(); // said with that arrival, or never
+        return;
+    }
+    Say({OutlookWord(answer.outlook)});
+}
+
+void BoardForm::ForgetQuestion() {
+    ++questionId_;
+    if (solver_) {
+        solver_->Forget();
+    }
+    afterArrival_.reset();
+}
+
+// An answer, word after word, on the board's own player: the next cue cuts it, as any cue.
+void BoardForm::Say(const std::vector<SpokenWord>& words) {
+    std::vector<std::string_view> files;
+    files.reserve(words.size());
+    for (SpokenWord word : words) {
+        files.push_back(FileNameOf(word));
+    }
+    PlayJoined(MMControl1(), files);
+}
+
+} // namespace tintineables
