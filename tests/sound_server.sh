@@ -57,9 +57,18 @@ start_sound_server() {
     pactl info > /dev/null 2>&1 && break
     sleep 0.05
   done
-  if ! { [ "$kind" != pipewire ] ||
-          pactl load-module module-null-sink sink_name=speaker rate=48000 > /dev/null; } ||
-     ! pactl set-default-sink speaker; then
+  # PipeWire's pulse layer answers before the daemon can make a sink ("Not supported"), seen
+  # on a first start with nothing cached: try for a while.
+  local sink=1
+  if [ "$kind" = pipewire ]; then
+    for ((i = 0; i < 100; i++)); do
+      pactl load-module module-null-sink sink_name=speaker rate=48000 > /dev/null 2>&1 &&
+        { sink=1; break; }
+      sink=0
+      sleep 0.05
+    done
+  fi
+  if [ "$sink" = 0 ] || ! pactl set-default-sink speaker; then
     echo "start_sound_server: $kind did not come up:" >&2
     tail -n 20 "$folder"/*.log >&2
     stop_sound_server
