@@ -95,8 +95,9 @@ std::string OpenAudioDevice(const DeviceSettings& settings, const std::string& d
     // then to ride out its own main thread, which its default configuration leaves at normal
     // priority, and an idle core that wakes late: cues break. Asked for 8 ms (libpulse's own
     // setting, which a user's value still overrides) the server holds 6 ms of the game's sound,
-    // and a cue takes about 8 ms from key to sink; 4, 6 and 7 ms broke 1 to 9 cues in 120 where
-    // 8 broke 0 to 2. A broken cue is information lost to a player; 3 ms more is not heard.
+    // and a cue takes about 8 ms from key to sink. Three runs of 120 cues, idle then with every
+    // core busy, broke up to 1 and 7 cues at 6 ms, 2 and 9 at 7 ms, 1 and 2 at 8 ms. A broken
+    // cue is information lost to a player; 3 ms more is not heard.
     setenv("PULSE_LATENCY_MSEC", "8", 0);
     const std::vector<long> before = ThreadIds();
     bool initialised = false;
