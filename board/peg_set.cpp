@@ -4,17 +4,15 @@ namespace tintineables {
 
 namespace {
 
-constexpr int Dx[] = {-1, 0, 1, 0}; // by Direction: Left, Up, Right, Down
-constexpr int Dy[] = {0, 1, 0, -1};
-
+// Two steps the same way through the hole map: a neighbour, and its neighbour beyond.
 std::array<PegJump, JumpCount> MakeJumps() {
     std::array<PegJump, JumpCount> jumps{};
     std::size_t count = 0;
     for (const Hole& hole : HoleTable) {
-        for (int d = 0; d < 4; ++d) {
-            const int over = HoleNumberAt(hole.x + Dx[d], hole.y + Dy[d]);
-            const int to = HoleNumberAt(hole.x + 2 * Dx[d], hole.y + 2 * Dy[d]);
-            if (over != NoHole && to != NoHole) {
+        for (std::size_t d = 0; d < hole.neighbour.size(); ++d) {
+            const int over = hole.neighbour[d];
+            const int to = over == NoHole ? NoHole : HoleByNumber(over).neighbour[d];
+            if (to != NoHole) {
                 jumps.at(count++) = {hole.number, over, to, static_cast<Direction>(d)};
             }
         }

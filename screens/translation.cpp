@@ -1,5 +1,6 @@
 #include "screens/translation.h"
 
+#include "sound/recordings.h"
 #include "sound/startup_error.h"
 
 #include <QLocale>
@@ -37,11 +38,7 @@ std::unique_ptr<QTranslator> LoadTranslation(Language language,
     if (language == Language::Spanish) {
         return nullptr;
     }
-    // Appended piece by piece: GCC 12 at -O3 misreads "a" + std::string (-Wrestrict).
-    std::string file = "tintineables_";
-    file += InfoOf(language).code;
-    file += ".qm";
-    std::string searched;
+    const std::string file = "tintineables_" + std::string(InfoOf(language).code) + ".qm";
     for (const fs::path& folder : folders) {
         const fs::path candidate = folder / file;
         std::error_code error;
@@ -52,16 +49,8 @@ std::unique_ptr<QTranslator> LoadTranslation(Language language,
             }
             return translator;
         }
-        searched += ' ';
-        searched += folder.string();
     }
-    std::string message = file;
-    message += ": missing\nFolders searched, in order:";
-    message += searched;
-    message += "\nLanguage: ";
-    message += InfoOf(language).name;
-    message += ", as the desktop asks; LANGUAGE=es plays the game in Spanish instead.";
-    throw StartupError(message);
+    throw StartupError(file + ": missing\n" + DescribeSearch(folders, language));
 }
 
 } // namespace tintineables

@@ -47,26 +47,20 @@ std::string ReadRecording(const fs::path& path, Recording& recording) {
     return check.problem;
 }
 
-// The folders, as the last line of a start-up message names them.
-std::string DescribeFolders(const std::vector<fs::path>& folders) {
+} // namespace
+
+std::string DescribeSearch(const std::vector<fs::path>& folders, Language language) {
     std::string text = "Folders searched, in order:";
     for (const fs::path& folder : folders) {
         text += ' ';
         text += folder.string();
     }
-    return text;
-}
-
-// The last line of a start-up message: which set was looked for, and how to choose the other.
-std::string DescribeLanguage(Language language) {
     const LanguageInfo& other =
         InfoOf(language == Language::English ? Language::Spanish : Language::English);
-    return "Language: " + std::string(InfoOf(language).name) +
+    return text + "\nLanguage: " + std::string(InfoOf(language).name) +
            ", as the desktop asks; LANGUAGE=" + std::string(other.code) + " plays the " +
            std::string(other.name) + " recordings instead.";
 }
-
-} // namespace
 
 // Both folders are found from the executable, so the game can be installed under any prefix
 // (or unpacked anywhere) and still find its recordings in <prefix>/share/tintineables/sounds.
@@ -118,7 +112,7 @@ std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders, Lang
         recordings.push_back(std::move(recording));
     }
     if (!problems.empty()) {
-        throw StartupError(problems + DescribeFolders(folders) + "\n" + DescribeLanguage(language));
+        throw StartupError(problems + DescribeSearch(folders, language));
     }
     return recordings;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct Recording {
 // build), then the installed data folder <prefix>/share/tintineables/sounds, found from the
 // executable in <prefix>/bin. Never the current directory.
 std::vector<std::filesystem::path> RecordingFolders();
+
+// The end of a start-up message about the game's files: the folders searched, in order, and
+// the language whose files were looked for, with how to choose the other.
+std::string DescribeSearch(const std::vector<std::filesystem::path>& folders, Language language);
 
 // Every recording the game plays: the thirteen cues, then the spoken words.
 struct RecordingFile {

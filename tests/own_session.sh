@@ -15,7 +15,7 @@ own_session() {
 
 # start_session_bus: a session bus of the run's own, in its runtime folder, for the programs
 # that need one (WirePlumber, the accessibility bus, Orca). stop_session_bus ends it.
-session_bus_pid=
+: "${session_bus_pid:=}" # kept when this file is sourced again by another helper
 start_session_bus() {
     local i
     # A bus killed before leaves its socket behind.

@@ -8,8 +8,7 @@
 #   $screen_reader_pid           Orca's process
 . "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
 
-screen_reader_pid=
-screen_reader_bus=
+: "${screen_reader_pid:=}" "${screen_reader_bus:=}"
 
 start_screen_reader() {
     local folder=$1 i
