@@ -1,7 +1,7 @@
 // TINTINEABLES: peg solitaire played by keyboard and ear.
 #include "app/display.h"
-#include "screens/form_host.h"
 #include "screens/game_application.h"
+#include "screens/qt_game_host.h"
 #include "screens/screen_reader_support.h"
 #include "screens/translation.h"
 #include "sound/audio_engine.h"
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     const ScreenReaderSupport screenReader;
     int status = -1;
     {
-        FormHost host({
+        QtGameHost host({
             [&] { return std::make_unique<MixerSoundPlayer>(*audio); },
             [](const std::string& message) {
                 QMessageBox::critical(nullptr, QStringLiteral("TINTINEABLES"),
@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
                 QCoreApplication::exit(endStatus);
             },
         });
-        host.Guard([&] { host.Show(Screen::Menu); });
+        host.TheGame().Start();
         if (status < 0) {
             status = QApplication::exec();
         }

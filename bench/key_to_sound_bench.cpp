@@ -4,8 +4,7 @@
 // slower ways of sounding a cue. Prints rows of the benchmark table.
 #include "bench/latency_stats.h"
 #include "bench/slow_players.h"
-#include "screens/board_form.h"
-#include "screens/form_host.h"
+#include "screens/qt_game_host.h"
 #include "sound/audio_engine.h"
 #include "sound/mixer_sound_player.h"
 #include "sound/play_cue.h"
@@ -113,17 +112,17 @@ protected:
 struct Session {
     KeyArrival arrival;
     PlayLog log;
-    std::unique_ptr<FormHost> host;
+    std::unique_ptr<QtGameHost> host;
     QWindow* window = nullptr;
 };
 
 void OpenBoard(Session& s, std::function<std::unique_ptr<SoundPlayer>()> makePlayer) {
-    s.host = std::make_unique<FormHost>(FormHost::Hooks{
+    s.host = std::make_unique<QtGameHost>(QtGameHost::Hooks{
         [&s, makePlayer] { return std::make_unique<TimingPlayer>(makePlayer(), s.log); },
         [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); },
         [](int) {}});
-    s.host->Guard([&] { s.host->Show(Screen::Board); });
-    QWidget* board = s.host->Instance(Screen::Board).Window();
+    s.host->TheGame().Guard([&] { s.host->TheGame().Show(Screen::Board); });
+    QWidget* board = s.host->Window(Screen::Board);
     for (int i = 0; i < 100 && QApplication::activeWindow() != board; ++i) {
         QCoreApplication::processEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));

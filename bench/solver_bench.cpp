@@ -4,7 +4,7 @@
 // the jumps with the board's turns and mirrors and a table of positions known to be lost, run on
 // fewer games since a single answer can take seconds. Prints rows of the benchmark table.
 #include "bench/latency_stats.h"
-#include "board/solver_worker.h"
+#include "board/solver_question.h"
 #include "tests/published_games.h"
 
 #include <chrono>
@@ -92,18 +92,18 @@ int main() {
 
     // The first answer of a run reads the table in and checks it.
     auto start = Clock::now();
-    SolverWorker::Answer({SolverQuestion::Kind::Hint, StartPosition, 1, 0});
+    AnswerQuestion({SolverQuestion::Kind::Hint, StartPosition, 1, 0});
     const double first = Micro(Clock::now() - start);
 
     std::vector<double> outlook, hint;
     int winnable = 0;
     for (PegSet pegs : positions) {
         start = Clock::now();
-        const SolverAnswer answer = SolverWorker::Answer({SolverQuestion::Kind::Outlook, pegs});
+        const SolverAnswer answer = AnswerQuestion({SolverQuestion::Kind::Outlook, pegs});
         outlook.push_back(Micro(Clock::now() - start));
         winnable += answer.outlook == Outlook::CanWin ? 1 : 0;
         start = Clock::now();
-        SolverWorker::Answer({SolverQuestion::Kind::Hint, pegs, 1 + static_cast<int>(pegs % 33)});
+        AnswerQuestion({SolverQuestion::Kind::Hint, pegs, 1 + static_cast<int>(pegs % 33)});
         hint.push_back(Micro(Clock::now() - start));
     }
     const Percentiles g = Summarise(outlook);

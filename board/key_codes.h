@@ -8,6 +8,7 @@ using KeyCode = std::int16_t;
 
 namespace Key {
 inline constexpr KeyCode Backspace = 8;
+inline constexpr KeyCode Tab = 9;
 inline constexpr KeyCode Control = 17;
 inline constexpr KeyCode Escape = 27;
 inline constexpr KeyCode Space = 32;

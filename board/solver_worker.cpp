@@ -28,14 +28,6 @@ void SolverWorker::Forget() {
     waiting_.reset();
 }
 
-SolverAnswer SolverWorker::Answer(const SolverQuestion& question) {
-    SolverAnswer answer{question, OutlookOf(question.pegs), std::nullopt};
-    if (question.kind == SolverQuestion::Kind::Hint) {
-        answer.hint = HintFor(question.pegs, question.nearHole);
-    }
-    return answer;
-}
-
 void SolverWorker::Run() {
     std::unique_lock lock(mutex_);
     while (true) {
@@ -46,7 +38,7 @@ void SolverWorker::Run() {
         const SolverQuestion question = *waiting_;
         waiting_.reset();
         lock.unlock();
-        const SolverAnswer answer = Answer(question);
+        const SolverAnswer answer = AnswerQuestion(question);
         answered_(answer);
         lock.lock();
     }

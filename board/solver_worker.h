@@ -1,30 +1,15 @@
 #pragma once
 // Answers the solver's questions on a thread of its own, so that the thread that takes the
 // player's keys never waits for one: a key and its cue go on while the answer is worked out.
-#include "board/solver.h"
+#include "board/solver_question.h"
 
 #include <condition_variable>
-#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
 
 namespace tintineables {
-
-struct SolverQuestion {
-    enum class Kind { Outlook, Hint };
-    Kind kind = Kind::Outlook;
-    PegSet pegs = 0;
-    int nearHole = CentreHole; // for a hint: the cursor's hole
-    std::uint64_t id = 0;      // the asker's, to know the answer by
-};
-
-struct SolverAnswer {
-    SolverQuestion question;
-    Outlook outlook = Outlook::CannotWin;
-    std::optional<Hint> hint;
-};
 
 // Works out one question at a time. A question asked while another waits replaces it; the
 // asker drops answers to questions it has since forgotten (by their id). `answered` runs on the
@@ -39,9 +24,6 @@ public:
     void Ask(const SolverQuestion& question);
     // Drops the question waiting, if any.
     void Forget();
-
-    // The answer itself, worked out on the calling thread.
-    static SolverAnswer Answer(const SolverQuestion& question);
 
 private:
     void Run();

@@ -1,35 +1,58 @@
 #include "screens/form_window.h"
 
-#include "screens/design_data.h"
-#include "screens/form.h"
-#include "screens/form_host.h"
+#include "game/game.h"
 #include "screens/qt_key_codes.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <qdrawutil.h>
 
 namespace tintineables {
 
 namespace {
 
-// The Shift argument of a KeyDown: 1 Shift, 2 Ctrl, 4 Alt. Passed on, never read.
-std::int16_t ShiftState(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers m = event.modifiers();
-    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
-                                     (m & Qt::ControlModifier ? 2 : 0) |
-                                     (m & Qt::AltModifier ? 4 : 0));
+QRect Pixels(const TwipsRect& rect) {
+    return {rect.left / TwipsPerPixel, rect.top / TwipsPerPixel, rect.width / TwipsPerPixel,
+            rect.height / TwipsPerPixel};
 }
+
+// A hole: a picture box with the default border, a single sunken line around the default
+// background, and nothing drawn inside. It holds the focus and receives keys; it says nothing
+// to a screen reader, whose speech would only cover the cues. A plain widget has no accessible
+// name or description to begin with, so none is set: setting one would send the screen reader
+// an event for every hole while the board opens.
+class HoleControl final : public QWidget {
+public:
+    explicit HoleControl(QWidget& parent) : QWidget(&parent) {
+        setAutoFillBackground(true); // the later hole covers the earlier one, as in the pile
+    }
+
+protected:
+    // Drawn by hand rather than as a QFrame, which a screen reader would announce as a frame
+    // on every arrow.
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+    }
+
+    // QWidget repaints a widget that gains or loses the focus. A hole looks the same either
+    // way, and in the overlapping pile every repaint spreads to its neighbours: skip it, on
+    // every arrow.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
+};
 
 } // namespace
 
-FormWindow::FormWindow(Form& form) : form_(&form), preview_(new KeyPreview(form, *this)) {
-    const FormDesign& design = DesignOf(form.WhichScreen());
-    setObjectName(QString::fromLatin1(design.formName));
-    setWindowTitle(Translated(design.caption));
+FormWindow::FormWindow(Game& game, const FormView& view)
+    : game_(&game), screen_(view.screen), preview_(new KeyPreview(*this)) {
+    setObjectName(QString::fromStdString(view.formName));
+    setWindowTitle(QString::fromStdString(view.title));
     resize(ClientWidthTwips / TwipsPerPixel, ClientHeightTwips / TwipsPerPixel);
-    if (!design.maxButton) {
+    if (!view.maxButton) {
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     }
@@ -37,43 +60,90 @@ FormWindow::FormWindow(Form& form) : form_(&form), preview_(new KeyPreview(form,
     // every key, as the receiver of last resort.
     setFocusPolicy(Qt::NoFocus);
     installEventFilter(preview_);
-}
-
-void FormWindow::Watch(QWidget& control) { control.installEventFilter(preview_); }
-
-void FormWindow::Detach() {
-    form_ = nullptr;
-    preview_->Detach();
-}
-
-void FormWindow::closeEvent(QCloseEvent* event) {
-    event->ignore(); // the host destroys the window itself
-    if (Form* form = form_) {
-        form->Host().Guard([form] { form->Host().Unload(form->WhichScreen()); });
+    for (const ControlView& control : view.controls) {
+        Build(control);
     }
 }
 
-KeyPreview::KeyPreview(Form& form, QWidget& window)
-    : QObject(&window), form_(&form), window_(window) {}
+void FormWindow::Build(const ControlView& view) {
+    QWidget* control = nullptr;
+    switch (view.kind) {
+    case ControlKind::Hole:
+        control = new HoleControl(*this);
+        break;
+    case ControlKind::Button: {
+        auto* button = new QPushButton(QString::fromStdString(view.caption), this);
+        button->setAutoDefault(false);
+        if (!view.accessibleName.empty()) {
+            // Its caption stays "Command9"; a screen reader says what it does.
+            button->setAccessibleName(QString::fromStdString(view.accessibleName));
+        }
+        const ControlId id = view.id;
+        QObject::connect(button, &QPushButton::clicked, button, [this, id] {
+            if (game_ != nullptr) {
+                game_->Click(screen_, id);
+            }
+        });
+        control = button;
+        break;
+    }
+    case ControlKind::MultimediaControl:
+        // The hidden multimedia control: it only stands for the form's sound player.
+        control = new QWidget(this);
+        break;
+    }
+    control->setObjectName(QString::fromStdString(view.name));
+    control->setGeometry(Pixels(view.rect));
+    control->setFocusPolicy(view.visible && view.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+    control->setVisible(view.visible);
+    control->installEventFilter(preview_);
+    controls_.emplace_back(view.id, control);
+}
+
+QWidget* FormWindow::Control(ControlId id) const {
+    for (const auto& [controlId, widget] : controls_) {
+        if (controlId == id) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+ControlId FormWindow::IdOf(const QObject* widget) const {
+    for (const auto& [controlId, control] : controls_) {
+        if (control == widget) {
+            return controlId;
+        }
+    }
+    return NoControl;
+}
+
+void FormWindow::Detach() { game_ = nullptr; }
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the game has the host destroy the window itself
+    if (game_ != nullptr) {
+        game_->Close(screen_);
+    }
+}
+
+KeyPreview::KeyPreview(FormWindow& window) : QObject(&window), window_(window) {}
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
-    if (form_ == nullptr) {
+    Game* game = window_.TheGame();
+    if (game == nullptr) {
         // The form was unloaded and this window only waits to be deleted: it hears nothing.
         return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     }
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
-        if (IsTabKey(key)) {
-            return false;
-        }
-        QWidget* control = watched == &window_ ? nullptr : static_cast<QWidget*>(watched);
-        Form& form = *form_;
-        const KeyCode code = VirtualKeyOf(key);
-        form.Host().Guard([&] { form.KeyPressed(control, code, ShiftState(key)); });
+        const ControlId control = watched == &window_ ? NoControl : window_.IdOf(watched);
+        const KeyUse use =
+            game->KeyDown(window_.WhichScreen(), VirtualKeyOf(key), ShiftStateOf(key), control);
         // Space on a focused button still presses it: Qt clicks it when the key comes up.
-        // Every other key stops here, so an arrow never moves the focus between buttons.
-        const bool button = control != nullptr && qobject_cast<QAbstractButton*>(control);
-        return !(button && code == Key::Space && form.Loaded());
+        // Every other key stops here, so an arrow never moves the focus between buttons, and
+        // Tab goes where the game sends it.
+        return use != KeyUse::ForTheControl;
     }
     if (watched == &window_) {
         return false;
@@ -90,8 +160,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         const bool cameBack = control == keptFocus_;
         keptFocus_ = nullptr;
         if (!cameBack) {
-            Form& form = *form_;
-            form.Host().Guard([&] { form.ControlFocused(*control); });
+            game->GotFocus(window_.WhichScreen(), window_.IdOf(control));
         }
     }
     return false;

@@ -2,9 +2,6 @@
 
 #include <QKeyEvent>
 
-#include <algorithm>
-#include <iterator>
-
 namespace tintineables {
 
 namespace {
@@ -27,8 +24,8 @@ constexpr KeyPair NamedKeys[] = {
     {Qt::Key_Shift, 16},
     {Qt::Key_Alt, 18},
     {Qt::Key_Backspace, Key::Backspace},
-    {Qt::Key_Tab, 9},
-    {Qt::Key_Backtab, 9},
+    {Qt::Key_Tab, Key::Tab},
+    {Qt::Key_Backtab, Key::Tab},
     {Qt::Key_Return, 13},
     {Qt::Key_Enter, 13},
     {Qt::Key_PageUp, 33},
@@ -57,18 +54,11 @@ KeyCode VirtualKeyOf(const QKeyEvent& event) {
     return 0;
 }
 
-bool IsTabKey(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
-}
-
-bool IsGameKey(const QKeyEvent& event) {
-    constexpr KeyCode GameKeys[] = {Key::Backspace, Key::Control, Key::Escape, Key::Space,
-                                    Key::Left,      Key::Up,      Key::Right,  Key::Down,
-                                    Key::A,         Key::B,       Key::G,      Key::P,
-                                    Key::F1,        Key::F2,      Key::F3};
-    const KeyCode code = VirtualKeyOf(event);
-    return IsTabKey(event) ||
-           std::find(std::begin(GameKeys), std::end(GameKeys), code) != std::end(GameKeys);
+std::int16_t ShiftStateOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers m = event.modifiers();
+    const bool shift = (m & Qt::ShiftModifier) || event.key() == Qt::Key_Backtab;
+    return static_cast<std::int16_t>((shift ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                                     (m & Qt::AltModifier ? 4 : 0));
 }
 
 } // namespace tintineables

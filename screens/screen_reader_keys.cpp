@@ -1,5 +1,6 @@
 #include "screens/screen_reader_keys.h"
 
+#include "game/game_keys.h"
 #include "screens/qt_key_codes.h"
 
 #include <QAccessible>
@@ -85,7 +86,7 @@ bool ScreenReaderKeys::SkipsTheWait(const QKeyEvent& event) {
         return false;
     }
     if (!QAccessible::isActive() || screenReaderModifiersHeld_ > 0 ||
-        (event.modifiers() & Qt::KeypadModifier) || !IsGameKey(event)) {
+        (event.modifiers() & Qt::KeypadModifier) || !IsGameKey(VirtualKeyOf(event))) {
         return false;
     }
     return TellTheRegistry(event);

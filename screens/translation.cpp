@@ -13,16 +13,11 @@ namespace tintineables {
 namespace fs = std::filesystem;
 
 Language DesktopLanguage() {
+    std::vector<std::string> asked;
     for (const QString& name : QLocale::system().uiLanguages()) {
-        const QLocale::Language asked = QLocale(name).language();
-        if (asked == QLocale::English) {
-            return Language::English;
-        }
-        if (asked == QLocale::Spanish) {
-            return Language::Spanish;
-        }
+        asked.push_back(name.toStdString());
     }
-    return Language::Spanish;
+    return ChooseLanguage(asked);
 }
 
 std::vector<fs::path> TranslationFolders(const std::vector<fs::path>& recordingFolders) {

@@ -2,7 +2,9 @@
 // The languages the game speaks. Spanish is the original, and the one for any desktop whose
 // language the game does not have; every other has its spoken recordings in a folder of its
 // own beside the Spanish ones (sounds/en/), and shares the earcons.
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tintineables {
 
@@ -23,5 +25,9 @@ inline constexpr LanguageInfo Languages[] = {
 constexpr const LanguageInfo& InfoOf(Language language) {
     return Languages[static_cast<int>(language)];
 }
+
+// The first of the languages a desktop or a browser asks for, in its order ("de", "en-GB",
+// "pt_BR.UTF-8"), that the game has; Spanish when it has none of them.
+Language ChooseLanguage(const std::vector<std::string>& asked);
 
 } // namespace tintineables

@@ -1,4 +1,4 @@
-#include "screens/design_data.h"
+#include "game/design_data.h"
 #include "tests/recording_sound_player.h"
 #include "tests/screen_harness.h"
 
@@ -27,10 +27,10 @@ TEST(Forms, CarryTheirCaptionsAndClientSize) {
         {Qt::Key_F2, QStringLiteral("TABLERO")},
         {Qt::Key_Escape, QStringLiteral("TINTINEABLES")},
     };
-    EXPECT_EQ(h.LoadedForm()->Window()->windowTitle(), QStringLiteral("TINTINEABLES"));
+    EXPECT_EQ(h.LoadedWindow()->windowTitle(), QStringLiteral("TINTINEABLES"));
     for (const auto& [key, caption] : visits) {
         h.Press(key);
-        QWidget* window = h.LoadedForm()->Window();
+        QWidget* window = h.LoadedWindow();
         EXPECT_EQ(window->windowTitle(), caption);
         EXPECT_EQ(window->size(), QSize(312, 206));
         EXPECT_TRUE(window->isVisible());
@@ -46,15 +46,18 @@ TEST(BoardForm, HasItsFortyThreeControlsAsDesigned) {
     ScreenHarness h;
     h.Start();
     h.Press(Qt::Key_F2);
-    QWidget* window = h.Board().Window();
+    QWidget* window = h.Host().Window(Screen::Board);
     ASSERT_NE(window, nullptr);
     for (const BoardControlDesign& design : BoardControls()) {
-        auto* control = window->findChild<QWidget*>(design.name);
-        ASSERT_NE(control, nullptr) << design.name.toStdString();
-        EXPECT_EQ(control->geometry(), design.rect.Pixels()) << design.name.toStdString();
-        EXPECT_EQ(control->isVisibleTo(window), design.visible) << design.name.toStdString();
+        const QString name = QString::fromStdString(design.name);
+        auto* control = window->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << design.name;
+        const QRect pixels(design.rect.left / 15, design.rect.top / 15, design.rect.width / 15,
+                           design.rect.height / 15);
+        EXPECT_EQ(control->geometry(), pixels) << design.name;
+        EXPECT_EQ(control->isVisibleTo(window), design.visible) << design.name;
         if (auto* button = qobject_cast<QPushButton*>(control)) {
-            EXPECT_EQ(button->text(), design.name);
+            EXPECT_EQ(button->text(), name);
         }
     }
     // Picture1 at (3,1) is lowest on screen; Picture4 directly above it; Picture17 is the centre.
@@ -71,10 +74,9 @@ TEST(BoardForm, HolesSayNothingToAScreenReaderAndCommand9SaysWhatItDoes) {
     ScreenHarness h;
     h.Start();
     h.Press(Qt::Key_F2);
-    QWidget* window = h.Board().Window();
+    QWidget* window = h.Host().Window(Screen::Board);
     for (int hole = 1; hole <= 33; ++hole) {
-        QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(h.Board().Picture(hole));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(h.Picture(hole));
         ASSERT_NE(accessible, nullptr);
         EXPECT_TRUE(accessible->text(QAccessible::Name).isEmpty()) << hole;
         EXPECT_TRUE(accessible->text(QAccessible::Description).isEmpty()) << hole;
@@ -98,7 +100,7 @@ TEST(BoardForm, TheHolesShowAsAPileOfSunkenBoxes) {
     ScreenHarness h;
     h.Start();
     h.Press(Qt::Key_F2);
-    QWidget* window = h.Board().Window();
+    QWidget* window = h.Host().Window(Screen::Board);
     const QImage picture = window->grab().toImage();
     picture.save(QStringLiteral("board-window.png"));
     const QPalette palette = window->palette();
@@ -124,7 +126,7 @@ TEST(SpokenForms, HaveOnlyTheirHiddenSoundPlayer) {
     ScreenHarness h;
     h.Start();
     for (Qt::Key key : {Qt::Key_F1, Qt::Key_F3, Qt::Key_Escape}) {
-        QWidget* window = h.LoadedForm()->Window();
+        QWidget* window = h.LoadedWindow();
         const auto children = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         ASSERT_EQ(children.size(), 1);
         EXPECT_EQ(children[0]->objectName(), QStringLiteral("MMControl1"));
@@ -142,31 +144,16 @@ namespace {
 TEST(CreditsForm, HasNoMaximizeBoxYetTakesItsKeys) {
     ScreenHarness h;
     h.Start();
-    EXPECT_TRUE(h.LoadedForm()->Window()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(h.LoadedWindow()->windowFlags() & Qt::WindowMaximizeButtonHint);
     h.Press(Qt::Key_F3);
-    EXPECT_FALSE(h.LoadedForm()->Window()->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(h.LoadedForm()->Window()->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(h.LoadedWindow()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(h.LoadedWindow()->windowFlags() & Qt::WindowCloseButtonHint);
     h.TakeCues();
     h.Press(Qt::Key_F3);
     EXPECT_EQ(h.TakeCues(), std::vector<SoundCue>{SoundCue::Credits});
 }
 
-TEST(FormHost, ARunTimeErrorIsReportedAndEndsTheProgramWithStatusOne) {
-    ScreenHarness h([] {
-        return std::make_unique<RecordingSoundPlayer>(nullptr, [](int id, std::string_view value) {
-            if (id == DispatchId::Command && IsCommand(value, "play")) {
-                throw RunTimeError("Sound player: cannot play");
-            }
-        });
-    });
-    h.Start(); // the menu's presentation fails at once
-    EXPECT_EQ(h.endStatus, 1);
-    EXPECT_NE(h.error.find("cannot play"), std::string::npos) << h.error;
-    EXPECT_EQ(h.Host().LoadedCount(), 0);
-    EXPECT_TRUE(h.Host().Ended());
-}
-
-TEST(FormHost, AfterARunTimeErrorNoEventProcedureRuns) {
+TEST(DesktopHost, ARunTimeErrorDestroysEveryWindowAndEndsWithStatusOne) {
     bool failNow = false;
     ScreenHarness h([&] {
         return std::make_unique<RecordingSoundPlayer>(nullptr, [&](int, std::string_view) {
@@ -178,11 +165,12 @@ TEST(FormHost, AfterARunTimeErrorNoEventProcedureRuns) {
     h.Start();
     h.Press(Qt::Key_F2);
     failNow = true;
-    QPointer<QWidget> board = h.Board().Window();
+    QPointer<QWidget> board = h.Host().Window(Screen::Board);
     QTest::keyClick(board->windowHandle(), Qt::Key_Right); // the announcement fails
     ProcessEvents();
     EXPECT_EQ(h.endStatus, 1);
-    EXPECT_EQ(h.Host().LoadedCount(), 0);
+    EXPECT_NE(h.error.find("Sound player: failed"), std::string::npos) << h.error;
+    EXPECT_EQ(h.TheGame().LoadedCount(), 0);
     EXPECT_TRUE(board.isNull());
 }
 

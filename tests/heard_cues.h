@@ -5,7 +5,9 @@
 // heard here as the wrong cue.
 #include "sound/sound_cue.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tintineables::testing {
 
@@ -40,5 +42,9 @@ constexpr std::string_view HeardFile(SoundCue cue) {
     }
     return "(no file)";
 }
+
+// The cues of files a sound player was told to play, each known by the table above; a file
+// that is none of them fails the test.
+std::vector<SoundCue> CuesOfFiles(const std::vector<std::string>& files);
 
 } // namespace tintineables::testing

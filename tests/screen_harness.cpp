@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace tintineables::testing {
@@ -25,7 +24,7 @@ ScreenHarness::ScreenHarness(std::function<std::unique_ptr<SoundPlayer>()> makeP
     if (!makePlayer) {
         makePlayer = [this] { return std::make_unique<RecordingSoundPlayer>(&log_); };
     }
-    host_ = std::make_unique<FormHost>(FormHost::Hooks{
+    host_ = std::make_unique<QtGameHost>(QtGameHost::Hooks{
         std::move(makePlayer), [this](const std::string& message) { error = message; },
         [this](int status) { endStatus = status; }});
 }
@@ -36,23 +35,23 @@ ScreenHarness::~ScreenHarness() {
 }
 
 void ScreenHarness::Start() {
-    host_->Guard([this] { host_->Show(Screen::Menu); });
+    TheGame().Start();
     ProcessEvents();
 }
 
 void ScreenHarness::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    Form* form = LoadedForm();
-    ASSERT_NE(form, nullptr) << "no single loaded form to take the key";
-    QWindow* window = form->Window()->windowHandle();
+    QWidget* loaded = LoadedWindow();
+    ASSERT_NE(loaded, nullptr) << "no single loaded form to take the key";
+    QWindow* window = loaded->windowHandle();
     ASSERT_NE(window, nullptr);
     QTest::keyClick(window, key, modifiers);
     ProcessEvents();
 }
 
 void ScreenHarness::PressHeld(Qt::Key key, int repeats, Qt::KeyboardModifiers modifiers) {
-    Form* form = LoadedForm();
-    ASSERT_NE(form, nullptr) << "no single loaded form to take the key";
-    QWindow* window = form->Window()->windowHandle();
+    QWidget* loaded = LoadedWindow();
+    ASSERT_NE(loaded, nullptr) << "no single loaded form to take the key";
+    QWindow* window = loaded->windowHandle();
     for (int i = 0; i <= repeats; ++i) {
         QTest::simulateEvent(window, true, key, modifiers, QString(), i > 0);
         ProcessEvents();
@@ -76,22 +75,26 @@ bool ScreenHarness::WaitForSound(int ms) {
     return !log_.empty();
 }
 
-Form* ScreenHarness::LoadedForm() const {
-    Form* loaded = nullptr;
-    for (Screen screen : {Screen::Board, Screen::Menu, Screen::Tutorial, Screen::Credits}) {
-        Form& form = host_->Instance(screen);
-        if (form.Loaded()) {
-            if (loaded != nullptr) {
-                return nullptr;
+std::optional<Screen> ScreenHarness::LoadedScreen() {
+    std::optional<Screen> loaded;
+    for (Screen screen : AllScreens) {
+        if (TheGame().Loaded(screen)) {
+            if (loaded) {
+                return std::nullopt;
             }
-            loaded = &form;
+            loaded = screen;
         }
     }
     return loaded;
 }
 
-BoardForm& ScreenHarness::Board() const {
-    return static_cast<BoardForm&>(host_->Instance(Screen::Board));
+QWidget* ScreenHarness::LoadedWindow() {
+    const std::optional<Screen> screen = LoadedScreen();
+    return screen ? host_->Window(*screen) : nullptr;
+}
+
+QWidget* ScreenHarness::Picture(int hole) const {
+    return host_->Control(Screen::Board, PictureControl(hole));
 }
 
 QWidget* ScreenHarness::Focused() const { return QApplication::focusWidget(); }
@@ -103,19 +106,6 @@ std::string ScreenHarness::FocusedName() const {
 
 std::vector<std::string> ScreenHarness::TakePlayedFiles() { return std::exchange(log_, {}); }
 
-std::vector<SoundCue> ScreenHarness::TakeCues() {
-    std::vector<SoundCue> cues;
-    for (const std::string& file : log_) {
-        const auto row = std::find_if(std::begin(HeardCues), std::end(HeardCues),
-                                      [&](const HeardCue& heard) { return heard.file == file; });
-        if (row == std::end(HeardCues)) {
-            ADD_FAILURE() << "the game played \"" << file << "\", which is none of its cues";
-        } else {
-            cues.push_back(row->cue);
-        }
-    }
-    log_.clear();
-    return cues;
-}
+std::vector<SoundCue> ScreenHarness::TakeCues() { return CuesOfFiles(TakePlayedFiles()); }
 
 } // namespace tintineables::testing

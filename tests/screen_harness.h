@@ -1,9 +1,9 @@
 #pragma once
-// The four forms on a real FormHost, each form's sound player writing down what it is told.
-// Keys go to the active window, so they pass the key preview as real keys do.
-#include "screens/board_form.h"
-#include "screens/form.h"
-#include "screens/form_host.h"
+// The game on the real desktop host: its four forms as Qt windows on Qt's offscreen platform,
+// each form's sound player writing down what it is told. Keys go to the active window as real
+// key events, so they pass the key preview as a player's keys do.
+#include "game/game.h"
+#include "screens/qt_game_host.h"
 #include "screens/screen_reader_support.h"
 #include "sound/sound_cue.h"
 
@@ -11,10 +11,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
-
-#include <ostream>
 
 namespace tintineables {
 inline void PrintTo(SoundCue cue, std::ostream* out) { *out << NameOf(cue); }
@@ -40,8 +40,13 @@ public:
     // that is worked out on another thread. False when none came.
     bool WaitForSound(int ms = 2000);
 
-    Form* LoadedForm() const; // the single loaded form, or null when none or several are
-    BoardForm& Board() const;
+    Game& TheGame() { return host_->TheGame(); }
+    QtGameHost& Host() { return *host_; }
+    // The single loaded form's screen and window; none when no form or several are loaded.
+    std::optional<Screen> LoadedScreen();
+    QWidget* LoadedWindow();
+    QWidget* Picture(int hole) const;
+    const GameState& BoardState() { return TheGame().BoardState(); }
     QWidget* Focused() const;
     std::string FocusedName() const;
 
@@ -51,14 +56,13 @@ public:
     // The same, as the file names the sound players were told to play.
     std::vector<std::string> TakePlayedFiles();
 
-    FormHost& Host() { return *host_; }
     int endStatus = -1;
     std::string error;
 
 private:
     ScreenReaderSupport screenReader_; // as the program has it
     std::vector<std::string> log_;     // file names of the cues started by "play"
-    std::unique_ptr<FormHost> host_;
+    std::unique_ptr<QtGameHost> host_;
 };
 
 void ProcessEvents();

@@ -93,32 +93,32 @@ Soaked Soak(long keys, unsigned seed) {
                 }
                 // Taking back the winning jump, the only one left after a win, undoes the win.
                 const bool takesBackTheWin = key == Qt::Key_Backspace && won &&
-                                             h.LoadedForm() == &h.Board() &&
-                                             h.Board().State().Holding == False;
+                                             h.LoadedScreen() == Screen::Board &&
+                                             h.BoardState().Holding == False;
                 h.Press(key, modifiers);
                 ++soaked.keys;
                 won = won && !takesBackTheWin;
                 EXPECT_EQ(h.error, "") << "key " << soaked.keys;
                 if (h.endStatus >= 0) {
                     EXPECT_EQ(h.endStatus, 0);
-                    EXPECT_EQ(h.Host().LoadedCount(), 0);
+                    EXPECT_EQ(h.TheGame().LoadedCount(), 0);
                     break;
                 }
-                Form* form = h.LoadedForm();
-                if (form == nullptr) {
+                const std::optional<Screen> screen = h.LoadedScreen();
+                if (!screen) {
                     ADD_FAILURE() << "not exactly one form loaded after key " << soaked.keys;
                     return soaked;
                 }
-                if (form->WhichScreen() != Screen::Board) {
+                if (*screen != Screen::Board) {
                     board = nullptr;
                     continue;
                 }
-                if (form->Window() != board) { // a board loaded afresh holds a new game
-                    board = form->Window();
+                if (h.LoadedWindow() != board) { // a board loaded afresh holds a new game
+                    board = h.LoadedWindow();
                     won = false;
                     moveCount = 1;
                 }
-                const GameState& state = h.Board().State();
+                const GameState& state = h.BoardState();
                 const std::string broken = CheckInvariant(state, won);
                 if (!broken.empty()) {
                     ADD_FAILURE() << broken << " after key " << soaked.keys;

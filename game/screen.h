@@ -6,6 +6,8 @@ namespace tintineables {
 // The four screens, each one form with a single default instance.
 enum class Screen { Board, Menu, Tutorial, Credits }; // Form1, Form2, Form3, Form4
 inline constexpr int ScreenCount = 4;
+inline constexpr Screen AllScreens[ScreenCount] = {Screen::Board, Screen::Menu, Screen::Tutorial,
+                                                   Screen::Credits};
 
 // What a screen key does, by the flow between the screens.
 struct FlowStep {

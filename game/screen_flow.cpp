@@ -1,4 +1,4 @@
-#include "screens/screen.h"
+#include "game/screen.h"
 
 #include <array>
 

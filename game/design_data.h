@@ -1,11 +1,16 @@
 #pragma once
-// How the four windows are laid out, in twips (1/1440 inch; 15 twips a pixel at 96 dpi).
-#include "screens/screen.h"
-
-#include <QRect>
-#include <QString>
+// How the four windows are laid out, in twips (1/1440 inch; 15 twips a pixel at 96 dpi), and
+// the texts they show. A host builds its windows and controls from this.
+#include "game/controls.h"
+#include "game/screen.h"
 
 #include <array>
+#include <string>
+
+// Texts a player reads, or hears from a screen reader, are written in Spanish, the original,
+// and shown translated into the game's language by the host. Qt's lupdate collects them from
+// this marker, which it reads as QT_TRANSLATE_NOOP (context, text).
+#define TINTINEABLES_TEXT(context, text) text
 
 namespace tintineables {
 
@@ -15,14 +20,10 @@ inline constexpr int ClientHeightTwips = 3090; // 206 pixels
 
 struct TwipsRect {
     int left, top, width, height;
-    QRect Pixels() const {
-        return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                height / TwipsPerPixel};
-    }
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
-// Texts a player reads or hears from the screen reader are written in Spanish, the original,
-// and translated when shown (QCoreApplication::translate in this context).
+// The context of every text to translate.
 inline constexpr const char* TranslationContext = "tintineables";
 
 struct FormDesign {
@@ -37,14 +38,17 @@ struct FormDesign {
 
 const FormDesign& DesignOf(Screen screen);
 
+enum class ControlKind { Hole, Button, MultimediaControl };
+
 // The board's controls in TabIndex order: Picture1..Picture33 (0..32), MMControl1 (33),
 // Command1..Command9 (34..42).
 struct BoardControlDesign {
-    QString name;
-    int tabIndex;
+    std::string name;
+    ControlKind kind;
+    ControlId tabIndex;
     TwipsRect rect;
     bool visible;
-    QString caption; // the buttons' only
+    std::string caption; // the buttons' only
 };
 
 inline constexpr int BoardControlCount = 43;
@@ -52,9 +56,6 @@ const std::array<BoardControlDesign, BoardControlCount>& BoardControls();
 
 // What a screen reader says of the one visible button, Command9, in the captions' language.
 inline constexpr const char* Command9AccessibleName =
-    QT_TRANSLATE_NOOP("tintineables", "Sonido del centro con bola");
-
-// A text of the design data in the language the game speaks.
-QString Translated(const char* text);
+    TINTINEABLES_TEXT("tintineables", "Sonido del centro con bola");
 
 } // namespace tintineables

@@ -1,5 +1,5 @@
 #pragma once
-#include "screens/form.h"
+#include "game/form.h"
 
 namespace tintineables {
 
@@ -7,13 +7,10 @@ namespace tintineables {
 // hidden sound player. Loading plays the screen's recording; its keys follow the screen flow.
 class SpokenForm final : public Form {
 public:
-    SpokenForm(FormHost& host, Screen screen);
+    SpokenForm(Game& game, Screen screen);
 
     void Form_Load() override;
     void Form_KeyDown(KeyCode keyCode, std::int16_t shift) override;
-
-protected:
-    void BuildControls(QWidget&) override {}
 };
 
 } // namespace tintineables

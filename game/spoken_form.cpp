@@ -1,4 +1,4 @@
-#include "screens/spoken_form.h"
+#include "game/spoken_form.h"
 
 #include "sound/play_cue.h"
 
@@ -6,7 +6,7 @@ namespace tintineables {
 
 namespace {
 
-// The host builds this form for the menu, the tutorial and the credits only.
+// The game builds this form for the menu, the tutorial and the credits only.
 SoundCue CueOf(Screen screen) {
     return screen == Screen::Menu       ? SoundCue::Presentation
            : screen == Screen::Tutorial ? SoundCue::Tutorial
@@ -15,7 +15,7 @@ SoundCue CueOf(Screen screen) {
 
 } // namespace
 
-SpokenForm::SpokenForm(FormHost& host, Screen screen) : Form(host, screen) {}
+SpokenForm::SpokenForm(Game& game, Screen screen) : Form(game, screen) {}
 
 void SpokenForm::Form_Load() { PlayCue(MMControl1(), CueOf(WhichScreen())); }
 

@@ -1,10 +1,9 @@
 // The board's questions: Backspace, B, P, G and A, on a hole or on Command9, and the answers
-// the solver's thread sends back.
-#include "screens/board_form.h"
-
+// the host's solver sends back.
 #include "board/peg_set.h"
 #include "board/undo.h"
-#include "screens/form_host.h"
+#include "game/board_form.h"
+#include "game/game.h"
 #include "sound/phrases.h"
 #include "sound/play_cue.h"
 
@@ -42,7 +41,7 @@ SpokenWord DirectionWord(Direction direction) {
 
 } // namespace
 
-bool BoardForm::AnswerHelpKey(QWidget& control, KeyCode keyCode) {
+bool BoardForm::AnswerHelpKey(ControlId control, KeyCode keyCode) {
     switch (keyCode) {
     case Key::Backspace:
         TakeBack();
@@ -51,7 +50,7 @@ bool BoardForm::AnswerHelpKey(QWidget& control, KeyCode keyCode) {
         Say(PegsLeftPhrase(PegCount(PegsOf(state_))));
         return true;
     case Key::P:
-        if (const int hole = HoleOf(control); hole != NoHole) {
+        if (const int hole = HoleOfControl(control); hole != NoHole) {
             Say(PositionPhrase(HoleByNumber(hole).y, HoleByNumber(hole).x));
         } else {
             Say({SpokenWord::Command9Name});
@@ -82,30 +81,27 @@ void BoardForm::TakeBack() {
 }
 
 void BoardForm::SendFocusTo(int hole) {
-    QWidget* target = Picture(hole);
-    if (target->hasFocus()) {
-        Control_GotFocus(*target); // no focus event comes for a hole that has the focus
+    const ControlId target = PictureControl(hole);
+    if (Focused() == target) {
+        ControlFocused(target); // no focus event comes for a hole that has the focus
     } else {
-        target->setFocus(Qt::OtherFocusReason);
+        TheGame().Host().SetFocus(Screen::Board, target);
     }
 }
 
 void BoardForm::Ask(SolverQuestion::Kind kind) {
-    if (!solver_) {
-        solver_ = std::make_unique<SolverWorker>([this](const SolverAnswer& answer) {
-            QMetaObject::invokeMethod(
-                &answerReceiver_, [this, answer] { Host().Guard([&] { Answered(answer); }); },
-                Qt::QueuedConnection);
-        });
-    }
     const int cursor = HoleNumberAt(state_.CurX, state_.CurY);
-    solver_->Ask({kind, PegsOf(state_), cursor == NoHole ? CentreHole : cursor, ++questionId_});
+    // The id is the awaited one before the host is asked: a host may answer at once.
+    const SolverQuestion question{kind, PegsOf(state_), cursor == NoHole ? CentreHole : cursor,
+                                  ++questionId_};
+    TheGame().Host().AskSolver(question);
 }
 
 void BoardForm::Answered(const SolverAnswer& answer) {
     if (answer.question.id != questionId_ || !Loaded() || answer.question.pegs != PegsOf(state_)) {
         return; // a question forgotten, or asked of a position that is gone
     }
+    ++questionId_; // answered: a second answer to it is never said
     if (answer.question.kind == SolverQuestion::Kind::Hint && answer.hint) {
         afterArrival_ = DirectionWord(answer.hint->direction);
         SendFocusTo(answer.hint->from);
@@ -117,9 +113,7 @@ void BoardForm::Answered(const SolverAnswer& answer) {
 
 void BoardForm::ForgetQuestion() {
     ++questionId_;
-    if (solver_) {
-        solver_->Forget();
-    }
+    TheGame().Host().ForgetSolverQuestion();
     afterArrival_.reset();
 }
 

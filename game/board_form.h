@@ -1,17 +1,11 @@
 #pragma once
 #include "board/game_state.h"
-#include "board/hole_table.h"
-#include "board/solver_worker.h"
-#include "screens/form.h"
+#include "board/solver_question.h"
+#include "game/form.h"
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
 
-#include <QObject>
-#include <QPushButton>
-
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,48 +18,45 @@ namespace tintineables {
 // Beside the keys of the game, the board answers questions, on a hole or on Command9:
 // Backspace takes back the last jump, B says how many pegs are left, P where the cursor is,
 // G whether the game can still be won, and A moves the cursor to a peg whose jump keeps it
-// winnable and says which way. G and A are worked out on the solver's own thread; their answer
-// is dropped when the game changes first (a jump, undo, F2, leaving the board) or a newer
-// question is asked.
+// winnable and says which way. G and A are worked out by the host's solver, which may answer
+// later; an answer is dropped when the game changes first (a jump, undo, F2, leaving the board)
+// or a newer question is asked.
 class BoardForm final : public Form {
 public:
-    explicit BoardForm(FormHost& host);
+    explicit BoardForm(Game& game);
 
     void Form_Load() override;
     void Form_KeyDown(KeyCode keyCode, std::int16_t shift) override;
+    void ControlClicked(ControlId control) override;
     // Command1_Click..Command9_Click: each plays its button's cue on the board's player.
     void Command_Click(int button);
+    // The solver's answer to a question of this board.
+    void Answered(const SolverAnswer& answer);
 
-    QWidget* FirstFocus() const override;
-    QWidget* Picture(int hole) const;
+    ControlId FirstFocus() const override { return PictureControl(1); }
     const GameState& State() const { return state_; }
 
 protected:
-    void BuildControls(QWidget& window) override;
+    std::vector<ControlView> Controls() const override;
     void ForgetControls() override;
-    void Control_KeyDown(QWidget& control, KeyCode keyCode, std::int16_t shift) override;
-    void Control_GotFocus(QWidget& control) override;
+    void Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t shift) override;
+    void Control_GotFocus(ControlId control) override;
 
 private:
     void Play(SoundCue cue);
     void Say(const std::vector<SpokenWord>& words);
-    static int HoleOf(const QWidget& control);
     // The focus goes to a hole, which announces itself, also when it is there already.
     void SendFocusTo(int hole);
 
-    bool AnswerHelpKey(QWidget& control, KeyCode keyCode);
+    bool AnswerHelpKey(ControlId control, KeyCode keyCode);
     void TakeBack();
     void Ask(SolverQuestion::Kind kind);
-    void Answered(const SolverAnswer& answer);
     void ForgetQuestion();
 
     GameState state_;
-    std::array<QWidget*, HoleCount> pictures_{};
     // Said after the next arrival's cue: the direction of a hint's jump.
     std::optional<SpokenWord> afterArrival_;
-    std::uint64_t questionId_ = 0;         // the question whose answer is awaited
-    QObject answerReceiver_;               // the solver's answers come to the game's thread here
-    std::unique_ptr<SolverWorker> solver_; // declared last: its thread ends first
+    std::uint64_t questionId_ = 0; // the question whose answer is awaited
 };
 
 } // namespace tintineables

@@ -1,0 +1,99 @@
+#include "game/board_form.h"
+
+#include "board/announcement.h"
+#include "board/hole_key_down.h"
+#include "board/new_game.h"
+#include "game/design_data.h"
+#include "game/game.h"
+#include "sound/play_cue.h"
+#include "sound/run_time_error.h"
+
+#include <string_view>
+
+namespace tintineables {
+
+BoardForm::BoardForm(Game& game) : Form(game, Screen::Board) {}
+
+std::vector<ControlView> BoardForm::Controls() const {
+    std::vector<ControlView> controls;
+    for (const BoardControlDesign& design : BoardControls()) {
+        // The holes say nothing to a screen reader, whose speech would only cover the cues;
+        // Command9 keeps its caption and says what it does.
+        const bool named = design.kind == ControlKind::Button && design.visible;
+        controls.push_back({design.tabIndex, design.name, design.kind, design.rect, design.visible,
+                            design.kind != ControlKind::MultimediaControl, design.caption,
+                            named ? TheGame().Host().Translate(Command9AccessibleName) : ""});
+    }
+    return controls;
+}
+
+void BoardForm::ForgetControls() { ForgetQuestion(); }
+
+void BoardForm::Form_Load() { NewGame(state_); }
+
+void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
+    // F2 and Escape end this game: a question about it is forgotten first. Leaving shows the
+    // menu before the board goes, and showing a window can run the answer that waits.
+    if (FlowFor(Screen::Board, keyCode).kind != FlowStep::Kind::Nothing) {
+        ForgetQuestion();
+    }
+    if (FollowFlow(keyCode).kind == FlowStep::Kind::Restart) {
+        Form_Load();
+        PlayCue(MMControl1(), SoundCue::Restart);
+    }
+}
+
+void BoardForm::Control_GotFocus(ControlId control) {
+    const int hole = HoleOfControl(control);
+    if (hole != NoHole) {
+        const SoundCue cue = Announce(state_, hole);
+        if (afterArrival_) {
+            const std::string_view files[] = {FileNameOf(cue), FileNameOf(*afterArrival_)};
+            PlayJoined(MMControl1(), files);
+        } else {
+            Play(cue);
+        }
+    }
+    afterArrival_.reset();
+}
+
+void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t /*shift*/) {
+    if (AnswerHelpKey(control, keyCode)) {
+        return;
+    }
+    const int hole = HoleOfControl(control);
+    if (hole == NoHole) {
+        return; // Command9: its Space is a click, and nothing else means anything to it
+    }
+    const HoleKeyResult result = HoleKeyDown(state_, hole, keyCode);
+    if (result.cue) {
+        Play(*result.cue);
+        if (*result.cue == SoundCue::Place || *result.cue == SoundCue::Applause) {
+            ForgetQuestion(); // a jump: the position asked about is gone
+        }
+    }
+    if (result.focusHole) {
+        TheGame().Host().SetFocus(Screen::Board, PictureControl(*result.focusHole));
+    }
+}
+
+void BoardForm::ControlClicked(ControlId control) {
+    if (const int button = ButtonOfControl(control); button != 0) {
+        Command_Click(button);
+    }
+}
+
+void BoardForm::Command_Click(int button) {
+    for (const SoundCueInfo& info : SoundCueTable) {
+        if (info.button == button) {
+            PlayCue(MMControl1(), info.cue);
+            return;
+        }
+    }
+    throw RunTimeError("No sound button Command" + std::to_string(button));
+}
+
+// Every cue of the board goes through its button's Click procedure.
+void BoardForm::Play(SoundCue cue) { Command_Click(InfoOf(cue).button); }
+
+} // namespace tintineables

@@ -1,0 +1,145 @@
+#include "game/game.h"
+
+#include "game/board_form.h"
+#include "game/form.h"
+#include "game/game_keys.h"
+#include "game/spoken_form.h"
+#include "sound/run_time_error.h"
+
+namespace tintineables {
+
+namespace {
+
+constexpr std::int16_t ShiftBit = 1;
+
+} // namespace
+
+Game::Game(GameHost& host) : host_(host) {}
+
+Game::~Game() {
+    ended_ = true;
+    for (auto& instance : instances_) {
+        if (instance && instance->Loaded()) {
+            instance->Unload();
+        }
+    }
+}
+
+void Game::Start() {
+    Guard([this] { Show(Screen::Menu); });
+}
+
+KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, ControlId focused) {
+    Form* form = LoadedForm(screen);
+    if (form == nullptr || ended_) {
+        return KeyUse::Taken; // a window on its way out hears nothing
+    }
+    const KeyUse use = IsGameKey(keyCode) ? KeyUse::Taken : KeyUse::NotTheGames;
+    if (keyCode == Key::Tab) {
+        // Tab and Shift+Tab move the focus in TabIndex order and raise no KeyDown.
+        Guard([&] {
+            const ControlId next = form->NextInTabOrder(focused, (shift & ShiftBit) != 0);
+            if (next != NoControl) {
+                host_.SetFocus(screen, next);
+            }
+        });
+        return use;
+    }
+    Guard([&] { form->KeyPressed(focused, keyCode, shift); });
+    // Space on a focused button presses it, as the platform does with its buttons.
+    if (keyCode == Key::Space && focused != NoControl && !ended_ && form->Loaded() &&
+        form->IsButton(focused)) {
+        return KeyUse::ForTheControl;
+    }
+    return use;
+}
+
+void Game::GotFocus(Screen screen, ControlId control) {
+    if (Form* form = LoadedForm(screen)) {
+        Guard([&] { form->ControlFocused(control); });
+    }
+}
+
+void Game::Click(Screen screen, ControlId control) {
+    if (Form* form = LoadedForm(screen)) {
+        Guard([&] { form->ControlClicked(control); });
+    }
+}
+
+void Game::Close(Screen screen) {
+    Guard([&] { Unload(screen); });
+}
+
+void Game::Answered(const SolverAnswer& answer) {
+    if (Form* form = LoadedForm(Screen::Board)) {
+        Guard([&] { static_cast<BoardForm*>(form)->Answered(answer); });
+    }
+}
+
+Form& Game::Instance(Screen screen) {
+    auto& instance = instances_[static_cast<std::size_t>(screen)];
+    if (!instance) {
+        if (screen == Screen::Board) {
+            instance = std::make_unique<BoardForm>(*this);
+        } else {
+            instance = std::make_unique<SpokenForm>(*this, screen);
+        }
+    }
+    return *instance;
+}
+
+void Game::Show(Screen screen) {
+    Form& form = Instance(screen);
+    if (!form.Loaded()) {
+        form.Load();
+    }
+    if (!form.Loaded()) {
+        throw RunTimeError("Show: the form unloaded itself while loading");
+    }
+    host_.ShowForm(screen, form.FirstFocus());
+}
+
+void Game::Unload(Screen screen) {
+    Form& form = Instance(screen);
+    if (form.Loaded()) {
+        form.Unload();
+    }
+    if (LoadedCount() == 0 && !ended_) {
+        ended_ = true;
+        host_.End(0);
+    }
+}
+
+bool Game::Loaded(Screen screen) const { return LoadedForm(screen) != nullptr; }
+
+int Game::LoadedCount() const {
+    int count = 0;
+    for (const auto& instance : instances_) {
+        count += instance && instance->Loaded() ? 1 : 0;
+    }
+    return count;
+}
+
+const GameState& Game::BoardState() const {
+    static const GameState none;
+    const auto& board = instances_[static_cast<std::size_t>(Screen::Board)];
+    return board ? static_cast<const BoardForm&>(*board).State() : none;
+}
+
+Form* Game::LoadedForm(Screen screen) const {
+    const auto& instance = instances_[static_cast<std::size_t>(screen)];
+    return instance && instance->Loaded() ? instance.get() : nullptr;
+}
+
+void Game::Fail(const std::string& message) {
+    ended_ = true;
+    for (auto& instance : instances_) {
+        if (instance && instance->Loaded()) {
+            instance->Unload();
+        }
+    }
+    host_.ReportError(message);
+    host_.End(1);
+}
+
+} // namespace tintineables

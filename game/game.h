@@ -1,0 +1,92 @@
+#pragma once
+// The game's mid-end: everything the four screens decide, in plain C++ that no window system
+// touches, for every host alike. A host turns its platform's keys, focus and clicks into the
+// calls below; the game decides, and asks the host (GameHost) to play a cue on a form's player,
+// move the focus, show or unload a form, or end.
+//
+// Inside, it is the forms host of the four forms: one default instance per form, Show and
+// Unload, the key preview that lets a form see a key before its focused control, the Tab order,
+// and the end of the program when no form is left.
+#include "board/game_state.h"
+#include "board/solver_question.h"
+#include "game/controls.h"
+#include "game/game_host.h"
+#include "game/screen.h"
+
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace tintineables {
+
+class Form;
+
+// What the host does with a key the game has seen.
+enum class KeyUse {
+    Taken,         // the game's: the platform gives it no meaning of its own
+    ForTheControl, // Space on a focused button: the platform presses it, and its click comes
+                   // back through Game::Click
+    NotTheGames,   // nothing to the game: the platform keeps its own meaning of it
+};
+
+class Game {
+public:
+    explicit Game(GameHost& host);
+    ~Game(); // unloads every form still loaded, as the end of the program does
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The program starts: the menu is shown.
+    void Start();
+    // A key went down (or repeats) on a form's window, `focused` holding the focus there. The
+    // shift state (1 Shift, 2 Ctrl, 4 Alt) is passed on and never read.
+    KeyUse KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, ControlId focused);
+    // A control received the focus: by SetFocus, by the platform's own Tab, or when its window
+    // was shown. Not when the window merely becomes active again.
+    void GotFocus(Screen screen, ControlId control);
+    // The platform pressed a button (Space on it, a mouse click).
+    void Click(Screen screen, ControlId control);
+    // The player closed a form's window through its frame.
+    void Close(Screen screen);
+    // The solver answered a question the board asked (GameHost::AskSolver).
+    void Answered(const SolverAnswer& answer);
+
+    // The forms host's own services, for the forms.
+    Form& Instance(Screen screen); // created on first use; creating it does not load it
+    void Show(Screen screen);      // loads the form if it is not loaded, then shows it
+    void Unload(Screen screen);    // with no form left, the end
+
+    bool Loaded(Screen screen) const;
+    int LoadedCount() const;
+    bool Ended() const { return ended_; }
+    GameHost& Host() const { return host_; }
+    // The board's game, as it stands.
+    const GameState& BoardState() const;
+
+    // Runs an event procedure. A run-time error in it is reported and ends the program; after
+    // the end no procedure runs at all.
+    template <class Procedure> void Guard(Procedure&& procedure) noexcept {
+        if (ended_) {
+            return;
+        }
+        try {
+            procedure();
+        } catch (const std::exception& error) {
+            Fail(std::string("Run-time error: ") + error.what());
+        } catch (...) {
+            Fail("Run-time error: an unknown failure");
+        }
+    }
+
+private:
+    void Fail(const std::string& message);
+    Form* LoadedForm(Screen screen) const;
+
+    GameHost& host_;
+    std::array<std::unique_ptr<Form>, ScreenCount> instances_;
+    bool ended_ = false;
+};
+
+} // namespace tintineables

@@ -1,0 +1,34 @@
+#pragma once
+#include "board/key_codes.h"
+
+namespace tintineables {
+
+// The keys that mean something to the game on some screen: arrows, Space, Ctrl, F1..F3,
+// Escape, Tab, Backspace and the letters of the board's questions. A host keeps its platform's
+// own meaning of these away from the game's windows (a browser's help, find, back, scrolling);
+// every other key keeps its platform meaning, and the game does nothing with it.
+constexpr bool IsGameKey(KeyCode code) {
+    switch (code) {
+    case Key::Backspace:
+    case Key::Tab:
+    case Key::Control:
+    case Key::Escape:
+    case Key::Space:
+    case Key::Left:
+    case Key::Up:
+    case Key::Right:
+    case Key::Down:
+    case Key::A:
+    case Key::B:
+    case Key::G:
+    case Key::P:
+    case Key::F1:
+    case Key::F2:
+    case Key::F3:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tintineables
