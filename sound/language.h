@@ -8,7 +8,7 @@
 
 namespace tintineables {
 
-enum class Language { Spanish, English };
+enum class Language { Spanish, English, Portuguese, French };
 
 struct LanguageInfo {
     Language language;
@@ -20,6 +20,8 @@ struct LanguageInfo {
 inline constexpr LanguageInfo Languages[] = {
     {Language::Spanish, "Spanish", "es", ""},
     {Language::English, "English", "en", "en"},
+    {Language::Portuguese, "Portuguese", "pt", "pt"}, // as spoken in Brazil
+    {Language::French, "French", "fr", "fr"},
 };
 
 constexpr const LanguageInfo& InfoOf(Language language) {

@@ -55,8 +55,9 @@ std::string DescribeSearch(const std::vector<fs::path>& folders, Language langua
         text += ' ';
         text += folder.string();
     }
+    // Any other language is offered the Spanish set, the original; Spanish is offered English.
     const LanguageInfo& other =
-        InfoOf(language == Language::English ? Language::Spanish : Language::English);
+        InfoOf(language == Language::Spanish ? Language::English : Language::Spanish);
     return text + "\nLanguage: " + std::string(InfoOf(language).name) +
            ", as the desktop asks; LANGUAGE=" + std::string(other.code) + " plays the " +
            std::string(other.name) + " recordings instead.";

@@ -17,6 +17,7 @@
     WORD(Row, "voz_fila.wav")         /* "fila" */                                                 \
     WORD(Column, "voz_columna.wav")   /* "columna" */                                              \
     WORD(One, "voz_uno.wav")          /* "uno", of a row or column */                              \
+    WORD(Two, "voz_dos.wav")          /* "dos", of a row or column: "dois", not "duas" */          \
     WORD(Count1, "voz_1.wav")         /* "una", of pegs */                                         \
     WORD(Count2, "voz_2.wav")                                                                      \
     WORD(Count3, "voz_3.wav")                                                                      \
@@ -89,9 +90,11 @@ constexpr SpokenWord CountWord(int pegs) {
     return static_cast<SpokenWord>(static_cast<int>(SpokenWord::Count1) + pegs - 1);
 }
 
-// The number of a row or column, 1..7, as spoken after "fila" or "columna".
+// The number of a row or column, 1..7, as spoken after "fila" or "columna". One and two have
+// words of their own: a peg is feminine in Spanish, Portuguese and French ("una", "duas",
+// "une"), and a row's number is not ("uno", "dois", "un").
 constexpr SpokenWord RowOrColumnWord(int number) {
-    return number == 1 ? SpokenWord::One : CountWord(number);
+    return number == 1 ? SpokenWord::One : number == 2 ? SpokenWord::Two : CountWord(number);
 }
 
 } // namespace tintineables

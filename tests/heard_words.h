@@ -20,6 +20,7 @@ inline constexpr HeardWord HeardWords[] = {
     {SpokenWord::Row, "voz_fila.wav"},
     {SpokenWord::Column, "voz_columna.wav"},
     {SpokenWord::One, "voz_uno.wav"},
+    {SpokenWord::Two, "voz_dos.wav"},
     {SpokenWord::Count1, "voz_1.wav"},
     {SpokenWord::Count2, "voz_2.wav"},
     {SpokenWord::Count3, "voz_3.wav"},

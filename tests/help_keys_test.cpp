@@ -32,7 +32,10 @@ protected:
 TEST_F(HelpKeys, BSaysThePegsLeftAndPWhereTheCursorIs) {
     EXPECT_EQ(Said(Key::B), Files{"voz_quedan.wav+voz_32.wav+voz_bolas.wav"});
     EXPECT_EQ(Said(Key::P), Files{"voz_fila.wav+voz_uno.wav+voz_columna.wav+voz_3.wav"});
-    h.PressTimes(Key::Up, 3); // Picture16, (3, 4)
+    h.Press(Key::Up); // Picture4, (3, 2): a row's two is not a count's ("dois", not "duas")
+    h.TakePlayedFiles();
+    EXPECT_EQ(Said(Key::P), Files{"voz_fila.wav+voz_dos.wav+voz_columna.wav+voz_3.wav"});
+    h.PressTimes(Key::Up, 2); // Picture16, (3, 4)
     h.Press(Key::Space);      // a peg in hand is still a peg left
     h.Press(Key::Right);      // the centre, (4, 4)
     h.TakePlayedFiles();

@@ -14,7 +14,8 @@ struct Measured {
     std::vector<std::int16_t> samples;
 };
 
-constexpr Language BothLanguages[] = {Language::Spanish, Language::English};
+constexpr Language EveryLanguage[] = {Language::Spanish, Language::English, Language::Portuguese,
+                                      Language::French};
 
 Measured Measure(const Recording& r) { return {r.format, Pcm16Samples(r.bytes, r.format)}; }
 
@@ -38,7 +39,7 @@ constexpr SoundCue BoardEarcons[] = {SoundCue::Ball,  SoundCue::Empty,     Sound
                                      SoundCue::Error, SoundCue::CentreBall};
 
 TEST(ShippedRecordings, AreMono16Bit48kHzWithoutClipDcOrClickInEveryLanguage) {
-    for (Language language : BothLanguages) {
+    for (Language language : EveryLanguage) {
         for (const Recording& recording : LoadRecordings({TINTINEABLES_SOURCE_SOUNDS}, language)) {
             const Measured m = Measure(recording);
             SCOPED_TRACE(recording.path.string());
@@ -85,7 +86,7 @@ TEST(ShippedRecordings, LongCuesKeepTheirLengthsAndSpeechItsLoudness) {
     EXPECT_GE(Measure(SoundCue::Applause).format.Seconds(), 2.0);
     EXPECT_LE(Measure(SoundCue::Applause).format.Seconds(), 5.0);
     const double presentation = RmsDbfs(Measure(SoundCue::Presentation).samples);
-    for (Language language : BothLanguages) {
+    for (Language language : EveryLanguage) {
         SCOPED_TRACE(std::string(InfoOf(language).name));
         EXPECT_LE(Measure(SoundCue::Restart, language).format.Seconds(), 1.5);
         EXPECT_LE(Measure(SoundCue::Tutorial, language).format.Seconds(), 130.0);

@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="es">
+<context>
+    <name>tintineables</name>
+    <message>
+        <source>TABLERO</source>
+        <translation>PLATEAU</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES</source>
+        <translation>TINTINEABLES</translation>
+    </message>
+    <message>
+        <source>TUTORIAL</source>
+        <translation>TUTORIEL</translation>
+    </message>
+    <message>
+        <source>CRÉDITOS</source>
+        <translation>CRÉDITS</translation>
+    </message>
+    <message>
+        <source>Sonido del centro con bola</source>
+        <translation>Son du centre avec une bille</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="es">
+<context>
+    <name>tintineables</name>
+    <message>
+        <source>TABLERO</source>
+        <translation>TABULEIRO</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES</source>
+        <translation>TINTINEABLES</translation>
+    </message>
+    <message>
+        <source>TUTORIAL</source>
+        <translation>TUTORIAL</translation>
+    </message>
+    <message>
+        <source>CRÉDITOS</source>
+        <translation>CRÉDITOS</translation>
+    </message>
+    <message>
+        <source>Sonido del centro con bola</source>
+        <translation>Som do centro com bola</translation>
+    </message>
+</context>
+</TS>
