@@ -63,6 +63,20 @@ void MakeRealTimeThreadsStartedSince(const std::vector<long>& before) {
     }
 }
 
+// The desktop's volume control lists the game's stream as the desktop entry names the game, so a
+// player who wants it quieter than the screen reader finds it: its name, its icon, and the role
+// of a game. SDL hands the name to either server, and the role to PipeWire ("Game", its own
+// default); the icon, and the role on PulseAudio, reach the server through its client library's
+// own setting. A user's own setting of any of them is kept.
+void NameTheStream() {
+    constexpr const char* Name = "TINTINEABLES";
+    SDL_SetHintWithPriority(SDL_HINT_AUDIO_DEVICE_APP_NAME, Name, SDL_HINT_DEFAULT);
+    SDL_SetHintWithPriority(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, Name, SDL_HINT_DEFAULT);
+    setenv("PULSE_PROP_application.icon_name", "tintineables", 0);
+    setenv("PULSE_PROP_media.role", "game", 0);
+    setenv("PIPEWIRE_PROPS", "{ application.icon-name = tintineables }", 0);
+}
+
 bool InitDriver(const char* name) {
     // The hint gives way to an SDL_AUDIODRIVER in the environment, as the user expects.
     if (name == nullptr) {
@@ -99,6 +113,7 @@ std::string OpenAudioDevice(const DeviceSettings& settings, const std::string& d
     // core busy, broke up to 1 and 7 cues at 6 ms, 2 and 9 at 7 ms, 1 and 2 at 8 ms. A broken
     // cue is information lost to a player; 3 ms more is not heard.
     setenv("PULSE_LATENCY_MSEC", "8", 0);
+    NameTheStream();
     const std::vector<long> before = ThreadIds();
     bool initialised = false;
     if (!driver.empty() || std::getenv("SDL_AUDIODRIVER") != nullptr) {

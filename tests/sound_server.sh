@@ -68,15 +68,19 @@ start_sound_server() {
       sleep 0.05
     done
   fi
-  if [ "$sink" = 0 ] || ! pactl set-default-sink speaker; then
+  if [ "$sink" = 0 ]; then
     echo "start_sound_server: $kind did not come up:" >&2
     tail -n 20 "$folder"/*.log >&2
     stop_sound_server
     return 1
   fi
-  # The session manager follows the new default a moment later.
-  for ((i = 0; i < 100; i++)); do
-    [ "$(pactl get-default-sink 2> /dev/null)" = speaker ] && return 0
+  # PipeWire's pulse layer keeps the default sink in the session manager's metadata, which
+  # WirePlumber makes a moment after it starts: until then setting it fails ("Not supported"),
+  # which once ended a test in its first half second. Try for a while; the session manager
+  # follows the new default a moment later.
+  for ((i = 0; i < 200; i++)); do
+    pactl set-default-sink speaker 2> /dev/null &&
+      [ "$(pactl get-default-sink 2> /dev/null)" = speaker ] && return 0
     sleep 0.05
   done
   echo "start_sound_server: the null sink did not become the default" >&2
@@ -118,11 +122,35 @@ apis = {o["info"]["props"].get("client.api") for o in clients}
 sys.exit(0 if clients and "pipewire-pulse" not in apis else 1)' "$1"
 }
 
-# game_buffer_latency_usec: the latency PulseAudio keeps for the game's stream ("Buffer
-# Latency"), which follows what the game asked for.
+# game_clients PID: the server's numbers of PID's clients, one a line (pactl list clients).
+game_clients() {
+  pactl list clients | awk -v pid="$1" '/^Client #/ { n = substr($2, 2) }
+    $1 == "application.process.id" && $3 == "\"" pid "\"" { print n }'
+}
+
+# game_stream_property PID KEY: a property of PID's stream as the server's volume control lists
+# it (pactl list sink-inputs), on PulseAudio and PipeWire's pulse layer alike; empty when none.
+# The stream is known by its client: PipeWire gives a stream's own properties no process id.
+game_stream_property() {
+  pactl list sink-inputs | awk -v clients=" $(game_clients "$1" | tr '\n' ' ')" -v key="$2" '
+    /^Sink Input/ { mine = 0 }
+    $1 == "Client:" && index(clients, " " $2 " ") { mine = 1 }
+    mine && $1 == key { value = $0; sub(/^[^=]*= "/, "", value); sub(/"$/, "", value); print value; exit }'
+}
+
+# game_buffer_latency_usec PID: the sound PulseAudio keeps for PID's stream ("Buffer Latency"),
+# which follows what the game asked for. Each reading is the buffer's fill at that instant: now
+# and then it catches the server mid-way through taking a block (3937 or 8041 us beside the
+# usual 6000), so the reading is the most frequent of ten.
 game_buffer_latency_usec() {
-  pactl list sink-inputs | awk '/^Sink Input/ { latency = "" } /Buffer Latency:/ { latency = $3 }
-    /application.name = "tintineables"/ { print latency; exit }'
+  local i
+  for ((i = 0; i < 10; i++)); do
+    pactl list sink-inputs | awk -v clients=" $(game_clients "$1" | tr '\n' ' ')" '
+      /^Sink Input/ { mine = 0 }
+      $1 == "Client:" && index(clients, " " $2 " ") { mine = 1 }
+      mine && /Buffer Latency:/ { print $3; exit }'
+    sleep 0.05
+  done | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }'
 }
 
 sound_server_name() {
