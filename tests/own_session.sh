@@ -39,6 +39,46 @@ stop_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
 }
 
+# with_x_server [-s "Xvfb ARGUMENTS"] COMMAND...: runs COMMAND with DISPLAY set to an X server
+# of its own (Xvfb, 1280x1024 at 24 bits unless told), started before and stopped after; the
+# status is COMMAND's. The server picks a free display itself and says which (-displayfd), so a
+# test started at the same moment, or the sanitizer build's run of the same test, can never take
+# the same one, as two that look for a free number and then start can. And it stays up as one
+# client goes and the next comes (-noreset): an X server otherwise resets when its last client
+# leaves, and a client that connects in that moment is refused ("could not connect to display").
+with_x_server() {
+    local args="-screen 0 1280x1024x24" folder server number= status i
+    if [ "${1:-}" = -s ]; then
+        args=$2
+        shift 2
+    fi
+    folder=$(mktemp -d)
+    : > "$folder/display"
+    # shellcheck disable=SC2086 # the server's arguments, word by word
+    Xvfb -displayfd 3 -noreset -nolisten tcp $args 3> "$folder/display" 2> "$folder/xvfb.log" &
+    server=$!
+    # The number comes as a whole line once the server takes connections.
+    for ((i = 0; i < 200; i++)); do
+        read -r number < "$folder/display" && break
+        number=
+        kill -0 "$server" 2> /dev/null || break
+        sleep 0.05
+    done
+    if [ -z "$number" ]; then
+        echo "with_x_server: Xvfb did not start:" >&2
+        cat "$folder/xvfb.log" >&2
+        kill "$server" 2> /dev/null
+        rm -rf "$folder"
+        return 1
+    fi
+    DISPLAY=:$number "$@"
+    status=$?
+    kill "$server" 2> /dev/null
+    end_within 5 "$server" 2> /dev/null
+    rm -rf "$folder"
+    return "$status"
+}
+
 # window_of TITLE: waits (10 s at most) for the X window with exactly this title and prints
 # its id; fails when none comes.
 window_of() {

@@ -32,7 +32,7 @@ status=\$?
 [ \$status = 124 ] && echo "the game did not end on Escape twice" >&2
 echo \$status > "$work/status"
 SESSION
-xvfb-run -a bash "$work/session.sh"
+with_x_server bash "$work/session.sh"
 
 status=$(cat "$work/status")
 # In order: the menu, Picture1 announced, B "quedan treinta y dos bolas", P "fila uno,

@@ -133,7 +133,7 @@ SESSION
 
 # Inside an X server of our own. The daemons may outlive the session for a moment: the log is
 # a file, not a pipe they hold.
-timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" \
+with_x_server -s "-screen 0 1024x768x24" timeout 600 \
     bash -c ". '$here/screen_reader_session.sh'; . '$work/session.sh'" \
     _ "$work" "$game" "$launches" > "$work/session.log" 2>&1
 status=$?

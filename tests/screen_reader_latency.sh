@@ -47,7 +47,7 @@ xdotool key Escape
 end_within 5 \$pid
 echo \$? > "$work/status"
 SESSION
-timeout 120 xvfb-run -a bash "$work/session.sh" > "$work/session.log" 2>&1
+with_x_server timeout 120 bash "$work/session.sh" > "$work/session.log" 2>&1
 
 failed=0
 status=$(cat "$work/status" 2> /dev/null || echo none)

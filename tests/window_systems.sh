@@ -97,7 +97,7 @@ exit $((failures > 0))
 SESSION
     export here work mode runs sounds
     export cues_list="${cues[*]}"
-    timeout 600 xvfb-run -a dbus-run-session -- bash -c \
+    with_x_server timeout 600 dbus-run-session -- bash -c \
         'cues=($cues_list); . "$work/session.sh"' > "$work/session.log" 2>&1
     status=$?
     ;;

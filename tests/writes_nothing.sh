@@ -31,7 +31,7 @@ done
 end_within 30 \$pid
 echo \$? > "$work/status"
 SESSION
-xvfb-run -a bash "$work/session.sh"
+with_x_server bash "$work/session.sh"
 
 status=$(cat "$work/status")
 # Successful calls that write: an open for writing, or any call that makes or removes a name.
