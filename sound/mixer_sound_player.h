@@ -1,5 +1,5 @@
 #pragma once
-#include "sound/sound_player.h"
+#include "sound/command_sound_player.h"
 
 #include <SDL2/SDL_mixer.h>
 
@@ -16,26 +16,23 @@ class AudioEngine;
 // convert nothing: they pick a cue the engine decoded at start-up and hand it to the mixer.
 // Recordings joined in one file name are laid end to end, with a short pause between them, in a
 // buffer of the player's own that it keeps from one sound to the next.
-class MixerSoundPlayer final : public SoundPlayer {
+class MixerSoundPlayer final : public CommandSoundPlayer {
 public:
     explicit MixerSoundPlayer(AudioEngine& engine);
     ~MixerSoundPlayer() override; // stops its cue and gives its channel back
     MixerSoundPlayer(const MixerSoundPlayer&) = delete;
     MixerSoundPlayer& operator=(const MixerSoundPlayer&) = delete;
 
-    void SetString(int dispatchId, std::string_view value) override;
-
     int Channel() const { return channel_; }
 
 private:
-    void RunCommand(std::string_view command);
-    const Mix_Chunk* Open(std::string_view fileName);
-    const Mix_Chunk* OpenJoined(std::string_view fileNames);
+    void Close() override;
+    void Open(const std::vector<std::string_view>& recordings) override;
+    void Play() override;
+    const Mix_Chunk* Decoded(std::string_view fileName) const;
 
     AudioEngine& engine_;
     int channel_;
-    std::string deviceType_;
-    std::string fileName_;
     const Mix_Chunk* opened_ = nullptr;
     std::vector<std::uint8_t> joined_;
     Mix_Chunk joinedChunk_{};

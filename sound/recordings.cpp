@@ -73,17 +73,6 @@ std::vector<fs::path> RecordingFolders() {
             (folder / TINTINEABLES_DATA_FROM_BIN / "tintineables" / "sounds").lexically_normal()};
 }
 
-std::vector<RecordingFile> RecordingFiles() {
-    std::vector<RecordingFile> files;
-    for (const SoundCueInfo& info : SoundCueTable) {
-        files.push_back({info.fileName, info.spoken});
-    }
-    for (const SpokenWordInfo& info : SpokenWordTable) {
-        files.push_back({info.fileName, true});
-    }
-    return files;
-}
-
 std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders, Language language) {
     const LanguageInfo& spokenIn = InfoOf(language);
     std::vector<Recording> recordings;

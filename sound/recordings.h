@@ -1,5 +1,6 @@
 #pragma once
 #include "sound/language.h"
+#include "sound/recording_files.h"
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
 #include "sound/wave_file.h"
@@ -32,12 +33,6 @@ std::vector<std::filesystem::path> RecordingFolders();
 // the language whose files were looked for, with how to choose the other.
 std::string DescribeSearch(const std::vector<std::filesystem::path>& folders, Language language);
 
-// Every recording the game plays: the thirteen cues, then the spoken words.
-struct RecordingFile {
-    std::string_view fileName;
-    bool spoken; // in the language's own folder; else an earcon, in the folder itself
-};
-std::vector<RecordingFile> RecordingFiles();
 
 // Finds, reads and checks every recording of a language: its spoken ones in the language's
 // folder under each recording folder (for English, sounds/en/), the earcons in the folder

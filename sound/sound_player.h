@@ -13,6 +13,7 @@ inline constexpr int Command = 23;
 // Recordings named in one file name, joined by this, play back to back as one sound, with a
 // short pause between them, as a speaker pauses between words.
 inline constexpr char JoinedFileSeparator = '+';
+inline constexpr int JoinedPauseMilliseconds = 70;
 
 // A form's sound player. It is reached only through string settings by dispatch id; a setting
 // it cannot carry out is a failure status, thrown as RunTimeError.

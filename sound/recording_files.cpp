@@ -1,0 +1,27 @@
+#include "sound/recording_files.h"
+
+#include "sound/sound_cue.h"
+#include "sound/spoken_words.h"
+
+#include <algorithm>
+
+namespace tintineables {
+
+std::vector<RecordingFile> RecordingFiles() {
+    std::vector<RecordingFile> files;
+    for (const SoundCueInfo& info : SoundCueTable) {
+        files.push_back({info.fileName, info.spoken});
+    }
+    for (const SpokenWordInfo& info : SpokenWordTable) {
+        files.push_back({info.fileName, true});
+    }
+    return files;
+}
+
+bool IsRecording(std::string_view fileName) {
+    const std::vector<RecordingFile> files = RecordingFiles();
+    return std::any_of(files.begin(), files.end(),
+                       [&](const RecordingFile& file) { return file.fileName == fileName; });
+}
+
+} // namespace tintineables
