@@ -5,9 +5,6 @@
 
 #include <cstring>
 
-extern "C" const unsigned char tintineables_winnable_table[];
-extern "C" const unsigned char tintineables_winnable_table_end[];
-
 namespace tintineables {
 
 namespace {
@@ -20,13 +17,14 @@ std::uint64_t ReadLittleEndian(const unsigned char* at, std::size_t bytes) {
     return value;
 }
 
-// The table as the build laid it into the program, checked once: a table that does not add up
-// is a fault of the build, reported as one, never a wrong answer.
+// The table, checked once: a table that does not add up is a fault of the build, reported as
+// one, never a wrong answer.
 class WinnableTable {
 public:
     WinnableTable() {
-        const unsigned char* data = tintineables_winnable_table;
-        const auto size = static_cast<std::size_t>(tintineables_winnable_table_end - data);
+        const std::span<const unsigned char> bytes = WinnableTableBytes();
+        const unsigned char* data = bytes.data();
+        const std::size_t size = bytes.size();
         if (size < WinnableTableHeaderBytes ||
             std::memcmp(data, WinnableTableMagic, sizeof WinnableTableMagic) != 0) {
             throw RunTimeError("The table of winnable positions is damaged");
