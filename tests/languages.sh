@@ -45,7 +45,7 @@ for entry in "\${cases[@]}"; do
   sleep 0.5
   xdotool key F3
   titles="\$titles \$(title_shown \$pid \$credits && echo \$credits || echo "?")"
-  sleep 0.3 # the credits heard a while before the board cuts them
+  sleep 0.6 # the credits heard a while before the board cuts them, on a busy machine too
   xdotool key F2
   titles="\$titles \$(title_shown \$pid \$board && echo \$board || echo "?")"
   sleep 0.5

@@ -17,33 +17,6 @@ own_session "$work"
 cat > "$work/session.sh" <<'SESSION'
 set -uo pipefail
 work=$1 game=$2 launches=$3
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-ok() { echo "ok   $*"; }
-mark=0
-set_mark() { mark=$(wc -l < "$spoken"); }
-said() { tail -n +$((mark + 1)) "$spoken" | tr '\n' '|'; }
-# heard NAME PATTERN [SECONDS]: something Orca spoke since the mark matches PATTERN.
-heard() {
-    local limit=$(( ${3:-6} * 20 )) i
-    for ((i = 0; i < limit; i++)); do
-        if tail -n +$((mark + 1)) "$spoken" | grep -q -E -- "$2"; then
-            ok "$1: \"$(said)\""
-            return 0
-        fi
-        sleep 0.05
-    done
-    fail "$1: expected /$2/, Orca said \"$(said)\""
-    return 1
-}
-# quiet NAME SECONDS [ALLOWED]: Orca says nothing since the mark but lines matching ALLOWED.
-quiet() {
-    sleep "$2"
-    local extra
-    extra=$(tail -n +$((mark + 1)) "$spoken" | grep -v -E -- "${3:-^$}" | tr '\n' '|')
-    if [ -z "$extra" ]; then ok "$1: \"$(said)\""; else fail "$1: Orca said \"$extra\""; fi
-}
-key() { set_mark; xdotool key "$@"; }
 
 start_screen_reader "$work" || exit 1
 

@@ -6,6 +6,11 @@
 #   stop_screen_reader
 #   $spoken                      the file of what Orca said, a line an utterance
 #   $screen_reader_pid           Orca's process
+# and, to check what Orca says as keys are pressed (each prints "ok" or "FAIL" and counts the
+# failures in $failures):
+#   key KEYS...                  marks what Orca has said so far, then presses KEYS (xdotool)
+#   heard NAME PATTERN [SECONDS] Orca has said something matching PATTERN since the mark
+#   quiet NAME SECONDS [ALLOWED] Orca says nothing in SECONDS but lines matching ALLOWED
 . "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
 
 : "${screen_reader_pid:=}" "${screen_reader_bus:=}"
@@ -67,3 +72,29 @@ stop_screen_reader() {
         screen_reader_bus=
     fi
 }
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+ok() { echo "ok   $*"; }
+mark=0
+set_mark() { mark=$(wc -l < "$spoken"); }
+said() { tail -n +$((mark + 1)) "$spoken" | tr '\n' '|'; }
+heard() {
+    local limit=$(( ${3:-6} * 20 )) i
+    for ((i = 0; i < limit; i++)); do
+        if tail -n +$((mark + 1)) "$spoken" | grep -q -E -- "$2"; then
+            ok "$1: \"$(said)\""
+            return 0
+        fi
+        sleep 0.05
+    done
+    fail "$1: expected /$2/, Orca said \"$(said)\""
+    return 1
+}
+quiet() {
+    sleep "$2"
+    local extra
+    extra=$(tail -n +$((mark + 1)) "$spoken" | grep -v -E -- "${3:-^$}" | tr '\n' '|')
+    if [ -z "$extra" ]; then ok "$1: \"$(said)\""; else fail "$1: Orca said \"$extra\""; fi
+}
+key() { set_mark; xdotool key "$@"; }

@@ -23,5 +23,13 @@
         <source>Sonido del centro con bola</source>
         <translation>Sound of the centre with a peg</translation>
     </message>
+    <message>
+        <source>TINTINEABLES: pulsa Intro para jugar</source>
+        <translation>TINTINEABLES: press Enter to play</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES no puede empezar: no se pudo cargar %1: %2</source>
+        <translation>TINTINEABLES cannot start: %1 could not be loaded: %2</translation>
+    </message>
 </context>
 </TS>

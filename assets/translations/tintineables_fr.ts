@@ -23,5 +23,13 @@
         <source>Sonido del centro con bola</source>
         <translation>Son du centre avec une bille</translation>
     </message>
+    <message>
+        <source>TINTINEABLES: pulsa Intro para jugar</source>
+        <translation>TINTINEABLES : appuie sur Entrée pour jouer</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES no puede empezar: no se pudo cargar %1: %2</source>
+        <translation>TINTINEABLES ne peut pas démarrer : impossible de charger %1 : %2</translation>
+    </message>
 </context>
 </TS>

@@ -23,5 +23,13 @@
         <source>Sonido del centro con bola</source>
         <translation>Som do centro com bola</translation>
     </message>
+    <message>
+        <source>TINTINEABLES: pulsa Intro para jugar</source>
+        <translation>TINTINEABLES: pressione Enter para jogar</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES no puede empezar: no se pudo cargar %1: %2</source>
+        <translation>TINTINEABLES não pode começar: não foi possível carregar %1: %2</translation>
+    </message>
 </context>
 </TS>

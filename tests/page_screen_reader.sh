@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The page with a real screen reader, as a blind player on Linux has it: Orca over AT-SPI and
+# Debian's Chromium on a real X server (Xvfb) with its own session bus, speech-dispatcher writing
+# every line Orca speaks to a file, the page served on localhost, and real keys through XTest.
+# Each screen's title is spoken as it opens, the holes say nothing, Command9 says its name.
+#   page_screen_reader.sh PAGE_FOLDER
+set -uo pipefail
+page=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/own_session.sh"
+work=$(mktemp -d)
+own_session "$work"
+python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$page" > "$work/server.log" 2>&1 &
+server=$!
+trap 'kill $server 2> /dev/null; rm -rf "$work"' EXIT
+for ((i = 0; i < 100; i++)); do
+    port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/server.log")
+    [ -n "$port" ] && break
+    sleep 0.05
+done
+
+cat > "$work/session.sh" <<'SESSION'
+set -uo pipefail
+work=$1 url=$2
+start_screen_reader "$work" || exit 1
+# Chromium as a player starts it, in the page's own window; its accessibility is on, as it is
+# when a screen reader runs; the languages it asks pages for, and so the page's, Spanish.
+# Nothing of its own reaches for the network.
+chromium --no-sandbox --user-data-dir="$work/profile" --no-first-run --disable-gpu \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --disable-features=Translate --force-renderer-accessibility --accept-lang=es --app="$url" \
+    > "$work/chromium.log" 2>&1 &
+browser=$!
+set_mark
+heard "the page opens on its first element" "pulsa Intro para jugar" 20
+key Return
+heard "Enter starts the game: the menu's title" "^TINTINEABLES" 5
+key F1
+heard "F1: the tutorial" "^TUTORIAL"
+key F3
+heard "F3: the credits" "^CRÉDITOS"
+key F2
+heard "F2: the board" "^TABLERO"
+key Up
+quiet "Up to the next hole" 1 "^up"
+key Right
+quiet "Right to the next hole" 1 "^right"
+key Down; sleep 0.3; key Left; sleep 0.3
+key shift+Tab
+heard "Command9 by Shift+Tab from the first hole" "Sonido del centro con bola"
+key Escape
+heard "Escape: back to the menu" "^TINTINEABLES"
+kill $browser
+wait $browser 2> /dev/null
+stop_screen_reader
+exit $(( failures > 0 ))
+SESSION
+
+with_x_server -s "-screen 0 1024x768x24" timeout 120 \
+    bash -c ". '$here/screen_reader_session.sh'; . '$work/session.sh'" _ "$work" \
+    "http://127.0.0.1:$port/" > "$work/session.log" 2>&1
+status=$?
+grep -E '^(ok|FAIL)' "$work/session.log"
+[ "$status" = 0 ] || { echo "the session ended with status $status:"; tail -n 20 "$work/session.log"; }
+exit "$status"

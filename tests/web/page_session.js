@@ -1,0 +1,159 @@
+// The page under test, as a player has it: served by a plain static server (Python's, as Debian
+// ships it) on localhost, in Debian's Chromium driven by Playwright with real key events, and
+// heard from the page's own audio output: a recorder taps every connection to the audio graph's
+// destination, so what is checked is what the page sent to the speakers.
+'use strict';
+const { spawn, execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const page = process.env.TINTINEABLES_PAGE; // the built page's folder
+const cuesForKeys = process.env.TINTINEABLES_CUES_FOR_KEYS; // the game's own sounds for keys
+
+// A static server of the page's folder on a free port of localhost; close() ends it.
+async function servePage(folder = page) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+                       { stdio: ['ignore', 'pipe', 'ignore'] });
+  const port = await new Promise((resolve, reject) => {
+    let said = '';
+    server.stdout.on('data', (data) => {
+      said += data;
+      const match = said.match(/port (\d+)/);
+      if (match) resolve(Number(match[1]));
+    });
+    server.on('exit', () => reject(new Error(`the static server ended: ${said}`)));
+  });
+  return { url: `http://127.0.0.1:${port}/`, close: () => server.kill() };
+}
+
+// Debian's Chromium, with nothing of its own reaching for the network.
+function launchBrowser(options = {}) {
+  return chromium.launch({
+    executablePath: process.env.TINTINEABLES_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync', '--disable-features=Translate'],
+    ...options,
+  });
+}
+
+// Runs in the page before its own scripts: every node connected to the destination is also
+// connected to a recorder, which keeps every frame of the output.
+function recordTheOutput() {
+  const frames = [];
+  window.tintineablesHeard = frames;
+  const connect = AudioNode.prototype.connect;
+  const recorders = new WeakMap();
+  AudioNode.prototype.connect = function (destination, ...rest) {
+    const result = connect.call(this, destination, ...rest);
+    if (destination instanceof AudioDestinationNode) {
+      let recorder = recorders.get(destination.context);
+      if (!recorder) {
+        recorder = destination.context.createScriptProcessor(1024, 1, 1);
+        recorder.onaudioprocess = (event) => frames.push(new Float32Array(event.inputBuffer.getChannelData(0)));
+        connect.call(recorder, destination);
+        recorders.set(destination.context, recorder);
+      }
+      connect.call(this, recorder);
+    }
+    return result;
+  };
+  // What the page asks the browser to say aloud.
+  window.tintineablesSpoken = [];
+  if ('speechSynthesis' in window) {
+    const speak = speechSynthesis.speak.bind(speechSynthesis);
+    speechSynthesis.speak = (utterance) => { window.tintineablesSpoken.push(utterance.text); speak(utterance); };
+  }
+}
+
+// A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language.
+async function openPage(browser, url, { locale = 'es-ES', ...options } = {}) {
+  const context = await browser.newContext({ locale, ...options });
+  await context.addInitScript(recordTheOutput);
+  const tab = await context.newPage();
+  const problems = [];
+  tab.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+  tab.on('console', (message) => {
+    if (message.type() === 'error') problems.push(`console: ${message.text()}`);
+  });
+  await tab.goto(url);
+  await tab.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
+  return { context, tab, problems };
+}
+
+// Keys as Playwright names them, each once the one before has been handled and its sound has
+// gone out for a while: `pause` milliseconds, and at least 6144 frames (128 ms) more of the
+// page's output, so that a machine too busy to keep the keys apart does not cut a cue before its
+// first 50 ms are out.
+async function press(tab, keys, pause = 110) {
+  for (const key of keys) {
+    const before = await tab.evaluate(() => window.tintineablesHeard?.length ?? 0);
+    await tab.keyboard.press(key);
+    await tab.waitForTimeout(pause);
+    await tab.waitForFunction((chunks) => (window.tintineablesHeard?.length ?? 0) >= chunks + 6, before,
+                              { polling: 10, timeout: 10000 });
+  }
+}
+
+// The virtual-key code of a Playwright key, as the game takes it ("9s": Shift+Tab).
+const VirtualKeys = {
+  ArrowLeft: '37', ArrowUp: '38', ArrowRight: '39', ArrowDown: '40', Space: '32', Control: '17',
+  Tab: '9', 'Shift+Tab': '9s', Escape: '27', Backspace: '8', Enter: '13', F1: '112', F2: '113',
+  F3: '114', KeyA: '65', KeyB: '66', KeyG: '71', KeyP: '80', KeyX: '88', Home: '36',
+};
+
+// What the game itself gives from its start and for these keys after it: a list, one entry for
+// the start and then one per key, of the recordings it plays, in order (a spoken answer's words
+// each on their own).
+function gameSounds(keys) {
+  const codes = keys.map((key) => {
+    if (!(key in VirtualKeys)) throw new Error(`no virtual key for ${key}`);
+    return VirtualKeys[key];
+  });
+  const lines = execFileSync(cuesForKeys, codes, { encoding: 'utf8' }).split('\n');
+  return lines.slice(0, keys.length + 1).map((line) => line.split(/[ +]/).filter(Boolean));
+}
+
+// Whether the page's output holds these recordings, in this order, each at least its first 50 ms
+// (each heard only after the one before it): the frame where each starts, or -1 from the first
+// missing, and the length of each in frames. `folder`: the language's folder of spoken recordings
+// ("" for Spanish).
+async function heardInOrder(tab, names, folder = '') {
+  return tab.evaluate(async ({ names, folder }) => {
+    const context = new OfflineAudioContext(1, 1, 48000);
+    const signatures = new Map();
+    const Compared = 2400; // 50 ms
+    for (const name of new Set(names)) {
+      const spoken = !/^(bola|vacio|poner1|aplauso|borde|central|seleccion|error|bolacentral)\.wav$/.test(name);
+      const url = spoken ? `sounds/${folder ? `${folder}/` : ''}${name.replace(/\.wav$/, '.opus')}` : `sounds/${name}`;
+      const samples = (await context.decodeAudioData(await (await fetch(url)).arrayBuffer())).getChannelData(0);
+      let salient = 0;
+      while (salient < samples.length && Math.abs(samples[salient]) < 2000 / 32768) salient++;
+      signatures.set(name, { salient, length: samples.length, samples: samples.slice(salient, salient + Compared) });
+    }
+    const chunks = window.tintineablesHeard;
+    const output = new Float32Array(chunks.reduce((total, chunk) => total + chunk.length, 0));
+    chunks.reduce((at, chunk) => { output.set(chunk, at); return at + chunk.length; }, 0);
+    const found = [];
+    let from = 0;
+    for (const name of names) {
+      const { salient, samples } = signatures.get(name);
+      let at = -1;
+      for (let i = from + salient; i + samples.length <= output.length && at < 0; i++) {
+        let j = 0;
+        while (j < samples.length && Math.abs(output[i + j] - samples[j]) <= 2 / 32768) j++;
+        if (j === samples.length) at = i - salient;
+      }
+      found.push(at);
+      if (at < 0) {
+        from = output.length;
+      } else {
+        from = at + 1;
+      }
+    }
+    return { frames: found, lengths: names.map((name) => signatures.get(name).length) };
+  }, { names, folder });
+}
+
+module.exports = { servePage, launchBrowser, openPage, press, gameSounds, heardInOrder, page };

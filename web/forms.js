@@ -1,0 +1,201 @@
+// The game's four forms as parts of the page, one shown at a time. The browser's focus stays on
+// the shown form, a region that screen readers know as an application, so that its keys reach
+// the game in a screen reader's browse mode as in its focus mode. The control that has the game's
+// focus is known to the page, and to the screen reader only when it is the one visible button,
+// Command9, which then holds the browser's focus and says its name. A hole says nothing when the
+// focus arrives on it (its recorded cue is the answer), and each form's title is spoken, by a live
+// region, when the form opens.
+//
+// The browser's keys go to the game as they come; what it asks back (show, unload, focus) is done
+// here at once, and a control's arrival reaches the game inside its own call, as a desktop's
+// focus event does.
+
+const Kind = { Hole: 0, Button: 1, MultimediaControl: 2 };
+const TwipsPerPixel = 15;
+const NoControl = -1;
+// What the game says to do with a key (tintineables_key_down).
+const KeyUse = { Taken: 0, ForTheControl: 1, NotTheGames: 2 };
+const Space = 32;
+const Enter = 13;
+// How long a title stays in the live region that speaks it: long enough for any screen reader to
+// take it, short enough that nothing is left to read on the page.
+const TitleMilliseconds = 1500;
+
+export class Forms {
+  // `game`: keyDown(screen, keyCode, shift, control) -> KeyUse, gotFocus(screen, control),
+  // click(screen, control). `announcer`: the live region that speaks a form's title.
+  constructor(root, announcer, game) {
+    this.root = root;
+    this.announcer = announcer;
+    this.game = game;
+    this.forms = new Map(); // screen -> { element, client, title, focused }
+    this.shown = null; // the screen shown last
+    this.pressing = null; // the button Space went down on, pressed when it comes up
+    this.titleTimer = 0;
+    this.listeners = [
+      [document, 'keydown', (event) => this.keyDown(event), true],
+      [document, 'keyup', (event) => this.keyUp(event), true],
+      [this.root, 'click', (event) => this.click(event), false],
+    ];
+  }
+
+  attach() {
+    // Before any other listener: a key the game takes has no other meaning in the page.
+    for (const [target, type, listener, capture] of this.listeners) {
+      target.addEventListener(type, listener, capture);
+    }
+  }
+
+  detach() {
+    for (const [target, type, listener, capture] of this.listeners) {
+      target.removeEventListener(type, listener, capture);
+    }
+    for (const screen of [...this.forms.keys()]) {
+      this.unload(screen);
+    }
+    this.shown = null;
+    this.pressing = null;
+    this.announce('');
+  }
+
+  load(screen, formName, title) {
+    const element = document.createElement('div');
+    element.className = 'form';
+    element.id = formName;
+    element.hidden = true;
+    element.tabIndex = -1;
+    // Unnamed: the live region speaks the title, once, as every screen reader takes it.
+    element.setAttribute('role', 'application');
+    element.dataset.screen = screen;
+    const caption = document.createElement('div');
+    caption.className = 'title';
+    caption.textContent = title;
+    caption.setAttribute('aria-hidden', 'true'); // the live region says it, once
+    const client = document.createElement('div');
+    client.className = 'client';
+    element.append(caption, client);
+    this.root.append(element);
+    this.forms.set(screen, { element, client, title, focused: NoControl });
+  }
+
+  addControl(screen, control) {
+    const { client } = this.forms.get(screen);
+    const element = document.createElement(control.kind === Kind.Button ? 'button' : 'div');
+    element.id = control.name;
+    element.dataset.control = control.id;
+    element.hidden = !control.visible;
+    if (control.kind === Kind.Button) {
+      element.type = 'button';
+      element.tabIndex = -1; // the game moves the focus, Tab included
+      // The caption shows ("Command9"); a screen reader says the name instead, which tells what
+      // the button does, and a voice control's "click" finds it by that name.
+      element.dataset.caption = control.caption;
+      if (control.accessibleName) {
+        element.setAttribute('aria-label', control.accessibleName);
+      }
+    } else if (control.kind === Kind.Hole) {
+      element.className = 'hole';
+    }
+    Object.assign(element.style, {
+      left: `${control.left / TwipsPerPixel}px`,
+      top: `${control.top / TwipsPerPixel}px`,
+      width: `${control.width / TwipsPerPixel}px`,
+      height: `${control.height / TwipsPerPixel}px`,
+    });
+    client.append(element);
+  }
+
+  show(screen, focus) {
+    const form = this.forms.get(screen);
+    form.element.hidden = false;
+    this.shown = screen;
+    document.title = form.title;
+    this.announce(form.title);
+    form.element.focus({ preventScroll: true });
+    if (focus !== NoControl) {
+      this.focus(screen, focus);
+    }
+  }
+
+  unload(screen) {
+    const form = this.forms.get(screen);
+    if (form) {
+      this.forms.delete(screen);
+      form.element.remove();
+    }
+  }
+
+  // The control takes the game's focus, and arrives. A button takes the browser's focus too, for
+  // the screen reader to name it; a hole leaves it on its form, where it has nothing to say.
+  focus(screen, control) {
+    const form = this.forms.get(screen);
+    const target = form.client.querySelector(`[data-control="${control}"]`);
+    form.focused = control;
+    for (const focused of form.client.querySelectorAll('.focused')) {
+      focused.classList.remove('focused');
+    }
+    target.classList.add('focused');
+    const holder = target.tagName === 'BUTTON' ? target : form.element;
+    if (document.activeElement !== holder) {
+      holder.focus({ preventScroll: true });
+    }
+    this.game.gotFocus(screen, control);
+  }
+
+  announce(title) {
+    clearTimeout(this.titleTimer);
+    this.announcer.textContent = title;
+    if (title) {
+      this.titleTimer = setTimeout(() => { this.announcer.textContent = ''; }, TitleMilliseconds);
+    }
+  }
+
+  keyDown(event) {
+    if (this.shown === null || event.metaKey || event.isComposing) {
+      return; // the system's own shortcuts (Command on a Mac) stay the system's
+    }
+    const screen = this.shown;
+    const control = this.forms.get(screen)?.focused ?? NoControl;
+    const shift = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+    const use = this.game.keyDown(screen, event.keyCode, shift, control);
+    if (use === KeyUse.NotTheGames) {
+      // Enter presses a focused button in a browser; in the game it presses nothing.
+      if (event.keyCode === Enter && event.target.closest?.('.form button')) {
+        event.preventDefault();
+      }
+      return;
+    }
+    event.preventDefault();
+    event.stopPropagation();
+    // Space on a button presses it when the key comes up, as a browser's buttons do.
+    if (use === KeyUse.ForTheControl && !event.repeat) {
+      this.pressing = { screen, control };
+    }
+  }
+
+  keyUp(event) {
+    if (event.keyCode === Space && this.pressing) {
+      const { screen, control } = this.pressing;
+      this.pressing = null;
+      if (this.forms.get(screen)?.focused === control) {
+        this.game.click(screen, control);
+      }
+    }
+  }
+
+  // A pointer on a control: a hole takes the focus, a button is pressed.
+  click(event) {
+    const target = event.target.closest('[data-control]');
+    const screen = this.shown;
+    if (!target || screen === null) {
+      return;
+    }
+    const control = Number(target.dataset.control);
+    if (this.forms.get(screen)?.focused !== control) {
+      this.focus(screen, control);
+    }
+    if (target.tagName === 'BUTTON') {
+      this.game.click(screen, control);
+    }
+  }
+}

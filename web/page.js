@@ -1,0 +1,151 @@
+// TINTINEABLES in a browser. The game itself, every rule and every decision of its four screens,
+// is the same C++ as on the desktop, built to WebAssembly (tintineables.js); this page is its
+// host: it loads the game, its recordings and its table of winnable positions, then turns the
+// browser's keys and focus into the game's calls, and the game's requests into sound and focus.
+import createGame from './tintineables.js';
+import { texts } from './texts.js';
+import { Forms } from './forms.js';
+import { Players, Recordings } from './players.js';
+import { fetchAndKeep, openPageCache, registerServiceWorker } from './offline.js';
+
+const startButton = document.getElementById('start');
+const formsRoot = document.getElementById('forms');
+const message = document.getElementById('message');
+const announcer = document.getElementById('title');
+
+let language = 'es';
+// A text in the page's language, from the same translation files as the desktop's (texts.js is
+// made from them); the Spanish original where a language has none. The page's own texts are in
+// page_texts.js.
+function translate(text) {
+  return texts[language]?.[text] ?? text;
+}
+const StartText = () => translate(globalThis.PageTexts.start);
+const CannotLoad = () => translate(globalThis.PageTexts.cannotLoad);
+const LanguageTags = { es: 'es', en: 'en', pt: 'pt-BR', fr: 'fr' };
+// A recording of more bytes than this (some minutes of speech) is decoded after the page is ready.
+const LongRecording = 200 * 1024;
+
+// Said aloud where the browser can speak, and shown where a screen reader reads it.
+function tell(text) {
+  message.textContent = text;
+  if ('speechSynthesis' in self) {
+    const utterance = new SpeechSynthesisUtterance(text);
+    utterance.lang = LanguageTags[language] ?? language;
+    speechSynthesis.cancel();
+    speechSynthesis.speak(utterance);
+  }
+}
+
+class LoadError extends Error {
+  constructor(file, reason) {
+    super(CannotLoad().replace('%1', file).replace('%2', reason));
+  }
+}
+
+async function load(file, decode = (bytes) => bytes) {
+  try {
+    return await decode(await fetchAndKeep(file));
+  } catch (error) {
+    throw new LoadError(file, error?.message ?? String(error));
+  }
+}
+
+// What the game's C++ asks of the page (web/page_calls.h, through host_library.js).
+class Page {
+  constructor() {
+    this.players = null;
+    this.forms = null;
+    this.game = null;
+  }
+  loadForm(screen, formName, title) { this.forms.load(screen, formName, title); }
+  addControl(screen, control) { this.forms.addControl(screen, control); }
+  showForm(screen, focus) { this.forms.show(screen, focus); }
+  unloadForm(screen) { this.forms.unload(screen); }
+  setFocus(screen, control) { this.forms.focus(screen, control); }
+  newPlayer() { return this.players.create(); }
+  play(player, files) { this.players.play(player, files); }
+  stop(player) { this.players.stop(player); }
+  freePlayer(player) { this.players.free(player); }
+  translate(text) { return translate(text); }
+  reportError(text) { tell(`TINTINEABLES: ${text}`); }
+  // The game has ended (Escape on the menu, or an error): every sound stops, and the page is
+  // back at its first element, from which Enter starts the game again.
+  end() {
+    this.players.stopAll();
+    this.forms.detach();
+    showStart();
+  }
+}
+
+const page = new Page();
+
+function showStart() {
+  startButton.hidden = false;
+  startButton.focus();
+}
+
+async function main() {
+  registerServiceWorker();
+  openPageCache();
+  const wasm = load('tintineables.wasm');
+  const table = load('winnable.table');
+  const game = await createGame({ wasmBinary: await wasm, page });
+  language = game.ccall('tintineables_choose_language', 'string', ['string'], [navigator.languages.join('\n')]);
+  document.documentElement.lang = LanguageTags[language] ?? language;
+  const folder = game.ccall('tintineables_language_folder', 'string', ['string'], [language]);
+
+  // Every recording decoded once, into the context that plays them, at the rate they were
+  // made at, so that nothing is resampled on its way in. The long ones (the tutorial's two
+  // minutes take a second to decode) are decoded after the page is ready; a sound that needs one
+  // before then waits for it.
+  const context = new AudioContext({ latencyHint: 'interactive', sampleRate: 48000 });
+  const recordings = new Recordings(context);
+  const files = game.ccall('tintineables_recordings', 'string', [], []).trim().split('\n').map((line) => {
+    const [name, kind] = line.split(' ');
+    const spoken = kind === 'spoken';
+    return { name, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, '.opus') : name}` };
+  });
+  const fetched = await Promise.all(files.map(async (file) => ({ ...file, bytes: await load(file.url) })));
+  let decodeLongOnes;
+  const shortOnesDecoded = new Promise((resolve) => { decodeLongOnes = resolve; });
+  const decodings = fetched.map((file) => {
+    const long = file.bytes.byteLength > LongRecording;
+    const decoded = recordings.add(file.name, long ? shortOnesDecoded.then(() => file.bytes) : file.bytes)
+      .catch((error) => { throw new LoadError(file.url, error?.message ?? String(error)); });
+    return { long, decoded };
+  });
+  await Promise.all(decodings.filter((decoding) => !decoding.long).map((decoding) => decoding.decoded));
+  const tableBytes = new Uint8Array(await table);
+  game.HEAPU8.set(tableBytes, game._tintineables_table_room(tableBytes.length));
+
+  page.players = new Players(recordings);
+  page.game = game;
+  page.forms = new Forms(formsRoot, announcer, {
+    keyDown: (screen, keyCode, shift, control) => game._tintineables_key_down(screen, keyCode, shift, control),
+    gotFocus: (screen, control) => game._tintineables_got_focus(screen, control),
+    click: (screen, control) => game._tintineables_click(screen, control),
+  });
+  startButton.textContent = StartText();
+  startButton.addEventListener('click', () => {
+    context.resume();
+    message.textContent = '';
+    startButton.hidden = true;
+    page.forms.attach();
+    game._tintineables_start();
+  });
+  document.body.dataset.ready = 'true';
+  showStart();
+  decodeLongOnes();
+  await Promise.all(decodings.filter((decoding) => decoding.long).map((decoding) => decoding.decoded));
+}
+
+// A recording that cannot be had stops the page, the game with it.
+function stop(error) {
+  page.players?.stopAll();
+  page.forms?.detach();
+  startButton.hidden = true;
+  tell(error instanceof LoadError ? error.message : `TINTINEABLES: ${error?.message ?? error}`);
+}
+
+main().catch(stop);

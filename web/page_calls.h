@@ -1,0 +1,31 @@
+#pragma once
+// What the game's C++ asks of the page, the browser's half of the host (page.js). Each is a
+// JavaScript function of host_library.js, which hands it on to the page.
+#include <cstdint>
+
+extern "C" {
+
+// A form's window and its controls (ids and kinds as game/controls.h and ControlKind have them),
+// built hidden; then shown with the focus on a control (-1: the window itself); then destroyed.
+void tintineables_page_load_form(int screen, const char* formName, const char* title);
+void tintineables_page_add_control(int screen, int id, const char* name, int kind, int left,
+                                   int top, int width, int height, int visible, int tabStop,
+                                   const char* caption, const char* accessibleName);
+void tintineables_page_show_form(int screen, int focus);
+void tintineables_page_unload_form(int screen);
+void tintineables_page_set_focus(int screen, int control);
+
+// A player of its own for a form; play a sound (recordings joined by '+') on it, cutting what
+// it sounded; stop it; give it back.
+int tintineables_page_new_player(void);
+void tintineables_page_play(int player, const char* files);
+void tintineables_page_stop(int player);
+void tintineables_page_free_player(int player);
+
+// A text of the design data in the page's language, as a string the caller frees.
+char* tintineables_page_translate(const char* text);
+
+// A run-time error, for the player; the end of the game with a status.
+void tintineables_page_report_error(const char* message);
+void tintineables_page_end(int status);
+}

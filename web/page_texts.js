@@ -1,0 +1,13 @@
+// The page's own texts, in Spanish, the original. Qt's lupdate collects them into the same
+// translation files as the game's captions, and it reads only plain, older JavaScript: this file
+// keeps to it (no module, no arrow functions), and the page reads PageTexts from it.
+function QT_TRANSLATE_NOOP(context, text) {
+  return text;
+}
+
+var PageTexts = {
+  // The name of the page's first element, which starts the game.
+  start: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES: pulsa Intro para jugar'),
+  // A file of the page that could not be had: %1 the file, %2 the reason.
+  cannotLoad: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES no puede empezar: no se pudo cargar %1: %2')
+};

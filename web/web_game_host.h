@@ -1,0 +1,35 @@
+#pragma once
+// The page's host on the C++ side: the game's requests turned into calls of the page
+// (page_calls.h), and the solver answered at once, on the page's own thread.
+#include "game/game.h"
+#include "game/game_host.h"
+
+#include <memory>
+
+namespace tintineables {
+
+class WebGameHost final : public GameHost {
+public:
+    WebGameHost();
+    ~WebGameHost() override;
+
+    // A new game from the menu, the one before it forgotten (after Escape on the menu).
+    void Start();
+    Game& TheGame() { return *game_; }
+
+    void LoadForm(const FormView& view) override;
+    void ShowForm(Screen screen, ControlId focus) override;
+    void UnloadForm(Screen screen) override;
+    void SetFocus(Screen screen, ControlId control) override;
+    std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
+    void AskSolver(const SolverQuestion& question) override;
+    void ForgetSolverQuestion() override {}
+    std::string Translate(const char* text) override;
+    void ReportError(const std::string& message) override;
+    void End(int status) override;
+
+private:
+    std::unique_ptr<Game> game_;
+};
+
+} // namespace tintineables

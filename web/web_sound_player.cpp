@@ -1,0 +1,35 @@
+#include "web/web_sound_player.h"
+
+#include "sound/recording_files.h"
+#include "sound/run_time_error.h"
+#include "web/page_calls.h"
+
+namespace tintineables {
+
+WebSoundPlayer::WebSoundPlayer() : player_(tintineables_page_new_player()) {}
+
+WebSoundPlayer::~WebSoundPlayer() { tintineables_page_free_player(player_); }
+
+void WebSoundPlayer::Close() {
+    tintineables_page_stop(player_);
+    opened_.clear();
+}
+
+void WebSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
+    std::string joined;
+    for (std::string_view name : recordings) {
+        if (!IsRecording(name)) {
+            throw RunTimeError("Sound player: cannot open \"" + std::string(name) +
+                               "\": not one of the game's recordings");
+        }
+        if (!joined.empty()) {
+            joined += JoinedFileSeparator;
+        }
+        joined += name;
+    }
+    opened_ = joined;
+}
+
+void WebSoundPlayer::Play() { tintineables_page_play(player_, opened_.c_str()); }
+
+} // namespace tintineables
