@@ -1,4 +1,4 @@
-// key_to_audible --recording FILE.wav [--presses N] [--start-key KEYSYM] [--keys A,B]
+// key_to_audible --recording FILE.wav [--presses N] [--start-key KEYSYM[,KEYSYM]] [--keys A,B]
 // Presses real keys through XTest on the X server of $DISPLAY and records the default sink's
 // monitor of the sound server (PulseAudio, or PipeWire's pulse layer) at the same time, then
 // finds where each press's cue starts to sound and checks it whole against its recording.
@@ -226,7 +226,7 @@ std::vector<std::string> Split(const std::string& text) {
 
 int main(int argc, char** argv) {
     const char* recording = nullptr;
-    const char* startKey = nullptr;
+    std::vector<std::string> startKeys;
     const char* savePath = nullptr; // the capture, raw 16-bit stereo, to listen to afterwards
     int presses = 120;
     std::vector<std::string> keys = {"Right", "Left"};
@@ -237,7 +237,7 @@ int main(int argc, char** argv) {
         } else if (option == "--presses") {
             presses = std::atoi(argv[i + 1]);
         } else if (option == "--start-key") {
-            startKey = argv[i + 1];
+            startKeys = Split(argv[i + 1]);
         } else if (option == "--save") {
             savePath = argv[i + 1];
         } else if (option == "--keys") {
@@ -246,14 +246,15 @@ int main(int argc, char** argv) {
     }
     if (recording == nullptr || presses < 2) {
         std::fprintf(stderr, "usage: key_to_audible --recording FILE.wav [--presses N] "
-                             "[--start-key KEYSYM] [--keys A,B]\n"
+                             "[--start-key KEYSYM[,KEYSYM]] [--keys A,B]\n"
                              "       [--save CAPTURE.raw]\n");
         return 2;
     }
     const std::vector<std::int16_t> cue = ReadMonoRecording(recording);
     Keyboard keyboard;
-    if (startKey != nullptr) {
-        keyboard.Press(startKey);
+    // The keys that lead to the board (a page first starts the game with Enter), each given time.
+    for (const std::string& key : startKeys) {
+        keyboard.Press(key.c_str());
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     }
 

@@ -5,9 +5,10 @@
 # game, then the peers (SDL2_mixer at 1024 frames, a paplay process per cue) get 120 real arrow
 # presses under Xvfb, once on an idle machine and once with every core busy; on PipeWire the
 # game once more with a screen reader running (Orca, on the accessibility bus, speaking to a
-# file). Before each block, how late the machine wakes a real-time thread, since every miss
-# below comes from there.
-#   xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
+# file). With a built page (TINTINEABLES_PAGE, the page's folder), the page too, in Debian's
+# Chromium, served on localhost, in the same run. Before each block, how late the machine wakes a
+# real-time thread, since every miss below comes from there.
+#   [TINTINEABLES_PAGE=build-web/page] xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
 set -uo pipefail
 build=$1
 presses=${2:-120}
@@ -22,10 +23,12 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 work=$(mktemp -d)
 burners=()
+page_server=
 cleanup() {
   stop_busy
   stop_screen_reader
   stop_sound_server
+  [ -n "$page_server" ] && kill "$page_server" 2> /dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -50,6 +53,7 @@ run_player() {
   shift 2
   case $name in
     game) title=TINTINEABLES; start=(--start-key F2) ;;
+    page) title=TINTINEABLES; start=(--start-key Return,F2) ;;
     *) title=peer ;;
   esac
   local pid attempt
@@ -72,6 +76,25 @@ run_player() {
   echo "$result"
 }
 
+# The page: served on localhost, played in Chromium's own window of it, a fresh profile each time.
+players=(game mixer-1024 paplay)
+if [ -n "${TINTINEABLES_PAGE:-}" ]; then
+  python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$TINTINEABLES_PAGE" > "$work/page-server.log" 2>&1 &
+  page_server=$!
+  for ((i = 0; i < 100; i++)); do
+    page_port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/page-server.log")
+    [ -n "$page_port" ] && break
+    sleep 0.05
+  done
+  players+=(page)
+fi
+page_player() {
+  rm -rf "$work/chromium"
+  exec chromium --no-sandbox --user-data-dir="$work/chromium" --no-first-run --disable-gpu \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --disable-features=Translate --app="http://127.0.0.1:$page_port/"
+}
+
 wake_ups=()
 printf '| server | player | machine | key to audible, median / p95 / max (ms) | cues with a dropout |\n'
 printf '|---|---|---|---|---|\n'
@@ -89,9 +112,10 @@ for server in pulseaudio pipewire; do
   for load in idle busy; do
     [ "$load" = busy ] && start_busy
     wake_ups+=("| $version | $load | $("$lateness" 10) |")
-    for player in game mixer-1024 paplay; do
+    for player in "${players[@]}"; do
       case $player in
         game) line=$(run_player game -- "$game") ;;
+        page) line=$(run_player page -- page_player) ;;
         *) line=$(run_player "$player" -- "$peer" "$player" "$cue") ;;
       esac
       row "$version" "$player" "$load" "$line"

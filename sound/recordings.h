@@ -33,7 +33,6 @@ std::vector<std::filesystem::path> RecordingFolders();
 // the language whose files were looked for, with how to choose the other.
 std::string DescribeSearch(const std::vector<std::filesystem::path>& folders, Language language);
 
-
 // Finds, reads and checks every recording of a language: its spoken ones in the language's
 // folder under each recording folder (for English, sounds/en/), the earcons in the folder
 // itself. Any that is missing, unreadable, empty, truncated or not a playable wave file throws

@@ -134,6 +134,7 @@ async function main() {
     page.forms.attach();
     game._tintineables_start();
   });
+  performance.mark('tintineables-ready'); // the first key's sound is ready
   document.body.dataset.ready = 'true';
   showStart();
   decodeLongOnes();

@@ -22,10 +22,21 @@ self.addEventListener('activate', (event) => {
   })());
 });
 
-// From the cache first; what is not there yet comes from the network and is kept.
+// The page's own files: its shell, the game's WebAssembly, the table, the recordings.
+const Scope = new URL('./', self.location).pathname;
+function isPageFile(url) {
+  if (url.origin !== self.location.origin || !url.pathname.startsWith(Scope)) {
+    return false;
+  }
+  const file = url.pathname.slice(Scope.length);
+  return Shell.includes(file || './') || ['tintineables.wasm', 'winnable.table'].includes(file) ||
+         file.startsWith('sounds/');
+}
+
+// The page's files from the cache first; one not there yet comes from the network and is kept.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
-  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) {
+  if (request.method !== 'GET' || !isPageFile(new URL(request.url))) {
     return;
   }
   event.respondWith((async () => {

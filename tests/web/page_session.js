@@ -11,9 +11,33 @@ const { chromium } = require('playwright-core');
 const page = process.env.TINTINEABLES_PAGE; // the built page's folder
 const cuesForKeys = process.env.TINTINEABLES_CUES_FOR_KEYS; // the game's own sounds for keys
 
-// A static server of the page's folder on a free port of localhost; close() ends it.
+// The recorder, an audio worklet: it runs on the audio thread with the graph, and keeps every
+// block the graph sends to the destination, however busy the page's own thread is.
+const RecorderPath = '/__tintineables_recorder.js';
+const Recorder = `
+class Recorder extends AudioWorkletProcessor {
+  process(inputs) {
+    const input = inputs[0];
+    this.port.postMessage(input.length ? input[0].slice() : new Float32Array(128));
+    return true;
+  }
+}
+registerProcessor('tintineables-recorder', Recorder);`;
+
+// A static server of the page's folder on a free port of localhost, with the tests' recorder
+// beside the page's files, as a file of the page's own origin; close() ends it.
 async function servePage(folder = page) {
-  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+  const served = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'tintineables-page-'));
+  for (const entry of fs.readdirSync(folder)) {
+    fs.symlinkSync(path.join(path.resolve(folder), entry), path.join(served, entry));
+  }
+  // Written long ago, as far as the browser's cache can tell: a reload with the network off still
+  // has it.
+  const recorder = path.join(served, RecorderPath.slice(1));
+  fs.writeFileSync(recorder, Recorder);
+  const longAgo = new Date(Date.now() - 30 * 24 * 3600 * 1000);
+  fs.utimesSync(recorder, longAgo, longAgo);
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', served],
                        { stdio: ['ignore', 'pipe', 'ignore'] });
   const port = await new Promise((resolve, reject) => {
     let said = '';
@@ -24,7 +48,10 @@ async function servePage(folder = page) {
     });
     server.on('exit', () => reject(new Error(`the static server ended: ${said}`)));
   });
-  return { url: `http://127.0.0.1:${port}/`, close: () => server.kill() };
+  return {
+    url: `http://127.0.0.1:${port}/`,
+    close: () => { server.kill(); fs.rmSync(served, { recursive: true, force: true }); },
+  };
 }
 
 // Debian's Chromium, with nothing of its own reaching for the network.
@@ -38,24 +65,29 @@ function launchBrowser(options = {}) {
   });
 }
 
-// Runs in the page before its own scripts: every node connected to the destination is also
-// connected to a recorder, which keeps every frame of the output.
-function recordTheOutput() {
-  const frames = [];
-  window.tintineablesHeard = frames;
+// Runs in the page before its own scripts: each audio context gets the recorder, and every node
+// connected to the destination is connected to it too.
+function recordTheOutput(recorderPath) {
+  const blocks = [];
+  window.tintineablesHeard = blocks;
+  const Context = window.AudioContext;
   const connect = AudioNode.prototype.connect;
-  const recorders = new WeakMap();
+  const recorders = new WeakMap(); // context -> the recorder, once it runs
+  window.AudioContext = class extends Context {
+    constructor(...args) {
+      super(...args);
+      this.audioWorklet.addModule(recorderPath).then(() => {
+        const recorder = new AudioWorkletNode(this, 'tintineables-recorder', { outputChannelCount: [1] });
+        recorder.port.onmessage = (event) => blocks.push(event.data);
+        connect.call(recorder, this.destination);
+        recorders.set(this, recorder);
+      });
+    }
+  };
   AudioNode.prototype.connect = function (destination, ...rest) {
     const result = connect.call(this, destination, ...rest);
-    if (destination instanceof AudioDestinationNode) {
-      let recorder = recorders.get(destination.context);
-      if (!recorder) {
-        recorder = destination.context.createScriptProcessor(1024, 1, 1);
-        recorder.onaudioprocess = (event) => frames.push(new Float32Array(event.inputBuffer.getChannelData(0)));
-        connect.call(recorder, destination);
-        recorders.set(destination.context, recorder);
-      }
-      connect.call(this, recorder);
+    if (destination instanceof AudioDestinationNode && recorders.has(destination.context)) {
+      connect.call(this, recorders.get(destination.context));
     }
     return result;
   };
@@ -70,7 +102,7 @@ function recordTheOutput() {
 // A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language.
 async function openPage(browser, url, { locale = 'es-ES', ...options } = {}) {
   const context = await browser.newContext({ locale, ...options });
-  await context.addInitScript(recordTheOutput);
+  await context.addInitScript(recordTheOutput, RecorderPath);
   const tab = await context.newPage();
   const problems = [];
   tab.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
@@ -83,15 +115,15 @@ async function openPage(browser, url, { locale = 'es-ES', ...options } = {}) {
 }
 
 // Keys as Playwright names them, each once the one before has been handled and its sound has
-// gone out for a while: `pause` milliseconds, and at least 6144 frames (128 ms) more of the
-// page's output, so that a machine too busy to keep the keys apart does not cut a cue before its
-// first 50 ms are out.
+// gone out for a while: `pause` milliseconds, and at least 48 blocks (6144 frames, 128 ms) more
+// of the page's output, so that a machine too busy to keep the keys apart does not cut a cue
+// before its first 50 ms are out.
 async function press(tab, keys, pause = 110) {
   for (const key of keys) {
     const before = await tab.evaluate(() => window.tintineablesHeard?.length ?? 0);
     await tab.keyboard.press(key);
     await tab.waitForTimeout(pause);
-    await tab.waitForFunction((chunks) => (window.tintineablesHeard?.length ?? 0) >= chunks + 6, before,
+    await tab.waitForFunction((blocks) => (window.tintineablesHeard?.length ?? 0) >= blocks + 48, before,
                               { polling: 10, timeout: 10000 });
   }
 }

@@ -1,0 +1,127 @@
+// The page's rows of the benchmark, in Debian's Chromium, the page served on localhost by
+// Python's static server as tools/dev web serves it:
+// - from opening the address to the first key's sound ready (the start element focused, the
+//   presentation decoded), on a first visit and on a later one, median of five each;
+// - the bytes a first visit takes from the server, everything the page keeps to play offline
+//   included, as the server sends them;
+// - the memory of the page's process after every screen and answer has been heard.
+//   NODE_PATH=build-web/node/node_modules node bench/page_bench.js build-web/page
+'use strict';
+const { spawn } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const folder = path.resolve(process.argv[2] ?? 'build-web/page');
+
+function serve() {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+                       { stdio: ['ignore', 'pipe', 'pipe'] });
+  const requests = [];
+  server.stderr.on('data', (data) => {
+    for (const match of String(data).matchAll(/"GET (\S+) HTTP\/[\d.]+" (\d+)/g)) requests.push([match[1], match[2]]);
+  });
+  return new Promise((resolve) => server.stdout.on('data', (data) => {
+    const port = String(data).match(/port (\d+)/);
+    if (port) resolve({ url: `http://127.0.0.1:${port[1]}/`, requests, close: () => server.kill() });
+  }));
+}
+
+function launch() {
+  return chromium.launch({
+    executablePath: '/usr/bin/chromium', headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync', '--disable-features=Translate'],
+  });
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+async function readyAfter(tab) {
+  await tab.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
+  return tab.evaluate(() => performance.getEntriesByName('tintineables-ready')[0].startTime);
+}
+
+// Waits until the service worker runs and the page has kept what it loaded.
+async function keptForOffline(tab) {
+  await tab.waitForFunction(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    const names = await caches.keys();
+    if (!registration?.active || names.length !== 1) return false;
+    const kept = (await (await caches.open(names[0])).keys()).map((request) => new URL(request.url).pathname);
+    return kept.includes('/sounds/tutorial.opus') && kept.includes('/winnable.table');
+  }, null, { timeout: 30000, polling: 200 });
+}
+
+// The resident and proportional memory of the renderer that holds the page, in MB.
+function rendererMemory(browser) {
+  const children = (pid) => fs.readdirSync('/proc').filter((entry) => /^\d+$/.test(entry)).filter((entry) => {
+    try { return fs.readFileSync(`/proc/${entry}/stat`, 'utf8').split(') ')[1].split(' ')[1] === String(pid); } catch { return false; }
+  });
+  const all = [];
+  const walk = (pid) => { for (const child of children(pid)) { all.push(child); walk(child); } };
+  walk(browser.process().pid);
+  let best = { rss: 0, pss: 0 };
+  for (const pid of all) {
+    try {
+      if (!fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer')) continue;
+      const rollup = fs.readFileSync(`/proc/${pid}/smaps_rollup`, 'utf8');
+      const field = (name) => Number(rollup.match(new RegExp(`^${name}:\\s+(\\d+) kB`, 'm'))[1]) / 1024;
+      if (field('Rss') > best.rss) best = { rss: field('Rss'), pss: field('Pss') };
+    } catch { /* a process that has gone */ }
+  }
+  return best;
+}
+
+async function main() {
+  const server = await serve();
+  const browser = await launch();
+  const firsts = [];
+  const laters = [];
+  let bytes = 0;
+  let files = 0;
+  for (let run = 0; run < 5; run++) {
+    const context = await browser.newContext({ locale: 'es-ES' });
+    const tab = await context.newPage();
+    server.requests.length = 0;
+    await tab.goto(server.url);
+    firsts.push(await readyAfter(tab));
+    await keptForOffline(tab);
+    await tab.waitForTimeout(500);
+    if (run === 0) {
+      for (const [url, status] of server.requests) {
+        if (status !== '200') continue;
+        const file = path.join(folder, decodeURIComponent(new URL(url, server.url).pathname).replace(/\/$/, '/index.html'));
+        bytes += fs.statSync(file).size;
+        files += 1;
+      }
+    }
+    await tab.reload();
+    laters.push(await readyAfter(tab));
+    await context.close();
+  }
+  // Memory: every screen, the board's answers, Command9, back to the menu.
+  const context = await browser.newContext({ locale: 'es-ES' });
+  const tab = await context.newPage();
+  await tab.goto(server.url);
+  await readyAfter(tab);
+  for (const [key, wait] of [['Enter', 500], ['F1', 1500], ['F3', 800], ['F2', 500], ['KeyB', 2500], ['KeyP', 2500],
+                             ['KeyG', 1500], ['KeyA', 1500], ['Shift+Tab', 300], ['Escape', 800]]) {
+    await tab.keyboard.press(key);
+    await tab.waitForTimeout(wait);
+  }
+  const memory = rendererMemory(browser);
+  await browser.close();
+  server.close();
+
+  const row = (measure, result, target, ok) =>
+    console.log(`| ${measure.padEnd(50)} | ${result.padEnd(40)} | ${target.padEnd(24)} | ${ok ? 'ok' : 'MISSED'} |`);
+  console.log(`| ${'measure'.padEnd(50)} | ${'result'.padEnd(40)} | ${'target'.padEnd(24)} |      |`);
+  console.log(`|${'-'.repeat(52)}|${'-'.repeat(42)}|${'-'.repeat(26)}|------|`);
+  row('page: address to first sound ready, first visit (ms)', `median ${median(firsts).toFixed(0)}  max ${Math.max(...firsts).toFixed(0)}`, '<= 1000 ms', median(firsts) <= 1000);
+  row('page: the same, a later visit (ms)', `median ${median(laters).toFixed(0)}  max ${Math.max(...laters).toFixed(0)}`, '<= 1000 ms', median(laters) <= 1000);
+  row('page: bytes of a first visit, offline included', `${(bytes / 1e6).toFixed(2)} MB in ${files} files`, '<= 8 MB', bytes <= 8e6);
+  row("page: the page's process, every screen heard (MB)", `resident ${memory.rss.toFixed(0)}, proportional ${memory.pss.toFixed(0)}`, '<= 100 MB', memory.rss <= 100);
+}
+
+main().catch((error) => { console.error(error); process.exit(1); });
