@@ -50,6 +50,10 @@ key shift+Tab
 heard "Command9 by Shift+Tab from the first hole" "Sonido del centro con bola"
 key Escape
 heard "Escape: back to the menu" "^TINTINEABLES"
+if [ "$failures" != 0 ]; then
+    kill -0 $browser 2> /dev/null || echo "Chromium has ended:"
+    tail -n 5 "$work/chromium.log"
+fi
 kill $browser
 wait $browser 2> /dev/null
 stop_screen_reader

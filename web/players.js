@@ -73,14 +73,20 @@ export class Players {
     }, () => {});
   }
 
+  // The first recording at once, from its beginning; each after it where the one before ends,
+  // and a pause.
   start(player, names) {
     let at = this.context.currentTime;
-    player.sources = names.map((name) => {
+    player.sources = names.map((name, index) => {
       const buffer = this.recordings.buffers.get(name);
       const source = this.context.createBufferSource();
       source.buffer = buffer;
       source.connect(this.context.destination);
-      source.start(at);
+      if (index === 0) {
+        source.start();
+      } else {
+        source.start(at);
+      }
       at += buffer.duration + JoinedPause;
       return source;
     });

@@ -4,7 +4,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { servePage, launchBrowser, openPage, press, gameSounds, heardInOrder } = require('./page_session');
+const { withPageServed, openPage, press, gameSounds, heardInOrder } = require('./page_session');
 
 // Ernest Bergholt's winning game of 1912, as John Beasley publishes it ("The Ins and Outs of Peg
 // Solitaire", 1985): a square is its column, then its row counted from the top; each move names
@@ -61,52 +61,38 @@ async function playAndHear(tab, keys, pauses = {}) {
   const names = expected.flat();
   const heard = await heardInOrder(tab, names);
   const missing = names.findIndex((name, i) => heard.frames[i] < 0);
-  assert.equal(missing, -1, `not heard: ${names[missing]}, the ${missing + 1}th of ${names.length} sounds`);
+  assert.equal(missing, -1, `not heard: ${names[missing]}, the ${missing + 1}th of ${names.length} sounds; ${heard.diagnosis}`);
   return { names, ...heard };
 }
 
-test('a published winning game and the screen tour sound as the game gives them', { timeout: 240000 }, async () => {
-  const server = await servePage();
-  const browser = await launchBrowser();
-  try {
-    const { tab, problems } = await openPage(browser, server.url);
-    const tour = ['F1', 'F1', 'F3', 'F3', 'F1', 'Escape', 'F3', 'Escape', 'F2'];
-    const game = keysOfGame(Bergholt);
-    assert.equal(game.filter((key) => key === 'Control').length, 31);
-    const { names } = await playAndHear(tab, [...tour, ...game, 'Escape', 'Escape'], { F1: 400, F3: 400, Escape: 400 });
-    // Enter on the page's first element started the game: the presentation.
-    assert.deepEqual(names.slice(0, 2), ['presentacion.wav', 'tutorial.wav']);
-    assert.ok(names.includes('aplauso.wav'), 'the game was not won');
-    // Escape on the menu stops every sound and goes back to the page's first element.
-    assert.equal(await tab.evaluate(() => document.activeElement.id), 'start');
-    assert.deepEqual(problems, []);
-  } finally {
-    await browser.close();
-    server.close();
-  }
-});
+test('a published winning game and the screen tour sound as the game gives them', { timeout: 240000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab, problems } = await openPage(browser, url);
+  const tour = ['F1', 'F1', 'F3', 'F3', 'F1', 'Escape', 'F3', 'Escape', 'F2'];
+  const game = keysOfGame(Bergholt);
+  assert.equal(game.filter((key) => key === 'Control').length, 31);
+  const { names } = await playAndHear(tab, [...tour, ...game, 'Escape', 'Escape'], { F1: 400, F3: 400, Escape: 400 });
+  // Enter on the page's first element started the game: the presentation.
+  assert.deepEqual(names.slice(0, 2), ['presentacion.wav', 'tutorial.wav']);
+  assert.ok(names.includes('aplauso.wav'), 'the game was not won');
+  // Escape on the menu stops every sound and goes back to the page's first element.
+  assert.equal(await tab.evaluate(() => document.activeElement.id), 'start');
+  assert.deepEqual(problems, []);
+}));
 
-test('the help keys and undo on one position sound as the game gives them', { timeout: 120000 }, async () => {
-  const server = await servePage();
-  const browser = await launchBrowser();
-  try {
-    const { tab, problems } = await openPage(browser, server.url);
-    // Onto the board, four jumps of Bergholt's game, then every question, a hint, the hint's
-    // jump taken back, a peg in hand put back, and Command9's name and sound.
-    const position = ['F2', ...keysOfGame('46*44 65*45 57*55 54*56')];
-    const questions = ['KeyB', 'KeyP', 'KeyG', 'KeyA', 'Space', 'Backspace', 'Backspace', 'Space',
-                       'Backspace', 'Shift+Tab', 'KeyP', 'Space', 'Tab', 'KeyX', 'Home', 'KeyG'];
-    const answers = { KeyB: 2600, KeyP: 2600, KeyG: 1600, KeyA: 1600 };
-    const { names, frames, lengths } = await playAndHear(tab, [...position, ...questions], answers);
-    // An answer's words follow one another with 70 ms between them, as a speaker pauses.
-    const first = names.indexOf('voz_quedan.wav');
-    const pause = frames[first + 1] - (frames[first] + lengths[first]);
-    assert.ok(Math.abs(pause - 3360) <= 128, `${pause} frames between two words, not 3360`);
-    assert.ok(names.includes('voz_arriba.wav') || names.some((name) => /voz_(izquierda|derecha|abajo)/.test(name)));
-    assert.ok(names.includes('bolacentral.wav'), 'Command9 was not pressed');
-    assert.deepEqual(problems, []);
-  } finally {
-    await browser.close();
-    server.close();
-  }
-});
+test('the help keys and undo on one position sound as the game gives them', { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab, problems } = await openPage(browser, url);
+  // Onto the board, four jumps of Bergholt's game, then every question, a hint, the hint's
+  // jump taken back, a peg in hand put back, and Command9's name and sound.
+  const position = ['F2', ...keysOfGame('46*44 65*45 57*55 54*56')];
+  const questions = ['KeyB', 'KeyP', 'KeyG', 'KeyA', 'Space', 'Backspace', 'Backspace', 'Space',
+                     'Backspace', 'Shift+Tab', 'KeyP', 'Space', 'Tab', 'KeyX', 'Home', 'KeyG'];
+  const answers = { KeyB: 2600, KeyP: 2600, KeyG: 1600, KeyA: 1600 };
+  const { names, frames, lengths } = await playAndHear(tab, [...position, ...questions], answers);
+  // An answer's words follow one another with 70 ms between them, as a speaker pauses.
+  const first = names.indexOf('voz_quedan.wav');
+  const pause = frames[first + 1] - (frames[first] + lengths[first]);
+  assert.ok(Math.abs(pause - 3360) <= 128, `${pause} frames between two words, not 3360`);
+  assert.ok(names.includes('voz_arriba.wav') || names.some((name) => /voz_(izquierda|derecha|abajo)/.test(name)));
+  assert.ok(names.includes('bolacentral.wav'), 'Command9 was not pressed');
+  assert.deepEqual(problems, []);
+}));

@@ -3,61 +3,47 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { servePage, launchBrowser, openPage, press, heardInOrder } = require('./page_session');
+const { withPageServed, openPage, press, heardInOrder } = require('./page_session');
 
-test('after the first visit the page reloads and plays with the network off', { timeout: 90000 }, async () => {
-  const server = await servePage();
-  const browser = await launchBrowser();
-  try {
-    const origins = new Set();
-    const { context, tab, problems } = await openPage(browser, server.url);
-    context.on('request', (request) => origins.add(new URL(request.url()).origin));
-    // Everything the page loaded is kept: its shell by the service worker, the rest by the page.
-    await tab.waitForFunction(async () => {
-      const registration = await navigator.serviceWorker.getRegistration();
-      const names = await caches.keys();
-      if (!registration?.active || names.length !== 1) return false;
-      const kept = (await (await caches.open(names[0])).keys()).map((request) => new URL(request.url).pathname);
-      return ['/', '/tintineables.wasm', '/winnable.table', '/sounds/tutorial.opus', '/sounds/bola.wav']
-        .every((file) => kept.includes(file));
-    }, null, { timeout: 20000, polling: 200 });
-    await context.setOffline(true);
-    await tab.reload();
-    await tab.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
-    await press(tab, ['Enter'], 600);
-    await press(tab, ['F2'], 300);
-    const heard = await heardInOrder(tab, ['presentacion.wav', 'bola.wav']);
-    assert.ok(heard.frames.every((frame) => frame >= 0), `offline, heard ${heard.frames}`);
-    assert.deepEqual([...origins], [new URL(server.url).origin]);
-    assert.deepEqual(problems, []);
-  } finally {
-    await browser.close();
-    server.close();
-  }
-});
+test('after the first visit the page reloads and plays with the network off', { timeout: 90000 }, async () => withPageServed(async ({ url, browser }) => {
+  const origins = new Set();
+  const { context, tab, problems } = await openPage(browser, url);
+  context.on('request', (request) => origins.add(new URL(request.url()).origin));
+  // Everything the page loaded is kept: its shell by the service worker, the rest by the page.
+  await tab.waitForFunction(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    const names = await caches.keys();
+    if (!registration?.active || names.length !== 1) return false;
+    const kept = (await (await caches.open(names[0])).keys()).map((request) => new URL(request.url).pathname);
+    return ['/', '/tintineables.wasm', '/winnable.table', '/sounds/tutorial.opus', '/sounds/bola.wav']
+      .every((file) => kept.includes(file));
+  }, null, { timeout: 20000, polling: 200 });
+  await context.setOffline(true);
+  await tab.reload();
+  await tab.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
+  await press(tab, ['Enter'], 600);
+  await press(tab, ['F2'], 300);
+  const heard = await heardInOrder(tab, ['presentacion.wav', 'bola.wav']);
+  assert.ok(heard.frames.every((frame) => frame >= 0), `offline, heard ${heard.frames}`);
+  assert.deepEqual([...origins], [new URL(url).origin]);
+  assert.deepEqual(problems, []);
+}));
 
-test('a recording that cannot be loaded stops the page with a message that names it', { timeout: 60000 }, async () => {
-  const server = await servePage();
-  const browser = await launchBrowser();
-  try {
-    const context = await browser.newContext({ locale: 'en-GB' });
-    await context.route('**/sounds/en/voz_32.opus', (route) => route.fulfill({ status: 404, body: 'gone' }));
-    await context.route('**/sounds/error.wav', (route) => route.fulfill({ status: 200, body: 'not a sound' }));
-    await context.addInitScript(() => {
-      window.tintineablesSpoken = [];
-      const speak = speechSynthesis.speak.bind(speechSynthesis);
-      speechSynthesis.speak = (utterance) => { window.tintineablesSpoken.push(utterance.text); speak(utterance); };
-    });
-    const tab = await context.newPage();
-    await tab.goto(server.url);
-    await tab.waitForFunction(() => document.getElementById('message').textContent !== '', null, { timeout: 20000 });
-    const message = await tab.evaluate(() => document.getElementById('message').textContent);
-    assert.match(message, /^TINTINEABLES cannot start: (sounds\/en\/voz_32\.opus could not be loaded: 404|sounds\/error\.wav could not be loaded: .+)/);
-    assert.deepEqual(await tab.evaluate(() => window.tintineablesSpoken), [message]);
-    assert.equal(await tab.evaluate(() => document.getElementById('start').hidden), true);
-    assert.equal(await tab.evaluate(() => document.getElementById('message').getAttribute('role')), 'alert');
-  } finally {
-    await browser.close();
-    server.close();
-  }
-});
+test('a recording that cannot be loaded stops the page with a message that names it', { timeout: 60000 }, async () => withPageServed(async ({ url, browser }) => {
+  const context = await browser.newContext({ locale: 'en-GB' });
+  await context.route('**/sounds/en/voz_32.opus', (route) => route.fulfill({ status: 404, body: 'gone' }));
+  await context.route('**/sounds/error.wav', (route) => route.fulfill({ status: 200, body: 'not a sound' }));
+  await context.addInitScript(() => {
+    window.tintineablesSpoken = [];
+    const speak = speechSynthesis.speak.bind(speechSynthesis);
+    speechSynthesis.speak = (utterance) => { window.tintineablesSpoken.push(utterance.text); speak(utterance); };
+  });
+  const tab = await context.newPage();
+  await tab.goto(url);
+  await tab.waitForFunction(() => document.getElementById('message').textContent !== '', null, { timeout: 20000 });
+  const message = await tab.evaluate(() => document.getElementById('message').textContent);
+  assert.match(message, /^TINTINEABLES cannot start: (sounds\/en\/voz_32\.opus could not be loaded: 404|sounds\/error\.wav could not be loaded: .+)/);
+  assert.deepEqual(await tab.evaluate(() => window.tintineablesSpoken), [message]);
+  assert.equal(await tab.evaluate(() => document.getElementById('start').hidden), true);
+  assert.equal(await tab.evaluate(() => document.getElementById('message').getAttribute('role')), 'alert');
+}));

@@ -168,6 +168,7 @@ async function heardInOrder(tab, names, folder = '') {
     const output = new Float32Array(chunks.reduce((total, chunk) => total + chunk.length, 0));
     chunks.reduce((at, chunk) => { output.set(chunk, at); return at + chunk.length; }, 0);
     const found = [];
+    let diagnosis = '';
     let from = 0;
     for (const name of names) {
       const { salient, samples } = signatures.get(name);
@@ -177,6 +178,22 @@ async function heardInOrder(tab, names, folder = '') {
         while (j < samples.length && Math.abs(output[i + j] - samples[j]) <= 2 / 32768) j++;
         if (j === samples.length) at = i - salient;
       }
+      if (at < 0 && diagnosis === '') {
+        // The closest the output comes to it within a second: how far off, where, and how much.
+        let closest = Infinity;
+        let closestAt = -1;
+        for (let i = from; i + samples.length <= Math.min(output.length, from + 48000); i++) {
+          let worst = 0;
+          for (let j = 0; j < samples.length && worst < closest; j++) worst = Math.max(worst, Math.abs(output[i + j] - samples[j]));
+          if (worst < closest) { closest = worst; closestAt = i; }
+        }
+        const off = [];
+        for (let j = 0; closestAt >= 0 && j < samples.length; j++) {
+          if (Math.abs(output[closestAt + j] - samples[j]) > 2 / 32768) off.push(j);
+        }
+        diagnosis = `${name}: at best ${Math.round(closest * 32768)} steps off, ${closestAt - from} frames after the ` +
+                    `sound before it, in ${off.length} of ${samples.length} frames (from frame ${off[0]} to ${off.at(-1)})`;
+      }
       found.push(at);
       if (at < 0) {
         from = output.length;
@@ -184,8 +201,20 @@ async function heardInOrder(tab, names, folder = '') {
         from = at + 1;
       }
     }
-    return { frames: found, lengths: names.map((name) => signatures.get(name).length) };
+    return { frames: found, lengths: names.map((name) => signatures.get(name).length), diagnosis };
   }, { names, folder });
 }
 
-module.exports = { servePage, launchBrowser, openPage, press, gameSounds, heardInOrder, page };
+// Runs `use({ url, browser })` with the page served and a browser running, and ends both after.
+async function withPageServed(use) {
+  const server = await servePage();
+  const browser = await launchBrowser();
+  try {
+    return await use({ url: server.url, browser });
+  } finally {
+    await browser.close();
+    server.close();
+  }
+}
+
+module.exports = { withPageServed, openPage, press, gameSounds, heardInOrder };
