@@ -56,7 +56,6 @@ class Page {
   constructor() {
     this.players = null;
     this.forms = null;
-    this.game = null;
   }
   loadForm(screen, formName, title) { this.forms.load(screen, formName, title); }
   addControl(screen, control) { this.forms.addControl(screen, control); }
@@ -120,7 +119,6 @@ async function main() {
   game.HEAPU8.set(tableBytes, game._tintineables_table_room(tableBytes.length));
 
   page.players = new Players(recordings);
-  page.game = game;
   page.forms = new Forms(formsRoot, announcer, {
     keyDown: (screen, keyCode, shift, control) => game._tintineables_key_down(screen, keyCode, shift, control),
     gotFocus: (screen, control) => game._tintineables_got_focus(screen, control),
