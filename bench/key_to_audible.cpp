@@ -1,4 +1,5 @@
 // key_to_audible --recording FILE.wav [--presses N] [--start-key KEYSYM[,KEYSYM]] [--keys A,B]
+//                [--resampled]
 // Presses real keys through XTest on the X server of $DISPLAY and records the default sink's
 // monitor of the sound server (PulseAudio, or PipeWire's pulse layer) at the same time, then
 // finds where each press's cue starts to sound and checks it whole against its recording.
@@ -11,6 +12,10 @@
 //   sink's latency as negative), so "now - latency" is when the last frame read was played.
 //   Each read is placed by the median of the readings around it.
 // Prints one line: presses, heard, median / p95 / max key-to-audible in ms, dropouts.
+// --resampled: the player's sound reaches the sink through a resampler (Chromium on a PulseAudio
+// whose default rate is not the sink's), so no frame of it is the recording's: a cue is heard
+// where the sound first rises above -30 dBFS after its key, and only a cue never heard counts as
+// a dropout.
 // KEY_TO_AUDIBLE_DETAILS=1 lists every late or broken cue on stderr; KEY_TO_AUDIBLE_ZEROS=FILE
 // writes each read's placing of frame 0, to see the server's timing as the recorder saw it.
 #include "sound/wave_file.h"
@@ -180,6 +185,17 @@ long FindOnset(const std::vector<Frame>& frames, const std::vector<std::int16_t>
     return -1;
 }
 
+// First frame in [from, to) where the sound rises above -30 dBFS, for a resampled player.
+long FindRise(const std::vector<Frame>& frames, std::size_t from, std::size_t to) {
+    constexpr int Level = 1036; // -30 dBFS
+    for (std::size_t i = from; i < std::min(to, frames.size()); ++i) {
+        if (std::abs(frames[i].left) > Level || std::abs(frames[i].right) > Level) {
+            return static_cast<long>(i);
+        }
+    }
+    return -1;
+}
+
 // A cue must sound sample for sample from its onset until it ends or the next cue starts: a
 // gap, a click or a repeat from an underrun anywhere in it breaks that. Returns the cue's first
 // frame that does not sound as recorded, or -1 when it is whole.
@@ -229,6 +245,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> startKeys;
     const char* savePath = nullptr; // the capture, raw 16-bit stereo, to listen to afterwards
     int presses = 120;
+    bool resampled = false;
     std::vector<std::string> keys = {"Right", "Left"};
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
@@ -243,6 +260,9 @@ int main(int argc, char** argv) {
         } else if (option == "--keys") {
             keys = Split(argv[i + 1]);
         }
+    }
+    for (int i = 1; i < argc; ++i) {
+        resampled = resampled || std::string(argv[i]) == "--resampled";
     }
     if (recording == nullptr || presses < 2) {
         std::fprintf(stderr, "usage: key_to_audible --recording FILE.wav [--presses N] "
@@ -312,9 +332,9 @@ int main(int argc, char** argv) {
         const double next =
             i + 1 < presses ? pressedAt[static_cast<std::size_t>(i) + 1] : pressedAt.back() + 0.4;
         // A cue may not start before its key (less a millisecond for the clocks' readings).
-        const long onset =
-            FindOnset(frames, cue, frameAt(pressedAt[static_cast<std::size_t>(i)] - 0.001),
-                      frameAt(next + 0.1));
+        const std::size_t from = frameAt(pressedAt[static_cast<std::size_t>(i)] - 0.001);
+        const long onset = resampled ? FindRise(frames, from, frameAt(next + 0.1))
+                                     : FindOnset(frames, cue, from, frameAt(next + 0.1));
         onsets.push_back(onset);
         if (onset >= 0) {
             latencies.push_back(
@@ -334,6 +354,9 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "press %zu: never heard\n", i);
             }
             continue;
+        }
+        if (resampled) {
+            continue; // no frame to compare with the recording
         }
         std::size_t until = frames.size();
         for (std::size_t j = i + 1; j < onsets.size(); ++j) {

@@ -94,11 +94,11 @@ async function main() {
   document.documentElement.lang = LanguageTags[language] ?? language;
   const folder = game.ccall('tintineables_language_folder', 'string', ['string'], [language]);
 
-  // Every recording decoded once, into the context that plays them, at the rate they were
-  // made at, so that nothing is resampled on its way in. The long ones (the tutorial's two
-  // minutes take a second to decode) are decoded after the page is ready; a sound that needs one
-  // before then waits for it.
-  const context = new AudioContext({ latencyHint: 'interactive', sampleRate: 48000 });
+  // Every recording decoded once, into the context that plays them, at the rate the browser
+  // plays at: a context at another rate would put a resampler, and its delay, between every cue
+  // and the speakers. The long ones (the tutorial's two minutes take a second to decode) are
+  // decoded after the page is ready; a sound that needs one before then waits for it.
+  const context = new AudioContext({ latencyHint: 'interactive' });
   const recordings = new Recordings(context);
   const files = game.ccall('tintineables_recordings', 'string', [], []).trim().split('\n').map((line) => {
     const [name, kind] = line.split(' ');

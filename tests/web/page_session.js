@@ -76,6 +76,7 @@ function recordTheOutput(recorderPath) {
   window.AudioContext = class extends Context {
     constructor(...args) {
       super(...args);
+      window.tintineablesRate = this.sampleRate;
       this.audioWorklet.addModule(recorderPath).then(() => {
         const recorder = new AudioWorkletNode(this, 'tintineables-recorder', { outputChannelCount: [1] });
         recorder.port.onmessage = (event) => blocks.push(event.data);
@@ -153,9 +154,10 @@ function gameSounds(keys) {
 // ("" for Spanish).
 async function heardInOrder(tab, names, folder = '') {
   return tab.evaluate(async ({ names, folder }) => {
-    const context = new OfflineAudioContext(1, 1, 48000);
+    // Decoded as the page decodes them: at the rate its context plays at.
+    const context = new OfflineAudioContext(1, 1, window.tintineablesRate);
     const signatures = new Map();
-    const Compared = 2400; // 50 ms
+    const Compared = Math.round(window.tintineablesRate * 0.050);
     for (const name of new Set(names)) {
       const spoken = !/^(bola|vacio|poner1|aplauso|borde|central|seleccion|error|bolacentral)\.wav$/.test(name);
       const url = spoken ? `sounds/${folder ? `${folder}/` : ''}${name.replace(/\.wav$/, '.opus')}` : `sounds/${name}`;
@@ -182,7 +184,7 @@ async function heardInOrder(tab, names, folder = '') {
         // The closest the output comes to it within a second: how far off, where, and how much.
         let closest = Infinity;
         let closestAt = -1;
-        for (let i = from; i + samples.length <= Math.min(output.length, from + 48000); i++) {
+        for (let i = from; i + samples.length <= Math.min(output.length, from + window.tintineablesRate); i++) {
           let worst = 0;
           for (let j = 0; j < samples.length && worst < closest; j++) worst = Math.max(worst, Math.abs(output[i + j] - samples[j]));
           if (worst < closest) { closest = worst; closestAt = i; }
@@ -201,7 +203,7 @@ async function heardInOrder(tab, names, folder = '') {
         from = at + 1;
       }
     }
-    return { frames: found, lengths: names.map((name) => signatures.get(name).length), diagnosis };
+    return { frames: found, lengths: names.map((name) => signatures.get(name).length), rate: window.tintineablesRate, diagnosis };
   }, { names, folder });
 }
 
