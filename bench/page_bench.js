@@ -4,6 +4,9 @@
 //   presentation decoded), on a first visit and on a later one, median of five each;
 // - the bytes a first visit takes from the server, everything the page keeps to play offline
 //   included, as the server sends them;
+// - the page's own part of a key's way to the speakers: from the key event to its cue's start in
+//   Web Audio, over 400 arrows on the board (what follows is the browser's own output path, which
+//   bench/sound_servers.sh measures whole, to the sink);
 // - the memory of the page's process after every screen and answer has been heard: its own
 //   (private) memory, as Chrome's task manager counts a tab's footprint, and beside it its share
 //   of the memory it shares with Chromium's other processes (proportional) and all it touches
@@ -108,6 +111,39 @@ async function main() {
     laters.push(await readyAfter(tab));
     await context.close();
   }
+  // The key path in the page: the key event's time against the start of the sound it makes.
+  const timed = await browser.newContext({ locale: 'es-ES' });
+  await timed.addInitScript(() => {
+    window.keyTimes = [];
+    window.startTimes = [];
+    document.addEventListener('keydown', (event) => window.keyTimes.push(event.timeStamp), true);
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function (...args) {
+      window.startTimes.push(performance.now());
+      return start.apply(this, args);
+    };
+  });
+  const keyTab = await timed.newPage();
+  await keyTab.goto(server.url);
+  await readyAfter(keyTab);
+  await keyTab.keyboard.press('Enter');
+  await keyTab.waitForTimeout(500);
+  await keyTab.keyboard.press('F2');
+  await keyTab.waitForTimeout(300);
+  for (const key of ['ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowLeft', 'ArrowLeft', 'ArrowLeft']) await keyTab.keyboard.press(key);
+  await keyTab.waitForTimeout(300);
+  await keyTab.evaluate(() => {
+    window.keyTimes.length = 0;
+    window.startTimes.length = 0;
+  });
+  for (let press = 0; press < 400; press++) {
+    await keyTab.keyboard.press((press / 6) % 2 < 1 ? 'ArrowRight' : 'ArrowLeft');
+    await keyTab.waitForTimeout(15);
+  }
+  const [keyTimes, startTimes] = await keyTab.evaluate(() => [window.keyTimes, window.startTimes]);
+  const keyToStart = keyTimes.map((time, i) => (startTimes[i] - time) * 1000);
+  await timed.close();
+
   // Memory: every screen, the board's answers, Command9, back to the menu.
   const context = await browser.newContext({ locale: 'es-ES' });
   const tab = await context.newPage();
@@ -129,6 +165,9 @@ async function main() {
   row('page: address to first sound ready, first visit (ms)', `median ${median(firsts).toFixed(0)}  max ${Math.max(...firsts).toFixed(0)}`, '<= 1000 ms', median(firsts) <= 1000);
   row('page: the same, a later visit (ms)', `median ${median(laters).toFixed(0)}  max ${Math.max(...laters).toFixed(0)}`, '<= 1000 ms', median(laters) <= 1000);
   row('page: bytes of a first visit, offline included', `${(bytes / 1e6).toFixed(2)} MB in ${files} files`, '<= 8 MB', bytes <= 8e6);
+  const sorted = [...keyToStart].sort((a, b) => a - b);
+  const quantile = (q) => sorted[Math.min(sorted.length - 1, Math.round(q * (sorted.length - 1)))];
+  row(`page: key event to its cue's start, ${keyToStart.length} arrows (us)`, `p50 ${quantile(0.5).toFixed(0)}  p99 ${quantile(0.99).toFixed(0)}  max ${sorted.at(-1).toFixed(0)}`, '(the page\'s own part)', keyTimes.length === startTimes.length);
   row("page: the page's memory, every screen heard (MB)", `own ${memory.private.toFixed(0)} (shared in: ${memory.pss.toFixed(0)}, touched: ${memory.rss.toFixed(0)})`, '<= 100 MB own', memory.private <= 100);
 }
 
