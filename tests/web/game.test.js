@@ -74,8 +74,11 @@ test('a published winning game and the screen tour sound as the game gives them'
   // Enter on the page's first element started the game: the presentation.
   assert.deepEqual(names.slice(0, 2), ['presentacion.wav', 'tutorial.wav']);
   assert.ok(names.includes('aplauso.wav'), 'the game was not won');
-  // Escape on the menu stops every sound and goes back to the page's first element.
+  // Escape on the menu stops every sound and goes back to the page's first element, from which
+  // Enter starts the game again.
   assert.equal(await tab.evaluate(() => document.activeElement.id), 'start');
+  await press(tab, ['Enter'], 300);
+  assert.equal(await tab.evaluate(() => document.activeElement.id), 'Form2');
   assert.deepEqual(problems, []);
 }));
 
