@@ -1,5 +1,6 @@
-// The page after its first visit plays with no network; nothing of it comes from another origin;
-// and a recording that cannot be had stops it with a message that names the file, shown and said.
+// The page after its first visit plays with no network, and Chrome would install it; nothing of it
+// comes from another origin; and a recording that cannot be had stops it with a message that
+// names the file, shown and said.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
@@ -18,6 +19,12 @@ test('after the first visit the page reloads and plays with the network off', { 
     return ['/', '/tintineables.wasm', '/winnable.table', '/sounds/tutorial.opus', '/sounds/bola.wav']
       .every((file) => kept.includes(file));
   }, null, { timeout: 20000, polling: 200 });
+  // Chrome would offer to install it as an app: nothing in its manifest or its service worker
+  // stands in the way (a test's browser context is a private one, which is all it says).
+  const cdp = await context.newCDPSession(tab);
+  assert.deepEqual((await cdp.send('Page.getAppManifest')).errors, []);
+  const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito'), []);
   await context.setOffline(true);
   await tab.reload();
   await tab.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
