@@ -20,28 +20,47 @@ using tintineables::testing::MixedOutput;
 // A recording in any other format than the device's goes through SDL's converter: allow a
 // step or two.
 constexpr int Tolerance = 3;
-constexpr std::size_t Compared = 2400; // 50 ms
+constexpr std::size_t Compared = 2400;     // 50 ms
+constexpr std::size_t LaterAnchor = 12000; // 250 ms
 
-long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue, std::size_t from) {
-    std::size_t salient = 0;
-    while (salient < cue.size() && std::abs(cue[salient]) < 2000) {
-        ++salient;
-    }
-    if (salient == cue.size()) {
-        return -1;
-    }
-    const std::size_t count = std::min(Compared, cue.size() - salient);
-    for (std::size_t i = from + salient; i + count <= output.size(); ++i) {
+// Where the cue's 50 ms from `anchor` on lie in the output, as the frame where the cue starts.
+long FindFrom(const MixedOutput& output, const std::vector<std::int16_t>& cue, std::size_t anchor,
+              std::size_t from) {
+    const std::size_t count = std::min(Compared, cue.size() - anchor);
+    for (std::size_t i = from + anchor; i + count <= output.size(); ++i) {
         bool match = true;
         for (std::size_t j = 0; j < count && match; ++j) {
-            match = std::abs(output[i + j].left - cue[salient + j]) <= Tolerance &&
-                    std::abs(output[i + j].right - cue[salient + j]) <= Tolerance;
+            match = std::abs(output[i + j].left - cue[anchor + j]) <= Tolerance &&
+                    std::abs(output[i + j].right - cue[anchor + j]) <= Tolerance;
         }
         if (match) {
-            return static_cast<long>(i - salient);
+            return static_cast<long>(i - anchor);
         }
     }
     return -1;
+}
+
+std::size_t FirstSalient(const std::vector<std::int16_t>& cue, std::size_t from) {
+    while (from < cue.size() && std::abs(cue[from]) < 2000) {
+        ++from;
+    }
+    return from;
+}
+
+// A cue is known by its first salient 50 ms. A form that opens starts its cue before the form
+// it replaces stops its own, so the first milliseconds of a long cue may sound mixed with the
+// tail of another: then it is known by a salient stretch a quarter of a second in.
+long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue, std::size_t from) {
+    const std::size_t salient = FirstSalient(cue, 0);
+    if (salient == cue.size()) {
+        return -1;
+    }
+    const long at = FindFrom(output, cue, salient, from);
+    const std::size_t later = FirstSalient(cue, salient + LaterAnchor);
+    if (at >= 0 || later + Compared > cue.size()) {
+        return at;
+    }
+    return FindFrom(output, cue, later, from);
 }
 
 } // namespace
