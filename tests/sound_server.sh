@@ -15,8 +15,11 @@ start_sound_server() {
   sound_server_kind=$kind
   # The server's socket and cookie live in the folder; the display and a bus the run started
   # itself stay the caller's.
-  mkdir -p "$folder/home" "$folder/runtime"
-  chmod 700 "$folder/runtime"
+  # The pulse folder is made before any server starts: every pactl makes it too, and PipeWire's
+  # pulse layer, finding none, makes it as well and gives up when a pactl polling for it got
+  # there first ("mkdir() .../pulse failed: File exists").
+  mkdir -p "$folder/home" "$folder/runtime/pulse"
+  chmod 700 "$folder/runtime" "$folder/runtime/pulse"
   export HOME="$folder/home" XDG_RUNTIME_DIR="$folder/runtime"
   [ -n "$session_bus_pid" ] || export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tintineables-test-bus
   unset SDL_AUDIODRIVER PULSE_SERVER PULSE_SINK PULSE_SOURCE PIPEWIRE_REMOTE PIPEWIRE_RUNTIME_DIR
