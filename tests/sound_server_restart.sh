@@ -34,6 +34,7 @@ record() { # FILE: what the speaker plays, until the server goes
 start_sound_server $kind "$work/server" || exit 1
 record "$work/before.raw"
 "$game" 2> "$work/stderr" & game=\$!
+trap 'kill \$game 2> /dev/null' EXIT # a session that stops half-way leaves no game behind
 window_of TINTINEABLES > /dev/null || exit 1
 # A null sink renders up to 2 s ahead until a stream asks for less; let that play out.
 sleep 2.5
