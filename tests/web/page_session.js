@@ -12,13 +12,14 @@ const page = process.env.TINTINEABLES_PAGE; // the built page's folder
 const cuesForKeys = process.env.TINTINEABLES_CUES_FOR_KEYS; // the game's own sounds for keys
 
 // The recorder, an audio worklet: it runs on the audio thread with the graph, and keeps every
-// block the graph sends to the destination, however busy the page's own thread is.
+// block the graph sends to the destination, however busy the page's own thread is, with the
+// frame of the graph's clock it starts at.
 const RecorderPath = '/__tintineables_recorder.js';
 const Recorder = `
 class Recorder extends AudioWorkletProcessor {
   process(inputs) {
     const input = inputs[0];
-    this.port.postMessage(input.length ? input[0].slice() : new Float32Array(128));
+    this.port.postMessage({ frame: currentFrame, samples: input.length ? input[0].slice() : new Float32Array(128) });
     return true;
   }
 }
@@ -65,32 +66,42 @@ function launchBrowser(options = {}) {
   });
 }
 
-// Runs in the page before its own scripts: each audio context gets the recorder, and every node
-// connected to the destination is connected to it too.
+// Runs in the page before its own scripts: in each audio context, whatever the page connects to
+// the destination goes through one tap instead, and the tap feeds both the destination and the
+// recorder, so the recorder hears exactly what the speakers get. (Connecting each source to the
+// recorder as well as to the destination is not the same: on a busy machine Chromium may take
+// the two connections in different blocks of the graph, and the recorder then misses the first
+// 128 frames of a cue that the speakers played whole.)
 function recordTheOutput(recorderPath) {
   const blocks = [];
   window.tintineablesHeard = blocks;
   const Context = window.AudioContext;
   const connect = AudioNode.prototype.connect;
-  const recorders = new WeakMap(); // context -> the recorder, once it runs
+  const taps = new WeakMap(); // context -> the node in front of its destination
   window.AudioContext = class extends Context {
     constructor(...args) {
       super(...args);
       window.tintineablesRate = this.sampleRate;
+      window.tintineablesContext = this;
+      const tap = new GainNode(this); // a gain of 1: every sample passes as it is
+      connect.call(tap, this.destination);
+      taps.set(this, tap);
       this.audioWorklet.addModule(recorderPath).then(() => {
         const recorder = new AudioWorkletNode(this, 'tintineables-recorder', { outputChannelCount: [1] });
-        recorder.port.onmessage = (event) => blocks.push(event.data);
-        connect.call(recorder, this.destination);
-        recorders.set(this, recorder);
+        recorder.port.onmessage = (event) => {
+          blocks.push(event.data.samples);
+          window.tintineablesHeardUpTo = event.data.frame + event.data.samples.length;
+        };
+        connect.call(tap, recorder);
+        connect.call(recorder, this.destination); // silent; keeps the recorder pulled
       });
     }
   };
   AudioNode.prototype.connect = function (destination, ...rest) {
-    const result = connect.call(this, destination, ...rest);
-    if (destination instanceof AudioDestinationNode && recorders.has(destination.context)) {
-      connect.call(this, recorders.get(destination.context));
+    if (destination instanceof AudioDestinationNode && taps.has(destination.context)) {
+      return connect.call(this, taps.get(destination.context), ...rest);
     }
-    return result;
+    return connect.call(this, destination, ...rest);
   };
   // What the page asks the browser to say aloud.
   window.tintineablesSpoken = [];
@@ -116,15 +127,20 @@ async function openPage(browser, url, { locale = 'es-ES', ...options } = {}) {
 }
 
 // Keys as Playwright names them, each once the one before has been handled and its sound has
-// gone out for a while: `pause` milliseconds, and at least 48 blocks (6144 frames, 128 ms) more
-// of the page's output, so that a machine too busy to keep the keys apart does not cut a cue
-// before its first 50 ms are out.
+// gone out for a while: `pause` milliseconds, and the recorder has heard at least 6144 frames
+// (128 ms) of the page's output past the moment the key had been handled, by the audio graph's
+// own clock, so that a machine too busy to keep the keys apart does not cut a cue before its
+// first 50 ms are out. (Counting the recorder's blocks as they arrive is not enough: on a busy
+// machine many arrive late, together, all from before the key.)
 async function press(tab, keys, pause = 110) {
   for (const key of keys) {
-    const before = await tab.evaluate(() => window.tintineablesHeard?.length ?? 0);
     await tab.keyboard.press(key);
+    const handledAt = await tab.evaluate(() => {
+      const context = window.tintineablesContext;
+      return context ? Math.round(context.currentTime * context.sampleRate) : 0;
+    });
     await tab.waitForTimeout(pause);
-    await tab.waitForFunction((blocks) => (window.tintineablesHeard?.length ?? 0) >= blocks + 48, before,
+    await tab.waitForFunction((frame) => (window.tintineablesHeardUpTo ?? -1) >= frame + 6144, handledAt,
                               { polling: 10, timeout: 10000 });
   }
 }
