@@ -111,7 +111,13 @@ with_x_server -s "-screen 0 1024x768x24" timeout 600 \
     _ "$work" "$game" "$launches" > "$work/session.log" 2>&1
 status=$?
 grep -E '^(ok|FAIL|the menu)' "$work/session.log"
-[ "$status" = 0 ] || { echo "the session ended with status $status:"; tail -n 30 "$work/session.log"; }
+if [ "$status" != 0 ]; then
+    echo "the session ended with status $status:"; tail -n 30 "$work/session.log"
+    # What Orca and speech-dispatcher said of themselves, for a failure that comes once in many runs.
+    for log in "$work/orca.log" "$work"/speechd-log/*; do
+        [ -s "$log" ] && { echo "== ${log#"$work"/}, its end:"; tail -n 15 "$log"; }
+    done
+fi
 if grep -q -i -E 'AddressSanitizer|LeakSanitizer|runtime error' "$work/game.stderr" 2>/dev/null; then
     echo "FAIL: the sanitizers reported:"; cat "$work/game.stderr"; status=1
 fi
