@@ -247,27 +247,33 @@ int main(int argc, char** argv) {
     int presses = 120;
     bool resampled = false;
     std::vector<std::string> keys = {"Right", "Left"};
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--recording") {
-            recording = argv[i + 1];
-        } else if (option == "--presses") {
-            presses = std::atoi(argv[i + 1]);
-        } else if (option == "--start-key") {
-            startKeys = Split(argv[i + 1]);
-        } else if (option == "--save") {
-            savePath = argv[i + 1];
-        } else if (option == "--keys") {
-            keys = Split(argv[i + 1]);
-        }
-    }
+    // Options with a value take the next argument; --resampled stands alone, anywhere.
     for (int i = 1; i < argc; ++i) {
-        resampled = resampled || std::string(argv[i]) == "--resampled";
+        const std::string option = argv[i];
+        if (option == "--resampled") {
+            resampled = true;
+            continue;
+        }
+        if (i + 1 == argc) {
+            break;
+        }
+        const char* value = argv[++i];
+        if (option == "--recording") {
+            recording = value;
+        } else if (option == "--presses") {
+            presses = std::atoi(value);
+        } else if (option == "--start-key") {
+            startKeys = Split(value);
+        } else if (option == "--save") {
+            savePath = value;
+        } else if (option == "--keys") {
+            keys = Split(value);
+        }
     }
     if (recording == nullptr || presses < 2) {
         std::fprintf(stderr, "usage: key_to_audible --recording FILE.wav [--presses N] "
                              "[--start-key KEYSYM[,KEYSYM]] [--keys A,B]\n"
-                             "       [--save CAPTURE.raw]\n");
+                             "       [--save CAPTURE.raw] [--resampled]\n");
         return 2;
     }
     const std::vector<std::int16_t> cue = ReadMonoRecording(recording);
