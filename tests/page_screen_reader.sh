@@ -34,7 +34,7 @@ browser=$!
 set_mark
 heard "the page opens on its first element" "pulsa Intro para jugar" 20
 key Return
-heard "Enter starts the game: the menu's title" "^TINTINEABLES" 5
+heard "Enter starts the game: the menu's title" "^TINTINEABLES"
 key F1
 heard "F1: the tutorial" "^TUTORIAL"
 key F3

@@ -9,7 +9,7 @@
 # and, to check what Orca says as keys are pressed (each prints "ok" or "FAIL" and counts the
 # failures in $failures):
 #   key KEYS...                  marks what Orca has said so far, then presses KEYS (xdotool)
-#   heard NAME PATTERN [SECONDS] Orca has said something matching PATTERN since the mark
+#   heard NAME PATTERN [SECONDS] Orca has said something matching PATTERN since the mark (15 s)
 #   quiet NAME SECONDS [ALLOWED] Orca says nothing in SECONDS but lines matching ALLOWED
 . "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
 
@@ -47,7 +47,9 @@ CONF
         string:ScreenReaderEnabled variant:boolean:true > /dev/null || return 1
     orca --replace > "$folder/orca.log" 2>&1 &
     screen_reader_pid=$!
-    for ((i = 0; i < 600; i++)); do
+    # A minute: with every core busy, Orca (Python, reading the whole desktop as it starts) has
+    # taken over half of one to say it is on.
+    for ((i = 0; i < 1200; i++)); do
         grep -q "Screen reader on" "$spoken" && return 0
         sleep 0.05
     done
@@ -79,8 +81,9 @@ ok() { echo "ok   $*"; }
 mark=0
 set_mark() { mark=$(wc -l < "$spoken"); }
 said() { tail -n +$((mark + 1)) "$spoken" | tr '\n' '|'; }
+# Orca answers within a second on an idle machine; with every core busy it has taken over six.
 heard() {
-    local limit=$(( ${3:-6} * 20 )) i
+    local limit=$(( ${3:-15} * 20 )) i
     for ((i = 0; i < limit; i++)); do
         if tail -n +$((mark + 1)) "$spoken" | grep -q -E -- "$2"; then
             ok "$1: \"$(said)\""

@@ -32,12 +32,18 @@ export class Recordings {
   }
 }
 
+// What one call of the game asks of the players is done together, when the call returns: first
+// every sound that stops, then every sound that starts. The browser's audio thread takes each
+// change as it comes, and on a busy machine renders many blocks in one go: a sound started
+// before another was stopped (a form shown, then the form it replaced unloaded) would sound over
+// the old one for that long, tens of milliseconds.
 export class Players {
   constructor(recordings) {
     this.recordings = recordings;
     this.context = recordings.context;
     this.players = new Map(); // id -> { sources, sound: a number for each play, to know it by }
     this.nextId = 1;
+    this.starting = []; // [player, sound, names] to start once the game's call returns
   }
 
   create() {
@@ -63,7 +69,10 @@ export class Players {
     const player = this.players.get(id);
     const sound = ++player.sound;
     if (names.every((name) => this.recordings.buffers.has(name))) {
-      this.start(player, names);
+      if (this.starting.length === 0) {
+        queueMicrotask(() => this.startWhatWasPlayed());
+      }
+      this.starting.push([player, sound, names]);
       return;
     }
     Promise.all(names.map((name) => this.recordings.decoding.get(name))).then(() => {
@@ -71,6 +80,16 @@ export class Players {
         this.start(player, names); // unless another sound, or the form's end, came first
       }
     }, () => {});
+  }
+
+  startWhatWasPlayed() {
+    const starting = this.starting;
+    this.starting = [];
+    for (const [player, sound, names] of starting) {
+      if (player.sound === sound) {
+        this.start(player, names); // unless the player was stopped or played again since
+      }
+    }
   }
 
   // The first recording at once, from its beginning; each after it where the one before ends,

@@ -84,3 +84,51 @@ test("the browser's first language that the game has: Portuguese, captions and v
   const spanish = await heardInOrder(tab, ['presentacion.wav'], '');
   assert.deepEqual(spanish.frames, [-1], 'the Spanish presentation was heard');
 }));
+
+// A language's translation source: each Spanish source text and its finished translation ('' for
+// an entry left empty or marked unfinished, vanished or obsolete).
+function translationSource(code) {
+  const ts = fs.readFileSync(path.join(__dirname, '..', '..', 'assets', 'translations', `tintineables_${code}.ts`), 'utf8');
+  const unescape = (text) => text.replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"')
+    .replace(/&apos;/g, "'").replace(/&amp;/g, '&');
+  const entries = new Map();
+  for (const [, message] of ts.matchAll(/<message>([\s\S]*?)<\/message>/g)) {
+    const source = unescape(message.match(/<source>([\s\S]*?)<\/source>/)[1]);
+    const translation = message.match(/<translation( type="[a-z]+")?>([\s\S]*?)<\/translation>|<translation[^>]*\/>/);
+    entries.set(source, translation && !translation[1] && translation[2] ? unescape(translation[2]) : '');
+  }
+  return entries;
+}
+
+// Every text of the page a player hears from a screen reader, by where it stands: the first
+// element, each screen's title (spoken by the live region, and the document's), Command9's name.
+async function textsOfEveryScreen(browser, url, locale) {
+  const { context, tab } = await openPage(browser, url, { locale });
+  const texts = new Map([['the first element', await tab.evaluate(() => document.activeElement.textContent)]]);
+  for (const [key, form] of [['Enter', 'Form2'], ['F1', 'Form3'], ['F3', 'Form4'], ['F2', 'Form1']]) {
+    await press(tab, [key], 300);
+    const { title } = await presented(tab);
+    texts.set(`${form}, title`, title);
+    texts.set(`${form}, document title`, (await presented(tab)).documentTitle);
+  }
+  await press(tab, ['Shift+Tab']);
+  texts.set('Form1 Command9, name', (await presented(tab)).named);
+  await context.close();
+  return texts;
+}
+
+test("every screen's texts in every language are that language's own translations", { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
+  const spanish = await textsOfEveryScreen(browser, url, 'es-ES');
+  assert.equal(spanish.get('Form1 Command9, name'), 'Sonido del centro con bola');
+  assert.equal(spanish.get('Form4, title'), 'CRÉDITOS');
+  for (const [code, locale] of [['en', 'en-GB'], ['pt', 'pt-BR'], ['fr', 'fr-FR']]) {
+    const entries = translationSource(code);
+    const shown = await textsOfEveryScreen(browser, url, locale);
+    for (const [where, source] of spanish) {
+      const translation = entries.get(source) ?? '';
+      assert.notEqual(translation, '', `${code} has no translation of "${source}" (${where}) in tintineables_${code}.ts`);
+      assert.equal(shown.get(where), translation, `${code}, ${where}`);
+    }
+  }
+}));
+

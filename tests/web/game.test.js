@@ -4,7 +4,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { withPageServed, openPage, press, gameSounds, heardInOrder } = require('./page_session');
+const { withPageServed, openPage, press, gameSounds, heardInOrder, keepOutput } = require('./page_session');
 
 // Ernest Bergholt's winning game of 1912, as John Beasley publishes it ("The Ins and Outs of Peg
 // Solitaire", 1985): a square is its column, then its row counted from the top; each move names
@@ -61,12 +61,18 @@ async function playAndHear(tab, keys, pauses = {}) {
   const names = expected.flat();
   const heard = await heardInOrder(tab, names);
   const missing = names.findIndex((name, i) => heard.frames[i] < 0);
-  assert.equal(missing, -1, `not heard: ${names[missing]}, the ${missing + 1}th of ${names.length} sounds; ${heard.diagnosis}`);
+  if (missing >= 0) {
+    const kept = await keepOutput(tab, 'game');
+    assert.fail(`not heard: ${names[missing]}, the ${missing + 1}th of ${names.length} sounds; ${heard.diagnosis} (the page's output: ${kept})`);
+  }
   return { names, ...heard };
 }
 
+// Every key here is heard at once: the test waits until the page has decoded every recording,
+// the tutorial and the applause too (a key that comes before is heard once its recording is
+// decoded: the next test).
 test('a published winning game and the screen tour sound as the game gives them', { timeout: 240000 }, async () => withPageServed(async ({ url, browser }) => {
-  const { tab, problems } = await openPage(browser, url);
+  const { tab, problems } = await openPage(browser, url, { everyRecording: true });
   const tour = ['F1', 'F1', 'F3', 'F3', 'F1', 'Escape', 'F3', 'Escape', 'F2'];
   const game = keysOfGame(Bergholt);
   assert.equal(game.filter((key) => key === 'Control').length, 31);
@@ -79,6 +85,31 @@ test('a published winning game and the screen tour sound as the game gives them'
   assert.equal(await tab.evaluate(() => document.activeElement.id), 'start');
   await press(tab, ['Enter'], 300);
   assert.equal(await tab.evaluate(() => document.activeElement.id), 'Form2');
+  assert.deepEqual(problems, []);
+}));
+
+// A busy machine: the tutorial still decoding when its keys come, and the page's thread slow
+// between the calls of one key while the audio thread goes on.
+test('on a busy machine each key is heard alone, from its start, once its recording is decoded', { timeout: 60000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab, problems } = await openPage(browser, url, { busy: true });
+  // The tutorial is still decoding: F1 cuts the presentation and waits; F3 overtakes it (the
+  // credits, at once); F1 again waits, until the tutorial is decoded, and is heard then.
+  await press(tab, ['Enter', 'F1', 'F3'], 400);
+  await press(tab, ['F1'], 400);
+  const before = await heardInOrder(tab, ['tutorial.wav']);
+  await tab.evaluate(() => window.tintineablesLetDecode());
+  await tab.waitForSelector('body[data-decoded="true"]', { timeout: 20000 });
+  await press(tab, ['F3'], 600); // the credits cut the tutorial: the last sound
+  await press(tab, ['Escape', 'F2'], 600); // the menu, then the board: each form's sound alone
+  const heard = await heardInOrder(tab, ['presentacion.wav', 'creditos.wav', 'tutorial.wav', 'creditos.wav',
+                                         'presentacion.wav', 'bola.wav']);
+  assert.deepEqual(before.frames, [-1], 'the tutorial was heard before it was decoded');
+  assert.ok(heard.frames.every((frame) => frame >= 0), `heard ${heard.frames}; ${heard.diagnosis}`);
+  // Heard once, from its start, after the first credits and before the second: the F1 it first
+  // waited for, overtaken by F3, never sounded.
+  const tutorials = await heardInOrder(tab, ['tutorial.wav', 'tutorial.wav']);
+  assert.equal(tutorials.frames[0], heard.frames[2]);
+  assert.equal(tutorials.frames[1], -1, 'the tutorial was heard twice');
   assert.deepEqual(problems, []);
 }));
 

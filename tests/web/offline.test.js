@@ -4,7 +4,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { withPageServed, openPage, press, heardInOrder } = require('./page_session');
+const { withPageServed, openPage, press, heardInOrder, keepOutput } = require('./page_session');
 
 test('after the first visit the page reloads and plays with the network off', { timeout: 90000 }, async () => withPageServed(async ({ url, browser }) => {
   const origins = new Set();
@@ -31,7 +31,9 @@ test('after the first visit the page reloads and plays with the network off', { 
   await press(tab, ['Enter'], 600);
   await press(tab, ['F2'], 300);
   const heard = await heardInOrder(tab, ['presentacion.wav', 'bola.wav']);
-  assert.ok(heard.frames.every((frame) => frame >= 0), `offline, heard ${heard.frames}`);
+  if (!heard.frames.every((frame) => frame >= 0)) {
+    assert.fail(`offline, heard ${heard.frames}; ${heard.diagnosis} (the page's output: ${await keepOutput(tab, 'offline')})`);
+  }
   assert.deepEqual([...origins], [new URL(url).origin]);
   assert.deepEqual(problems, []);
 }));

@@ -111,10 +111,42 @@ function recordTheOutput(recorderPath) {
   }
 }
 
-// A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language.
-async function openPage(browser, url, { locale = 'es-ES', ...options } = {}) {
+// Runs in the page before its own scripts: the page's long recordings (the tutorial, the
+// applause) are not decoded until the test calls tintineablesLetDecode(), as on a machine too busy
+// to decode them before the player's first keys.
+function holdLongDecodes() {
+  const decode = BaseAudioContext.prototype.decodeAudioData;
+  const letGo = new Promise((resolve) => { window.tintineablesLetDecode = resolve; });
+  BaseAudioContext.prototype.decodeAudioData = function (data, ...rest) {
+    if (this instanceof AudioContext && data.byteLength > 200 * 1024) {
+      return letGo.then(() => decode.call(this, data, ...rest));
+    }
+    return decode.call(this, data, ...rest);
+  };
+}
+
+// Runs in the page before its own scripts: the page's thread is held up for 60 ms after every
+// sound it starts, as a busy machine holds it up anywhere, while the audio thread goes on.
+function slowAfterEachStart() {
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    start.apply(this, args);
+    const until = performance.now() + 60;
+    while (performance.now() < until);
+  };
+}
+
+// A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language;
+// `everyRecording`: also wait until every recording is decoded, the long ones too, so that no
+// key waits for one; `busy`: the long ones are held back until tintineablesLetDecode(), and the
+// page's thread is slow after every sound it starts.
+async function openPage(browser, url, { locale = 'es-ES', everyRecording = false, busy = false, ...options } = {}) {
   const context = await browser.newContext({ locale, ...options });
   await context.addInitScript(recordTheOutput, RecorderPath);
+  if (busy) {
+    await context.addInitScript(holdLongDecodes);
+    await context.addInitScript(slowAfterEachStart);
+  }
   const tab = await context.newPage();
   const problems = [];
   tab.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
@@ -122,7 +154,7 @@ async function openPage(browser, url, { locale = 'es-ES', ...options } = {}) {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
   });
   await tab.goto(url);
-  await tab.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
+  await tab.waitForSelector(everyRecording ? 'body[data-decoded="true"]' : 'body[data-ready="true"]', { timeout: 20000 });
   return { context, tab, problems };
 }
 
@@ -174,14 +206,53 @@ async function heardInOrder(tab, names, folder = '') {
     const context = new OfflineAudioContext(1, 1, window.tintineablesRate);
     const signatures = new Map();
     const Compared = Math.round(window.tintineablesRate * 0.050);
+    const Earcons = ['bola', 'vacio', 'poner1', 'aplauso', 'borde', 'central', 'seleccion', 'error', 'bolacentral']
+      .map((earcon) => `${earcon}.wav`);
+    const LongSpoken = ['presentacion.wav', 'tutorial.wav', 'creditos.wav', 'reiniciar.wav'];
+    const urlOf = (name) => (Earcons.includes(name) ? `sounds/${name}`
+      : `sounds/${folder ? `${folder}/` : ''}${name.replace(/\.wav$/, '.opus')}`);
     for (const name of new Set(names)) {
-      const spoken = !/^(bola|vacio|poner1|aplauso|borde|central|seleccion|error|bolacentral)\.wav$/.test(name);
-      const url = spoken ? `sounds/${folder ? `${folder}/` : ''}${name.replace(/\.wav$/, '.opus')}` : `sounds/${name}`;
-      const samples = (await context.decodeAudioData(await (await fetch(url)).arrayBuffer())).getChannelData(0);
+      const samples = (await context.decodeAudioData(await (await fetch(urlOf(name))).arrayBuffer())).getChannelData(0);
       let salient = 0;
       while (salient < samples.length && Math.abs(samples[salient]) < 2000 / 32768) salient++;
       signatures.set(name, { salient, length: samples.length, samples: samples.slice(salient, salient + Compared) });
     }
+    // A recording's samples as the page plays them, decoded here once.
+    const decoded = new Map();
+    const samplesOf = async (name) => {
+      if (!decoded.has(name)) {
+        decoded.set(name, (await context.decodeAudioData(await (await fetch(urlOf(name))).arrayBuffer())).getChannelData(0));
+      }
+      return decoded.get(name);
+    };
+    // Where in `recording` the stretch `heard` is found, sample for sample (silence before and
+    // after it), or null.
+    const findIn = (recording, heard) => {
+      for (let k = -heard.length + 256; k < recording.length - 256; k++) {
+        let j = 0;
+        while (j < heard.length && Math.abs(heard[j] - (recording[k + j] ?? 0)) <= 4 / 32768) j++;
+        if (j === heard.length) return k;
+      }
+      return null;
+    };
+    // When a sound is missed, what the output held where it came closest: another recording
+    // instead of it, or over it (what is left once it is taken away).
+    const whatSounded = async (at, name) => {
+      const { samples } = signatures.get(name);
+      const heard = output.slice(at, at + samples.length);
+      const left = heard.map((sample, j) => sample - samples[j]);
+      const audible = (stretch) => stretch.some((sample) => Math.abs(sample) > 64 / 32768);
+      if (!audible(heard)) return '; the output there: silence';
+      const found = [];
+      for (const other of new Set([...Earcons, ...LongSpoken, ...names])) {
+        const recording = await samplesOf(other);
+        const alone = findIn(recording, heard);
+        if (alone !== null) found.push(`${other} instead, from its frame ${alone}`);
+        const under = audible(left) ? findIn(recording, left) : null;
+        if (under !== null) found.push(`${other} over it, from its frame ${under}`);
+      }
+      return `; the output there: ${found.length ? found.join(', ') : 'no recording of the page, alone or over it'}`;
+    };
     const chunks = window.tintineablesHeard;
     const output = new Float32Array(chunks.reduce((total, chunk) => total + chunk.length, 0));
     chunks.reduce((at, chunk) => { output.set(chunk, at); return at + chunk.length; }, 0);
@@ -211,6 +282,9 @@ async function heardInOrder(tab, names, folder = '') {
         }
         diagnosis = `${name}: at best ${Math.round(closest * 32768)} steps off, ${closestAt - from} frames after the ` +
                     `sound before it, in ${off.length} of ${samples.length} frames (from frame ${off[0]} to ${off.at(-1)})`;
+        if (closestAt >= 0) {
+          diagnosis += await whatSounded(closestAt, name);
+        }
       }
       found.push(at);
       if (at < 0) {
@@ -221,6 +295,35 @@ async function heardInOrder(tab, names, folder = '') {
     }
     return { frames: found, lengths: names.map((name) => signatures.get(name).length), rate: window.tintineablesRate, diagnosis };
   }, { names, folder });
+}
+
+// Keeps what the page sent to its speakers, as a wave file at the page's rate, for a failure to
+// be listened to and decoded again: in TINTINEABLES_PAGE_EVIDENCE, or the system's temporary
+// folder. Returns the file's path.
+async function keepOutput(tab, label) {
+  const { rate, base64 } = await tab.evaluate(() => {
+    const chunks = window.tintineablesHeard;
+    const pcm = new Int16Array(chunks.reduce((total, chunk) => total + chunk.length, 0));
+    let at = 0;
+    for (const chunk of chunks) {
+      for (const sample of chunk) pcm[at++] = Math.max(-32768, Math.min(32767, Math.round(sample * 32768)));
+    }
+    let binary = '';
+    const bytes = new Uint8Array(pcm.buffer);
+    for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+    return { rate: window.tintineablesRate, base64: btoa(binary) };
+  });
+  const data = Buffer.from(base64, 'base64');
+  const header = Buffer.alloc(44);
+  header.write('RIFF', 0); header.writeUInt32LE(36 + data.length, 4); header.write('WAVEfmt ', 8);
+  header.writeUInt32LE(16, 16); header.writeUInt16LE(1, 20); header.writeUInt16LE(1, 22);
+  header.writeUInt32LE(rate, 24); header.writeUInt32LE(rate * 2, 28); header.writeUInt16LE(2, 32);
+  header.writeUInt16LE(16, 34); header.write('data', 36); header.writeUInt32LE(data.length, 40);
+  const folder = process.env.TINTINEABLES_PAGE_EVIDENCE || require('node:os').tmpdir();
+  fs.mkdirSync(folder, { recursive: true });
+  const file = path.join(folder, `tintineables-page-${label}-${process.pid}.wav`);
+  fs.writeFileSync(file, Buffer.concat([header, data]));
+  return file;
 }
 
 // Runs `use({ url, browser })` with the page served and a browser running, and ends both after.
@@ -235,4 +338,4 @@ async function withPageServed(use) {
   }
 }
 
-module.exports = { withPageServed, openPage, press, gameSounds, heardInOrder };
+module.exports = { withPageServed, openPage, press, gameSounds, heardInOrder, keepOutput };
