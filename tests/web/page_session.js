@@ -136,6 +136,18 @@ function slowAfterEachStart() {
   };
 }
 
+// Runs in the page before its own scripts: every title the page gives its live region to speak
+// is kept in window.tintineablesAnnounced, however soon the page clears the region again.
+function watchTheLiveRegion() {
+  window.tintineablesAnnounced = [];
+  document.addEventListener('DOMContentLoaded', () => {
+    const region = document.getElementById('title');
+    new MutationObserver(() => {
+      if (region.textContent) window.tintineablesAnnounced.push(region.textContent);
+    }).observe(region, { childList: true, characterData: true, subtree: true });
+  });
+}
+
 // A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language;
 // `everyRecording`: also wait until every recording is decoded, the long ones too, so that no
 // key waits for one; `busy`: the long ones are held back until tintineablesLetDecode(), and the
@@ -143,6 +155,7 @@ function slowAfterEachStart() {
 async function openPage(browser, url, { locale = 'es-ES', everyRecording = false, busy = false, ...options } = {}) {
   const context = await browser.newContext({ locale, ...options });
   await context.addInitScript(recordTheOutput, RecorderPath);
+  await context.addInitScript(watchTheLiveRegion);
   if (busy) {
     await context.addInitScript(holdLongDecodes);
     await context.addInitScript(slowAfterEachStart);
