@@ -6,9 +6,13 @@
 # presses under Xvfb, once on an idle machine and once with every core busy; on PipeWire the
 # game once more with a screen reader running (Orca, on the accessibility bus, speaking to a
 # file). With a built page (TINTINEABLES_PAGE, the page's folder), the page too, in Debian's
-# Chromium, served on localhost, in the same run. Before each block, how late the machine wakes a
-# real-time thread, since every miss below comes from there.
-#   [TINTINEABLES_PAGE=build-web/page] xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
+# Chromium, served on localhost, in the same run. With a built Windows edition
+# (TINTINEABLES_WINDOWS, its build folder), on PulseAudio the Windows edition under Wine beside
+# the barest WASAPI program under the same Wine (bare_wasapi), which is Wine's own floor. Before
+# each block, how late the machine wakes a real-time thread, since every miss below comes from
+# there.
+#   [TINTINEABLES_PAGE=build-web/page] [TINTINEABLES_WINDOWS=build-windows] \
+#       xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
 set -uo pipefail
 build=$1
 presses=${2:-120}
@@ -52,7 +56,7 @@ run_player() {
   local name=$1 title start=() result
   shift 2
   case $name in
-    game) title=TINTINEABLES; start=(--start-key F2) ;;
+    game | windows) title=TINTINEABLES; start=(--start-key F2) ;;
     # Chromium opens its stream at the server's own default rate, which for PulseAudio (44.1 kHz)
     # is not the sink's (48 kHz): its cues are heard by their rise, not frame for frame.
     page) title=TINTINEABLES; start=(--start-key Return,F2)
@@ -72,8 +76,9 @@ run_player() {
     wait "$pid" 2>/dev/null
     [ "$attempt" = 2 ] && return 1
   done
-  # The page loads its game and recordings before its first element takes Enter.
-  if [ "$name" = page ]; then sleep 3; else sleep 0.5; fi
+  # The page loads its game and recordings before its first element takes Enter; a window under
+  # Wine takes the focus from the window manager a moment after it shows.
+  case $name in page) sleep 3 ;; windows*) sleep 2 ;; *) sleep 0.5 ;; esac
   result=$("$measure" --recording "$cue" --presses "$presses" "${start[@]}")
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
@@ -92,6 +97,27 @@ if [ -n "${TINTINEABLES_PAGE:-}" ]; then
   done
   players+=(page)
 fi
+# The Windows edition and Wine's floor, under Wine with a window manager of their own (without
+# one Wine gives a new window no keyboard focus), in a Wine prefix made for the run.
+windows_players=()
+if [ -n "${TINTINEABLES_WINDOWS:-}" ]; then
+  export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot -i > "$work/wineboot.log" 2>&1
+  windows_players=(windows windows-bare)
+fi
+windows_player() { # windows|windows-bare
+  openbox > /dev/null 2>&1 &
+  local wm=$! player
+  if [ "$1" = windows ]; then
+    wine "$TINTINEABLES_WINDOWS/tintineables.exe" &
+  else
+    wine "$TINTINEABLES_WINDOWS/bare_wasapi.exe" "$TINTINEABLES_WINDOWS/sounds/bola.wav" &
+  fi
+  player=$!
+  trap 'kill $player $wm 2> /dev/null; wineserver -k 2> /dev/null; exit 0' TERM
+  wait $player
+  kill $wm 2> /dev/null
+}
 page_player() {
   rm -rf "$work/chromium"
   exec chromium --no-sandbox --user-data-dir="$work/chromium" --no-first-run --disable-gpu \
@@ -111,19 +137,28 @@ row() { # VERSION PLAYER LOAD RESULT-LINE
 }
 
 for server in pulseaudio pipewire; do
+  # A null sink re-renders what its monitor already sent unless told not to rewind; Wine's
+  # players are measured on PulseAudio only.
+  [ ${#windows_players[@]} -gt 0 ] && [ "$server" = pulseaudio ] && export SOUND_SERVER_SINK_OPTIONS=norewinds=1
   start_sound_server "$server" "$work/$server" || exit 1
+  unset SOUND_SERVER_SINK_OPTIONS
+  server_players=("${players[@]}")
+  [ "$server" = pulseaudio ] && server_players+=("${windows_players[@]}")
   version=$(sound_server_name)
   for load in idle busy; do
     [ "$load" = busy ] && start_busy
     wake_ups+=("| $version | $load | $("$lateness" 10) |")
-    for player in "${players[@]}"; do
+    for player in "${server_players[@]}"; do
       case $player in
         game) line=$(run_player game -- "$game") ;;
         page) line=$(run_player page -- page_player) ;;
+        windows | windows-bare) line=$(run_player $player -- windows_player $player) ;;
         *) line=$(run_player "$player" -- "$peer" "$player" "$cue") ;;
       esac
       label=$player
       [ "$player:$server" = page:pulseaudio ] && label="page, resampled (heard by its rise)"
+      [ "$player" = windows ] && label="Windows edition, Wine 8"
+      [ "$player" = windows-bare ] && label="a bare WASAPI program, Wine 8"
       row "$version" "$label" "$load" "$line"
     done
     stop_busy

@@ -11,6 +11,10 @@
 #define TINTINEABLES_DATA_FROM_BIN "../share"
 #endif
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tintineables {
 
 namespace fs = std::filesystem;
@@ -58,19 +62,38 @@ std::string DescribeSearch(const std::vector<fs::path>& folders, Language langua
     // Any other language is offered the Spanish set, the original; Spanish is offered English.
     const LanguageInfo& other =
         InfoOf(language == Language::Spanish ? Language::English : Language::Spanish);
+#ifdef _WIN32
+    return text + "\nLanguage: " + std::string(InfoOf(language).name) +
+           ", as Windows' display language asks; with Windows in " + std::string(other.name) +
+           " the game plays the " + std::string(other.name) + " recordings instead.";
+#else
     return text + "\nLanguage: " + std::string(InfoOf(language).name) +
            ", as the desktop asks; LANGUAGE=" + std::string(other.code) + " plays the " +
            std::string(other.name) + " recordings instead.";
+#endif
 }
 
 // Both folders are found from the executable, so the game can be installed under any prefix
 // (or unpacked anywhere) and still find its recordings in <prefix>/share/tintineables/sounds.
 std::vector<fs::path> RecordingFolders() {
+#ifdef _WIN32
+    // Unpacked anywhere, the program and its recordings stand side by side.
+    std::wstring executable(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, executable.data(),
+                                        static_cast<DWORD>(executable.size()))) ==
+           executable.size()) {
+        executable.resize(executable.size() * 2);
+    }
+    executable.resize(length);
+    return {fs::path(executable).parent_path() / "sounds"};
+#else
     std::error_code error;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
     const fs::path folder = error ? fs::path("/usr/bin") : executable.parent_path();
     return {folder / "sounds",
             (folder / TINTINEABLES_DATA_FROM_BIN / "tintineables" / "sounds").lexically_normal()};
+#endif
 }
 
 std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders, Language language) {

@@ -4,6 +4,7 @@
 # configuration otherwise the desktop's default, and stopped again, so nothing is left behind,
 # as root in CI as well as from a desktop.
 #   start_sound_server pulseaudio|pipewire FOLDER
+#   SOUND_SERVER_SINK_OPTIONS   more options of the null sink (module-null-sink), e.g. norewinds=1
 #   stop_sound_server
 #   sound_server_name      e.g. "PulseAudio 16.1", "PipeWire 0.3.65"
 . "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
@@ -32,7 +33,7 @@ start_sound_server() {
       # The null sink comes with the server, so that a client reconnecting to a restarted
       # server never meets the stand-in sink the default configuration makes while it has none.
       pulseaudio --daemonize=no --exit-idle-time=-1 --log-target=stderr ${PULSEAUDIO_VERBOSE:+-vvv --log-time=1} \
-        -L "module-null-sink sink_name=speaker rate=48000" \
+        -L "module-null-sink sink_name=speaker rate=48000 ${SOUND_SERVER_SINK_OPTIONS:-}" \
         > /dev/null 2> "$folder/pulseaudio.log" &
       sound_server_pids+=($!)
       ;;
@@ -65,7 +66,7 @@ start_sound_server() {
   local sink=1
   if [ "$kind" = pipewire ]; then
     for ((i = 0; i < 100; i++)); do
-      pactl load-module module-null-sink sink_name=speaker rate=48000 > /dev/null 2>&1 &&
+      pactl load-module module-null-sink sink_name=speaker rate=48000 ${SOUND_SERVER_SINK_OPTIONS:-} > /dev/null 2>&1 &&
         { sink=1; break; }
       sink=0
       sleep 0.05

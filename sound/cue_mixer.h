@@ -1,0 +1,67 @@
+#pragma once
+// The game's own mixer, for a platform that offers only a device to write samples to (Windows'
+// WASAPI): every recording decoded once, at start, into the device's rate as float samples; one
+// channel to each form's sound player for its whole life, so a cue on one form never stops
+// another form's; a new sound on a channel cuts the one before it. Recordings joined in one
+// sound play back to back with a speaker's pause between them. Mix() runs on the device's
+// thread, everything else on the thread of the keys; they meet under one short lock.
+#include "sound/recordings.h"
+
+#include <cstddef>
+#include <map>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tintineables {
+
+class CueMixer {
+public:
+    // Decodes every recording at `deviceRate`. StartupError for one it cannot take.
+    CueMixer(const std::vector<Recording>& recordings, int deviceRate);
+    CueMixer(const CueMixer&) = delete;
+    CueMixer& operator=(const CueMixer&) = delete;
+
+    int Rate() const { return rate_; }
+    // Whether a bare file name is a decoded recording.
+    bool Has(std::string_view fileName) const;
+
+    int OpenChannel();
+    void CloseChannel(int channel); // stops its sound and gives it back
+    // Starts the recordings on the channel from their beginning, back to back, cutting what it
+    // sounded. Every name must be one of Has().
+    void Play(int channel, const std::vector<std::string_view>& fileNames);
+    void Stop(int channel);
+    bool Playing(int channel);
+
+    // Holds every change to the channels for as long as the lock lives, so that what one key
+    // changes (a form's sound stopped, the next form's started) reaches the device in one
+    // period: on its own, a period mixed between the two would sound both at once.
+    [[nodiscard]] std::unique_lock<std::recursive_mutex> HoldChanges() {
+        return std::unique_lock(mutex_);
+    }
+
+    // Adds the next `frames` frames of every channel into `out`, `channels` samples a frame, the
+    // same on each, clipped to [-1, 1]; what is silent stays 0.
+    void Mix(float* out, std::size_t frames, int channels);
+
+private:
+    struct Part {
+        const std::vector<float>* samples; // nullptr: a pause
+        std::size_t frames;
+    };
+    struct Channel {
+        bool open = false;
+        std::vector<Part> parts;
+        std::size_t part = 0;  // playing now
+        std::size_t frame = 0; // within it
+    };
+
+    int rate_;
+    std::map<std::string, std::vector<float>, std::less<>> decoded_;
+    std::recursive_mutex mutex_;
+    std::vector<Channel> channels_;
+};
+
+} // namespace tintineables

@@ -1,0 +1,31 @@
+#include "sound/cue_mixer_sound_player.h"
+
+#include "sound/run_time_error.h"
+
+namespace tintineables {
+
+CueMixerSoundPlayer::CueMixerSoundPlayer(CueMixer& mixer)
+    : mixer_(mixer), channel_(mixer.OpenChannel()) {}
+
+CueMixerSoundPlayer::~CueMixerSoundPlayer() { mixer_.CloseChannel(channel_); }
+
+void CueMixerSoundPlayer::Close() {
+    mixer_.Stop(channel_);
+    opened_.clear();
+}
+
+void CueMixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
+    for (std::string_view name : recordings) {
+        if (!mixer_.Has(name)) {
+            throw RunTimeError("Sound player: cannot open \"" + std::string(name) +
+                               "\": not one of the game's recordings");
+        }
+    }
+    opened_.assign(recordings.begin(), recordings.end());
+}
+
+void CueMixerSoundPlayer::Play() {
+    mixer_.Play(channel_, std::vector<std::string_view>(opened_.begin(), opened_.end()));
+}
+
+} // namespace tintineables

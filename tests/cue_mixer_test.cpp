@@ -1,0 +1,121 @@
+// The game's own mixer, which the Windows edition plays through: the shipped recordings come out
+// sample for sample, a new sound on a channel cuts the one before it and no other channel's,
+// joined words come with a speaker's pause between them, and another device rate gets the
+// recording at that rate.
+#include "sound/cue_mixer.h"
+#include "sound/cue_mixer_sound_player.h"
+#include "sound/play_cue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tintineables {
+namespace {
+
+const std::vector<Recording>& Shipped() {
+    static const auto recordings = LoadRecordings({TINTINEABLES_SOURCE_SOUNDS});
+    return recordings;
+}
+
+std::vector<float> Samples(std::string_view name) {
+    for (const Recording& recording : Shipped()) {
+        if (recording.fileName == name) {
+            std::vector<float> samples;
+            for (std::int16_t sample : Pcm16Samples(recording.bytes, recording.format)) {
+                samples.push_back(static_cast<float>(sample) / 32768.0f);
+            }
+            return samples;
+        }
+    }
+    ADD_FAILURE() << "no recording " << name;
+    return {};
+}
+
+// `frames` frames of the mix, two channels, taken in the device's periods of 441 frames; the
+// left channel, after checking that the right one is the same.
+std::vector<float> Mixed(CueMixer& mixer, std::size_t frames) {
+    std::vector<float> left;
+    std::vector<float> period(441 * 2);
+    while (left.size() < frames) {
+        mixer.Mix(period.data(), 441, 2);
+        for (std::size_t i = 0; i < 441 && left.size() < frames; ++i) {
+            EXPECT_EQ(period[2 * i], period[2 * i + 1]) << "frame " << left.size();
+            left.push_back(period[2 * i]);
+        }
+    }
+    return left;
+}
+
+std::vector<float> Slice(const std::vector<float>& samples, std::size_t from, std::size_t count) {
+    return {samples.begin() + static_cast<long>(from),
+            samples.begin() + static_cast<long>(std::min(samples.size(), from + count))};
+}
+
+TEST(CueMixer, PlaysRecordingsAsRecordedCutsOnlyItsOwnChannelAndPausesBetweenWords) {
+    CueMixer mixer(Shipped(), 48000);
+    const std::vector<float> ball = Samples("bola.wav");
+    const std::vector<float> select = Samples("seleccion.wav");
+    const std::vector<float> edge = Samples("borde.wav");
+
+    // A cue from its first sample to its last, then silence.
+    CueMixerSoundPlayer board(mixer);
+    PlayCue(board, SoundCue::Ball);
+    std::vector<float> heard = Mixed(mixer, ball.size() + 1000);
+    EXPECT_EQ(Slice(heard, 0, ball.size()), ball);
+    EXPECT_EQ(Slice(heard, ball.size(), 1000), std::vector<float>(1000, 0.0f));
+
+    // A second player's cue sounds with the first; a new cue on the first cuts its own.
+    PlayCue(board, SoundCue::Ball);
+    heard = Mixed(mixer, 1000);
+    CueMixerSoundPlayer menu(mixer);
+    PlayCue(menu, SoundCue::Edge);
+    PlayCue(board, SoundCue::Select);
+    heard = Mixed(mixer, 2000);
+    for (std::size_t i = 0; i < 2000; ++i) {
+        ASSERT_EQ(heard[i], std::clamp(select[i] + edge[i], -1.0f, 1.0f)) << "frame " << i;
+    }
+
+    // A player that ends stops its sound and gives its channel back.
+    {
+        CueMixerSoundPlayer credits(mixer);
+        PlayCue(credits, SoundCue::Ball);
+    }
+    mixer.Stop(board.Channel());
+    mixer.Stop(menu.Channel());
+    heard = Mixed(mixer, 500);
+    EXPECT_EQ(heard, std::vector<float>(500, 0.0f));
+
+    // Words joined in one sound: back to back, 70 ms apart.
+    const std::string_view words[] = {"voz_quedan.wav", "voz_32.wav"};
+    PlayJoined(board, words);
+    const std::vector<float> first = Samples("voz_quedan.wav");
+    const std::vector<float> second = Samples("voz_32.wav");
+    heard = Mixed(mixer, first.size() + 3360 + second.size());
+    EXPECT_EQ(Slice(heard, 0, first.size()), first);
+    EXPECT_EQ(Slice(heard, first.size(), 3360), std::vector<float>(3360, 0.0f));
+    EXPECT_EQ(Slice(heard, first.size() + 3360, second.size()), second);
+}
+
+TEST(CueMixer, DecodesForADeviceOfAnotherRate) {
+    CueMixer mixer(Shipped(), 44100);
+    const std::vector<float> ball = Samples("bola.wav");
+    CueMixerSoundPlayer board(mixer);
+    PlayCue(board, SoundCue::Ball);
+    const std::vector<float> heard = Mixed(mixer, ball.size());
+    // As long as the recording, in the device's frames, and each frame between the two
+    // recorded samples around its moment.
+    const std::size_t length = (ball.size() - 1) * 44100 / 48000 + 1;
+    EXPECT_EQ(Slice(heard, length, 100), std::vector<float>(100, 0.0f));
+    EXPECT_NE(heard[length - 1], 0.0f);
+    for (std::size_t i = 0; i < length; ++i) {
+        const double at = static_cast<double>(i) * 48000 / 44100;
+        const auto before = static_cast<std::size_t>(at);
+        const float low = std::min(ball[before], ball[std::min(before + 1, ball.size() - 1)]);
+        const float high = std::max(ball[before], ball[std::min(before + 1, ball.size() - 1)]);
+        ASSERT_TRUE(heard[i] >= low - 1e-6f && heard[i] <= high + 1e-6f) << "frame " << i;
+    }
+}
+
+} // namespace
+} // namespace tintineables

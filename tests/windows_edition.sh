@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# The Windows edition as a player on Windows has it, under Wine: its own X server (Xvfb) with a
+# window manager (openbox; without one Wine gives a new window no keyboard focus), a PulseAudio
+# server of the test's own on a 48 kHz null sink, real keys through XTest, and what the sink
+# played recorded from its monitor and matched, cue for cue, against the game's own sounds for
+# the same keys (cues_for_keys, the game's C++ run natively). Beside the game, a small Windows
+# program listens to the system's accessibility events and says what a screen reader is told
+# (accessibility_probe.exe). Scenarios: in Spanish, the screen tour and Bergholt's winning game,
+# Escape twice ending with status 0; in French, the help keys, undo, Command9's name; a missing
+# recording, and no sound device, each ending with status 1 and a message that names the cause.
+#   windows_edition.sh WINDOWS_BUILD CUES_FOR_KEYS AUDIO_FIND
+set -uo pipefail
+windows=$(cd "$1" && pwd)
+cues_for_keys=$2
+audio_find=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/sound_server.sh"
+work=$(mktemp -d)
+own_session "$work"
+trap 'stop_sound_server; [ "${fail:-1}" != 0 ] || rm -rf "$work"' EXIT # kept when the test fails
+
+# Wine takes the user's language from the locale, which must exist: made here, for this run.
+mkdir -p "$work/locale"
+for locale in es_ES fr_FR; do
+    localedef -i $locale -f UTF-8 "$work/locale/$locale.UTF-8" || { echo "FAIL: no $locale locale"; exit 1; }
+done
+node "$here/web/winning_game.js" > "$work/winning_game.keys" || exit 1
+
+# One run of the game: LANG, the folder it is unpacked in, then X key names, each followed by
+# the seconds to wait after it; ends when the game does, with its status in $work/NAME.status.
+cat > "$work/session.sh" <<'SESSION'
+set -u
+work=$1 windows=$2 here=$3
+. "$here/sound_server.sh"
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$work/locale"
+openbox > "$work/openbox.log" 2>&1 &
+wm=$!
+# A null sink re-renders what its monitor already sent unless told not to rewind.
+SOUND_SERVER_SINK_OPTIONS=norewinds=1 start_sound_server pulseaudio "$work/server" || exit 1
+wineboot -i > "$work/wineboot.log" 2>&1
+wine "$windows/accessibility_probe.exe" 600 >> "$work/told" 2> /dev/null &
+probe=$!
+for ((i = 0; i < 200; i++)); do grep -q listening "$work/told" 2> /dev/null && break; sleep 0.1; done
+
+# play NAME LANG FOLDER READY [KEY SECONDS]...: runs the game unpacked in FOLDER with LANG,
+# records the sink, waits until READY ("told:PATTERN", a screen reader was told it; "said:PATTERN",
+# the game wrote it on stderr), then presses each X key and waits the seconds after it; the
+# game's status goes to NAME.status.
+play() {
+    local name=$1 lang=$2 folder=$3 ready=$4 game recorder from i
+    shift 4
+    parec --raw --format=s16le --rate=48000 --channels=2 --latency-msec=10 -d speaker.monitor \
+        > "$work/$name.raw" 2> /dev/null &
+    recorder=$!
+    echo "== $name" >> "$work/told"
+    from=$(wc -l < "$work/told")
+    LANG=$lang wine "$folder/tintineables.exe" > "$work/$name.stderr" 2>&1 &
+    game=$!
+    for ((i = 0; i < 300; i++)); do
+        case $ready in
+            told:*) tail -n +$((from + 1)) "$work/told" | grep -q -E -- "${ready#told:}" && break ;;
+            said:*) grep -q -E -- "${ready#said:}" "$work/$name.stderr" && break ;;
+        esac
+        sleep 0.1
+    done
+    sleep 1
+    while [ $# -ge 2 ]; do
+        xdotool key "$1"
+        sleep "$2"
+        shift 2
+    done
+    end_within 15 $game
+    echo $? > "$work/$name.status"
+    sleep 0.3
+    kill $recorder
+}
+
+# Spanish: the tour of the screens, then Bergholt's game, won; Escape to the menu, Escape out.
+keys=()
+for key in F1 F1 F3 F3 F1 Escape F3 Escape F2; do keys+=("$key" 0.8); done
+while read -r code name; do keys+=("$name" 0.2); done < "$work/winning_game.keys"
+keys+=(Escape 0.8 Escape 0.3)
+play spanish es_ES.UTF-8 "$windows" "told:^focus\|TINTINEABLES\|" "${keys[@]}"
+
+# French: onto the board, the questions, Command9 (its name, its sound), back to the first hole,
+# a hint followed and its jump taken back.
+keys=(F2 0.8 b 3 p 3 g 2 shift+Tab 0.8 space 0.8 Tab 0.8 a 2.5 space 0.8 Up 0.8 Up 0.8
+      Control_L 0.8 BackSpace 0.8 Escape 0.8 Escape 0.3)
+play french fr_FR.UTF-8 "$windows" "told:^focus\|TINTINEABLES\|" "${keys[@]}"
+
+# A missing recording: the message names it, in a box the player closes with Enter.
+mkdir -p "$work/unpacked"
+cp -r "$windows/tintineables.exe" "$windows/sounds" "$work/unpacked/"
+rm "$work/unpacked/sounds/bola.wav"
+play missing es_ES.UTF-8 "$work/unpacked" "said:missing" Return 0.5
+
+# No sound device at all: the sound server is gone.
+stop_sound_server
+play nodevice es_ES.UTF-8 "$windows" "said:no audio device" Return 0.5
+
+kill $probe 2> /dev/null
+wineserver -k 2> /dev/null
+kill $wm 2> /dev/null
+SESSION
+with_x_server -s "-screen 0 1024x768x24" timeout 400 bash "$work/session.sh" "$work" "$windows" "$here" \
+    > "$work/session.log" 2>&1
+
+fail=0
+spoken='^voz_|^(presentacion|tutorial|creditos|reiniciar)\.wav$'
+# Heard as the game gives them: every sound of the run, in order, from the sink's monitor.
+heard_as_the_game() { # NAME FOLDER_OF_SPOKEN VIRTUAL_KEYS...
+    local name=$1 language=$2 files=() file at
+    shift 2
+    for file in $("$cues_for_keys" "$@" | tr ' +' '\n\n'); do
+        if [[ $file =~ $spoken ]]; then files+=("$windows/sounds/$language$file"); else files+=("$windows/sounds/$file"); fi
+    done
+    at=$("$audio_find" --in-order "$work/$name.raw" "${files[@]}" | tr '\n' ' ')
+    local missing=$(( $(tr ' ' '\n' <<< "$at" | grep -n -m1 -- '^-1$' | cut -d: -f1) ))
+    if [ "$missing" -gt 0 ]; then
+        echo "FAIL: $name: not heard: ${files[missing-1]##*/sounds/}, the ${missing}th of ${#files[@]} sounds"
+        fail=1
+    else
+        echo "ok   $name: all ${#files[@]} sounds heard in order"
+    fi
+}
+codes=(112 112 114 114 112 27 114 27 113)
+while read -r code name; do codes+=("$code"); done < "$work/winning_game.keys"
+heard_as_the_game spanish "" "${codes[@]}" 27 27
+heard_as_the_game french fr/ 113 66 80 71 9s 32 9 65 32 38 38 17 8 27 27
+grep -q aplauso <("$cues_for_keys" "${codes[@]}") || { echo "FAIL: the game was not won"; fail=1; }
+
+for run in spanish:0 french:0 missing:1 nodevice:1; do
+    status=$(cat "$work/${run%:*}.status" 2> /dev/null || echo none)
+    [ "$status" = "${run#*:}" ] && echo "ok   ${run%:*}: ended with status $status" ||
+        { echo "FAIL: ${run%:*}: ended with status $status, not ${run#*:}"; fail=1; }
+done
+grep -q "^bola.wav: missing" "$work/missing.stderr" && echo "ok   missing: $(grep -m1 missing "$work/missing.stderr")" ||
+    { echo "FAIL: the missing recording was not named: $(cat "$work/missing.stderr")"; fail=1; }
+grep -q "no audio device" "$work/nodevice.stderr" && echo "ok   no device: $(grep -m1 "no audio device" "$work/nodevice.stderr")" ||
+    { echo "FAIL: no device, not said: $(grep -v ALSA "$work/nodevice.stderr")"; fail=1; }
+
+# What a screen reader was told, run by run: each form's title as it opens, nothing for a hole,
+# Command9's name.
+told() { sed -n "/^== $1\$/,/^== /p" "$work/told" | grep -v '^=='; }
+expect_told() { # RUN WHAT PATTERN
+    if told "$1" | grep -q -E -- "$3"; then echo "ok   $1: told $2"; else
+        echo "FAIL: $1: not told $2; told: $(told "$1" | tr '\n' ' ')"; fail=1; fi
+}
+for title in TINTINEABLES TUTORIAL CRÉDITOS TABLERO; do expect_told spanish "$title" "^focus\|$title\|"; done
+for title in TINTINEABLES PLATEAU; do expect_told french "$title" "^focus\|$title\|"; done
+expect_told french "Command9's name" '^focus\|Son du centre avec une bille\|'
+named=$(told spanish | grep '^focus|' | cut -d'|' -f2 | grep -v -E '^(TINTINEABLES|TUTORIAL|CRÉDITOS|TABLERO|)$' | sort -u)
+[ -z "$named" ] && echo "ok   spanish: nothing told of the holes" ||
+    { echo "FAIL: a screen reader was told of a hole: $named"; fail=1; }
+[ "$fail" = 0 ] || { echo "work folder $work; the session said:"; tail -n 20 "$work/session.log"; }
+exit $fail

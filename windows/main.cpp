@@ -1,0 +1,75 @@
+// TINTINEABLES on Windows: peg solitaire played by keyboard and ear, in standard windows that
+// screen readers read.
+#include "sound/cue_mixer_sound_player.h"
+#include "sound/startup_error.h"
+#include "windows/wasapi_output.h"
+#include "windows/wide_text.h"
+#include "windows/win_game_host.h"
+
+#include <objbase.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+using namespace tintineables;
+
+namespace {
+
+// The first of the user's display languages that the game has; Spanish when it has none.
+Language WindowsLanguage() {
+    ULONG count = 0;
+    ULONG size = 0;
+    std::vector<std::string> asked;
+    if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) && size > 0) {
+        std::wstring names(size, L'\0');
+        if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size)) {
+            for (const wchar_t* name = names.c_str(); *name != L'\0'; name += wcslen(name) + 1) {
+                asked.push_back(Utf8(name));
+            }
+        }
+    }
+    return ChooseLanguage(asked);
+}
+
+// A message for the player: on the console that started the game, if any, and in a message box,
+// which a screen reader reads.
+void Tell(const std::string& message) {
+    std::fprintf(stderr, "tintineables: %s\n", message.c_str());
+    std::fflush(stderr);
+    MessageBoxW(nullptr, Wide(message).c_str(), L"TINTINEABLES", MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Everything that can stop the game is checked before a window opens: every recording, in
+    // the user's language, and the sound device.
+    const Language language = WindowsLanguage();
+    std::unique_ptr<WasapiOutput> output;
+    std::unique_ptr<CueMixer> mixer;
+    try {
+        const std::vector<Recording> recordings = LoadRecordings(RecordingFolders(), language);
+        output = std::make_unique<WasapiOutput>();
+        mixer = std::make_unique<CueMixer>(recordings, output->Rate());
+    } catch (const StartupError& error) {
+        Tell(std::string("cannot start:\n") + error.what());
+        return 1;
+    }
+    output->Play(*mixer);
+
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int status = 0;
+    {
+        WinGameHost host(instance, language,
+                         {*mixer, [&] { return std::make_unique<CueMixerSoundPlayer>(*mixer); },
+                          [](const std::string& message) {
+                              MessageBoxW(nullptr, Wide(message).c_str(), L"TINTINEABLES",
+                                          MB_OK | MB_ICONERROR);
+                          }});
+        status = host.Run();
+    }
+    output.reset();
+    CoUninitialize();
+    return status;
+}
