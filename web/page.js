@@ -22,6 +22,10 @@ function translate(text) {
 }
 const StartText = () => translate(globalThis.PageTexts.start);
 const CannotLoad = () => translate(globalThis.PageTexts.cannotLoad);
+const CannotSound = () => translate(globalThis.PageTexts.cannotSound);
+// How long the sound may take to start after the key that starts the game, before the page says
+// that it cannot.
+const SoundStartMilliseconds = 2000;
 const LanguageTags = { es: 'es', en: 'en', pt: 'pt-BR', fr: 'fr' };
 // A recording of more bytes than this (some minutes of speech) is decoded after the page is ready.
 const LongRecording = 200 * 1024;
@@ -48,6 +52,29 @@ async function load(file, decode = (bytes) => bytes) {
     return await decode(await fetchAndKeep(file));
   } catch (error) {
     throw new LoadError(file, error?.message ?? String(error));
+  }
+}
+
+// Whether this browser's Web Audio decodes the page's Opus, found by trial on a tiny file of the
+// page's own (canPlayType answers for <audio> only, and Safari's Web Audio refused Ogg Opus for
+// most of its life). Where it does not, the spoken recordings come as AAC in MP4, made from the
+// same recordings, which every engine's Web Audio decodes.
+async function decodesOpus(context) {
+  const trial = await load('sounds/trial.opus');
+  try {
+    await context.decodeAudioData(trial);
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+// The browser may hold the page's sound suspended (before a key, or when a phone takes it for a
+// call or the lock screen, "interrupted" in Safari): a key or a tap wakes it, and the key goes on
+// to the game all the same.
+function wake(context) {
+  if (context.state !== 'running' && context.state !== 'closed') {
+    context.resume().catch(() => {});
   }
 }
 
@@ -100,10 +127,12 @@ async function main() {
   // decoded after the page is ready; a sound that needs one before then waits for it.
   const context = new AudioContext({ latencyHint: 'interactive' });
   const recordings = new Recordings(context);
+  const speech = (await decodesOpus(context)) ? '.opus' : '.m4a';
+  document.body.dataset.speech = speech.slice(1);
   const files = game.ccall('tintineables_recordings', 'string', [], []).trim().split('\n').map((line) => {
     const [name, kind] = line.split(' ');
     const spoken = kind === 'spoken';
-    return { name, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, '.opus') : name}` };
+    return { name, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, speech) : name}` };
   });
   const fetched = await Promise.all(files.map(async (file) => ({ ...file, bytes: await load(file.url) })));
   let decodeLongOnes;
@@ -125,13 +154,23 @@ async function main() {
     click: (screen, control) => game._tintineables_click(screen, control),
   });
   startButton.textContent = StartText();
+  // Enter, Space or a tap on the first element starts the game, and the sound with it.
   startButton.addEventListener('click', () => {
-    context.resume();
+    wake(context);
     message.textContent = '';
     startButton.hidden = true;
     page.forms.attach();
     game._tintineables_start();
+    // Where the browser will not play at all (no sound device, a sound server it cannot reach),
+    // the player is told, by the message a screen reader reads, which needs no sound of the page.
+    setTimeout(() => {
+      if (context.state !== 'running' && startButton.hidden) {
+        tell(CannotSound());
+      }
+    }, SoundStartMilliseconds);
   });
+  document.addEventListener('keydown', () => wake(context), true);
+  document.addEventListener('pointerdown', () => wake(context), true);
   performance.mark('tintineables-ready'); // the first key's sound is ready
   document.body.dataset.ready = 'true';
   showStart();

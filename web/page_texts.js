@@ -9,5 +9,7 @@ var PageTexts = {
   // The name of the page's first element, which starts the game.
   start: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES: pulsa Intro para jugar'),
   // A file of the page that could not be had: %1 the file, %2 the reason.
-  cannotLoad: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES no puede empezar: no se pudo cargar %1: %2')
+  cannotLoad: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES no puede empezar: no se pudo cargar %1: %2'),
+  // The browser plays no sound at all: no sound device, or none it can reach.
+  cannotSound: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES no puede sonar: el navegador no reproduce sonido. Comprueba el dispositivo de sonido y vuelve a cargar la página.')
 };

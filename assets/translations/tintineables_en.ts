@@ -31,5 +31,9 @@
         <source>TINTINEABLES no puede empezar: no se pudo cargar %1: %2</source>
         <translation>TINTINEABLES cannot start: %1 could not be loaded: %2</translation>
     </message>
+    <message>
+        <source>TINTINEABLES no puede sonar: el navegador no reproduce sonido. Comprueba el dispositivo de sonido y vuelve a cargar la página.</source>
+        <translation>TINTINEABLES cannot play sound: the browser plays no sound. Check the sound device and reload the page.</translation>
+    </message>
 </context>
 </TS>

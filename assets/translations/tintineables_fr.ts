@@ -31,5 +31,9 @@
         <source>TINTINEABLES no puede empezar: no se pudo cargar %1: %2</source>
         <translation>TINTINEABLES ne peut pas démarrer : impossible de charger %1 : %2</translation>
     </message>
+    <message>
+        <source>TINTINEABLES no puede sonar: el navegador no reproduce sonido. Comprueba el dispositivo de sonido y vuelve a cargar la página.</source>
+        <translation>TINTINEABLES ne peut pas jouer de son : le navigateur ne joue aucun son. Vérifie le périphérique audio et recharge la page.</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>TINTINEABLES no puede empezar: no se pudo cargar %1: %2</source>
         <translation>TINTINEABLES não pode começar: não foi possível carregar %1: %2</translation>
     </message>
+    <message>
+        <source>TINTINEABLES no puede sonar: el navegador no reproduce sonido. Comprueba el dispositivo de sonido y vuelve a cargar la página.</source>
+        <translation>TINTINEABLES não consegue tocar som: o navegador não reproduz som. Verifique o dispositivo de som e recarregue a página.</translation>
+    </message>
 </context>
 </TS>

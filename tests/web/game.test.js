@@ -5,48 +5,7 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const { withPageServed, openPage, press, gameSounds, heardInOrder, keepOutput } = require('./page_session');
-
-// Ernest Bergholt's winning game of 1912, as John Beasley publishes it ("The Ins and Outs of Peg
-// Solitaire", 1985): a square is its column, then its row counted from the top; each move names
-// every square its peg lands on in turn.
-const Bergholt = '46*44 65*45 57*55 54*56 52*54 73*53 43*63 75*73*53 35*55 15*35 23*43*63*65*45*25 ' +
-                 '37*57*55*53 31*33 34*32 51*31*33 13*15*35 36*34*32*52*54*34 24*44';
-
-// The holes of the cross, by column and row from the bottom.
-const isHole = (x, y) => x >= 1 && x <= 7 && y >= 1 && y <= 7 && ((x >= 3 && x <= 5) || (y >= 3 && y <= 5));
-
-// The arrows from one hole to another, never off the cross: into the middle columns, along the
-// column to the row, then along the row.
-function walk(from, to) {
-  const keys = [];
-  let [x, y] = from;
-  const step = (dx, dy) => {
-    x += dx; y += dy;
-    assert.ok(isHole(x, y), `walked off the cross at ${x},${y}`);
-    keys.push(dx > 0 ? 'ArrowRight' : dx < 0 ? 'ArrowLeft' : dy > 0 ? 'ArrowUp' : 'ArrowDown');
-  };
-  while (x < 3 && x !== to[0]) step(1, 0);
-  while (x > 5 && x !== to[0]) step(-1, 0);
-  while (y !== to[1]) step(0, Math.sign(to[1] - y));
-  while (x !== to[0]) step(Math.sign(to[0] - x), 0);
-  return keys;
-}
-
-// Every key of a whole game in the published notation, from the first hole the board announces.
-function keysOfGame(moves) {
-  const square = (text) => [Number(text[0]), 8 - Number(text[1])];
-  const keys = [];
-  let cursor = [3, 1];
-  for (const move of moves.split(' ')) {
-    const squares = move.split('*').map(square);
-    for (let i = 0; i + 1 < squares.length; i++) {
-      const [from, to] = [squares[i], squares[i + 1]];
-      keys.push(...walk(cursor, from), 'Space', ...walk(from, to).slice(0, 2), 'Control');
-      cursor = to;
-    }
-  }
-  return keys;
-}
+const { Bergholt, keysOfGame } = require('./winning_game');
 
 // Starts the game from the page's first element (Enter), plays keys, each given time to sound,
 // and checks that the page was heard playing, in order, every recording the game plays from its
@@ -113,8 +72,12 @@ test('on a busy machine each key is heard alone, from its start, once its record
   assert.deepEqual(problems, []);
 }));
 
-test('the help keys and undo on one position sound as the game gives them', { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
-  const { tab, problems } = await openPage(browser, url);
+// Where the browser's Web Audio refuses the page's Opus (Safari before macOS 15.4 and iOS 18.4),
+// every spoken recording comes as AAC: the same answers, word for word, at the same moments.
+for (const refuseOpus of [false, true]) {
+test(`the help keys and undo on one position sound as the game gives them${refuseOpus ? ', the speech as AAC' : ''}`, { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab, problems } = await openPage(browser, url, { refuseOpus });
+  assert.equal(await tab.evaluate(() => document.body.dataset.speech), refuseOpus ? 'm4a' : 'opus');
   // Onto the board, four jumps of Bergholt's game, then every question, a hint, the hint's
   // jump taken back, a peg in hand put back, and Command9's name and sound.
   const position = ['F2', ...keysOfGame('46*44 65*45 57*55 54*56')];
@@ -129,4 +92,33 @@ test('the help keys and undo on one position sound as the game gives them', { ti
   assert.ok(names.includes('voz_arriba.wav') || names.some((name) => /voz_(izquierda|derecha|abajo)/.test(name)));
   assert.ok(names.includes('bolacentral.wav'), 'Command9 was not pressed');
   assert.deepEqual(problems, []);
+}));
+}
+
+// A phone suspends the page's sound when it likes (a call, the lock screen): the next key wakes
+// it and is still the game's key. Where the browser plays nothing at all, the player is told
+// within two seconds, in their language, by the message a screen reader reads.
+test('the next key wakes a suspended sound; a browser that plays nothing says so', { timeout: 60000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab } = await openPage(browser, url);
+  await press(tab, ['Enter', 'F2'], 400);
+  await tab.evaluate(() => window.tintineablesContext.suspend());
+  await press(tab, ['ArrowUp'], 300);
+  assert.equal(await tab.evaluate(() => window.tintineablesContext.state), 'running');
+  await press(tab, ['ArrowDown'], 300);
+  const heard = await heardInOrder(tab, ['presentacion.wav', 'bola.wav', 'bola.wav', 'bola.wav']);
+  if (!heard.frames.every((frame) => frame >= 0)) {
+    assert.fail(`after the sound was suspended, heard ${heard.frames}; ${heard.diagnosis} (${await keepOutput(tab, 'woken')})`);
+  }
+  assert.equal(await tab.evaluate(() => document.getElementById('message').textContent), '');
+
+  const silent = await openPage(browser, url, { locale: 'fr-FR' });
+  await silent.tab.evaluate(() => {
+    Object.defineProperty(AudioContext.prototype, 'state', { get: () => 'suspended' });
+    AudioContext.prototype.resume = () => new Promise(() => {});
+  });
+  await silent.tab.keyboard.press('Enter');
+  await silent.tab.waitForFunction(() => document.getElementById('message').textContent !== '', null, { timeout: 2500 });
+  assert.equal(await silent.tab.evaluate(() => document.getElementById('message').textContent),
+               'TINTINEABLES ne peut pas jouer de son : le navigateur ne joue aucun son. Vérifie le périphérique audio et recharge la page.');
+  assert.deepEqual(await silent.tab.evaluate(() => window.tintineablesSpoken.length), 1);
 }));

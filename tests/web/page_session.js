@@ -151,9 +151,14 @@ function watchTheLiveRegion() {
 // A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language;
 // `everyRecording`: also wait until every recording is decoded, the long ones too, so that no
 // key waits for one; `busy`: the long ones are held back until tintineablesLetDecode(), and the
-// page's thread is slow after every sound it starts.
-async function openPage(browser, url, { locale = 'es-ES', everyRecording = false, busy = false, ...options } = {}) {
+// page's thread is slow after every sound it starts; `refuseOpus`: the page's trial of Opus
+// fails, as in a browser whose Web Audio does not decode it.
+async function openPage(browser, url, { locale = 'es-ES', everyRecording = false, busy = false, refuseOpus = false,
+                                        ...options } = {}) {
   const context = await browser.newContext({ locale, ...options });
+  if (refuseOpus) {
+    await context.route('**/sounds/trial.opus', (route) => route.fulfill({ status: 200, body: 'no Opus here' }));
+  }
   await context.addInitScript(recordTheOutput, RecorderPath);
   await context.addInitScript(watchTheLiveRegion);
   if (busy) {
@@ -222,8 +227,10 @@ async function heardInOrder(tab, names, folder = '') {
     const Earcons = ['bola', 'vacio', 'poner1', 'aplauso', 'borde', 'central', 'seleccion', 'error', 'bolacentral']
       .map((earcon) => `${earcon}.wav`);
     const LongSpoken = ['presentacion.wav', 'tutorial.wav', 'creditos.wav', 'reiniciar.wav'];
+    // The spoken ones in the encoding the page chose (Opus, or AAC where the browser refused it).
+    const speech = document.body.dataset.speech === 'm4a' ? '.m4a' : '.opus';
     const urlOf = (name) => (Earcons.includes(name) ? `sounds/${name}`
-      : `sounds/${folder ? `${folder}/` : ''}${name.replace(/\.wav$/, '.opus')}`);
+      : `sounds/${folder ? `${folder}/` : ''}${name.replace(/\.wav$/, speech)}`);
     for (const name of new Set(names)) {
       const samples = (await context.decodeAudioData(await (await fetch(urlOf(name))).arrayBuffer())).getChannelData(0);
       let salient = 0;
