@@ -142,6 +142,29 @@ game_stream_property() {
     mine && $1 == key { value = $0; sub(/^[^=]*= "/, "", value); sub(/"$/, "", value); print value; exit }'
 }
 
+# game_plays_into_within SECONDS PID SINK: waits until PID's stream is linked to SINK. A stream
+# the session manager has not linked yet plays nowhere (seen once on a machine's first PipeWire
+# start: every cue of the first seconds missing from the sink).
+game_plays_into_within() {
+  local i sink
+  for ((i = 0; i < $1 * 20; i++)); do
+    sink=$(pactl list sinks short 2> /dev/null | awk -v name="$3" '$2 == name { print $1 }')
+    [ -n "$sink" ] && [ "$(game_stream_property_line "$2" Sink:)" = "$sink" ] && return 0
+    sleep 0.05
+  done
+  echo "the game's stream was not linked to $3 within $1 s" >&2
+  return 1
+}
+
+# game_stream_property_line PID FIELD: the value after FIELD ("Sink:", "Corked:") in PID's
+# sink input.
+game_stream_property_line() {
+  pactl list sink-inputs 2> /dev/null | awk -v clients=" $(game_clients "$1" | tr '\n' ' ')" -v key="$2" '
+    /^Sink Input/ { mine = 0 }
+    $1 == "Client:" && index(clients, " " $2 " ") { mine = 1 }
+    mine && $1 == key { print $2; exit }'
+}
+
 # game_buffer_latency_usec PID: the sound PulseAudio keeps for PID's stream ("Buffer Latency"),
 # which follows what the game asked for. Each reading is the buffer's fill at that instant: now
 # and then it catches the server mid-way through taking a block (3937 or 8041 us beside the

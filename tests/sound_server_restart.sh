@@ -36,6 +36,7 @@ record "$work/before.raw"
 "$game" 2> "$work/stderr" & game=\$!
 trap 'kill \$game 2> /dev/null' EXIT # a session that stops half-way leaves no game behind
 window_of TINTINEABLES > /dev/null || exit 1
+game_plays_into_within 10 \$game speaker || exit 1
 # A null sink renders up to 2 s ahead until a stream asks for less; let that play out.
 sleep 2.5
 # Onto the board; hole 5 over hole 10 into the centre, hole 17.
@@ -64,6 +65,7 @@ for ((i = 0; i < 200; i++)); do
   grep -q "sound is back" "$work/stderr" && break
   sleep 0.05
 done
+game_plays_into_within 10 \$game speaker || exit 1
 sleep 2.5
 # Hole 10 was jumped over, and the centre holds the peg that landed there. Three times: a cue
 # or two broken by a machine too busy to feed the server (seen with the sanitizers' build beside
