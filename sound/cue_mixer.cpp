@@ -13,9 +13,19 @@ namespace {
 // A recording's samples, its channels averaged to one, at `rate`. Recordings are made at the
 // device's usual rate (48 kHz), where nothing is resampled; at another rate each sample is
 // interpolated between its two neighbours.
-std::vector<float> Decode(const Recording& recording, int rate) {
+std::vector<float> Decode(const Recording& recording, int rate,
+                          const CueMixer::Pcm16Decoder& decodeCompressed) {
     const WaveFormat& format = recording.format;
-    const std::vector<std::int16_t> pcm = Pcm16Samples(recording.bytes, format);
+    std::vector<std::int16_t> pcm;
+    if (format.formatTag == WaveMpegLayer3) {
+        if (!decodeCompressed) {
+            throw StartupError(recording.path.string() +
+                               ": compressed (MPEG layer 3), which only Windows decodes");
+        }
+        pcm = decodeCompressed(recording);
+    } else {
+        pcm = Pcm16Samples(recording.bytes, format);
+    }
     if (pcm.empty() || format.channels < 1 || format.sampleRate < 1) {
         throw StartupError(recording.path.string() + ": not 16-bit PCM, which the game plays");
     }
@@ -45,9 +55,12 @@ std::vector<float> Decode(const Recording& recording, int rate) {
 
 } // namespace
 
-CueMixer::CueMixer(const std::vector<Recording>& recordings, int deviceRate) : rate_(deviceRate) {
+CueMixer::CueMixer(const std::vector<Recording>& recordings, int deviceRate,
+                   const Pcm16Decoder& decodeCompressed)
+    : rate_(deviceRate) {
     for (const Recording& recording : recordings) {
-        decoded_.emplace(std::string(recording.fileName), Decode(recording, deviceRate));
+        decoded_.emplace(std::string(recording.fileName),
+                         Decode(recording, deviceRate, decodeCompressed));
     }
 }
 

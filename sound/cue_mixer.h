@@ -8,6 +8,8 @@
 #include "sound/recordings.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -18,8 +20,14 @@ namespace tintineables {
 
 class CueMixer {
 public:
-    // Decodes every recording at `deviceRate`. StartupError for one it cannot take.
-    CueMixer(const std::vector<Recording>& recordings, int deviceRate);
+    // A compressed recording's 16-bit samples, interleaved, at its own rate; StartupError
+    // when the platform cannot decode it.
+    using Pcm16Decoder = std::function<std::vector<std::int16_t>(const Recording&)>;
+
+    // Decodes every recording at `deviceRate`, a compressed one through `decodeCompressed`.
+    // StartupError for one it cannot take.
+    CueMixer(const std::vector<Recording>& recordings, int deviceRate,
+             const Pcm16Decoder& decodeCompressed = {});
     CueMixer(const CueMixer&) = delete;
     CueMixer& operator=(const CueMixer&) = delete;
 

@@ -48,6 +48,12 @@ std::string ReadRecording(const fs::path& path, Recording& recording) {
     }
     const WaveCheck check = CheckWave(recording.bytes);
     recording.format = check.format;
+#ifndef _WIN32
+    // Only Windows has the decoder of the Windows edition's compressed recordings.
+    if (check.problem.empty() && check.format.formatTag == WaveMpegLayer3) {
+        return "compressed (MPEG layer 3), as only the Windows edition plays its recordings";
+    }
+#endif
     return check.problem;
 }
 

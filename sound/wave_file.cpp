@@ -37,6 +37,19 @@ std::string ReadFormat(std::span<const std::uint8_t> b, std::size_t at, std::siz
     if (f.formatTag == FormatExtensible && size >= 40) {
         f.formatTag = Le16(b, at + 24); // the sub-format GUID starts with the plain tag
     }
+    if (f.formatTag == WaveMpegLayer3) {
+        // The decoder is told the whole chunk (MPEGLAYER3WAVEFORMAT, 30 bytes); the frames
+        // cross any block boundary, so every byte of the data is kept.
+        f.formatOffset = at;
+        f.formatBytes = size;
+        f.blockAlign = 1;
+        if (size < 30 || f.channels < 1 || f.channels > 2 || f.sampleRate < 8000 ||
+            f.sampleRate > 48000) {
+            return "unsupported MPEG layer 3 wave format: " + std::to_string(f.channels) +
+                   " channels, " + std::to_string(f.sampleRate) + " Hz";
+        }
+        return {};
+    }
     if (f.formatTag != FormatPcm && f.formatTag != FormatFloat) {
         return "unsupported wave encoding (format tag " + std::to_string(f.formatTag) +
                "); use PCM or IEEE float";
@@ -88,6 +101,12 @@ WaveCheck CheckWave(std::span<const std::uint8_t> b) {
                 return check;
             }
             haveFormat = true;
+        } else if (Tag(b, at, "fact")) {
+            if (size < 4 || body + 4 > b.size()) {
+                check.problem = "truncated inside the wave header";
+                return check;
+            }
+            f.decodedFrames = Le32(b, body);
         } else if (Tag(b, at, "data")) {
             if (!haveFormat) {
                 check.problem = "broken wave file: sound data before its format";
@@ -101,6 +120,10 @@ WaveCheck CheckWave(std::span<const std::uint8_t> b) {
             }
             if (size == 0) {
                 check.problem = "no sound in it (empty data chunk)";
+                return check;
+            }
+            if (f.formatTag == WaveMpegLayer3 && f.decodedFrames == 0) {
+                check.problem = "compressed, but its length is not given (no fact chunk)";
                 return check;
             }
             f.dataOffset = body;

@@ -34,6 +34,30 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// A wave file holding MPEG layer 3 as the Windows edition ships its speech: the format chunk
+// (MPEGLAYER3WAVEFORMAT), its decoded length when `withLength` (a fact chunk), and a frame.
+std::vector<std::uint8_t> CompressedWave(bool withLength) {
+    const std::uint8_t format[] = {'f',  'm', 't', ' ',  30,   0, 0,    0, 0x55, 0, 1,    0,  0x80,
+                                   0xbb, 0,   0,   0x40, 0x1f, 0, 0,    1, 0,    0, 0,    12, 0,
+                                   1,    0,   2,   0,    0,    0, 0xc0, 0, 1,    0, 0x40, 2};
+    const std::uint8_t fact[] = {'f', 'a', 'c', 't', 4, 0, 0, 0, 0x80, 0x04, 0, 0};
+    std::vector<std::uint8_t> body(format, format + sizeof format);
+    if (withLength) {
+        body.insert(body.end(), fact, fact + sizeof fact);
+    }
+    const std::uint8_t data[] = {'d', 'a', 't', 'a', 192, 0, 0, 0, 0xff, 0xfb, 0x54, 0xc4};
+    body.insert(body.end(), data, data + sizeof data);
+    body.resize(body.size() + 188, 0);
+    std::vector<std::uint8_t> file = {'R', 'I', 'F', 'F'};
+    const auto size = static_cast<std::uint32_t>(4 + body.size());
+    for (int shift = 0; shift < 32; shift += 8) {
+        file.push_back(static_cast<std::uint8_t>(size >> shift));
+    }
+    file.insert(file.end(), {'W', 'A', 'V', 'E'});
+    file.insert(file.end(), body.begin(), body.end());
+    return file;
+}
+
 struct BadRecording {
     const char* file;
     std::function<void(const fs::path&)> make;
@@ -70,6 +94,12 @@ TEST(LoadRecordings, NamesEveryBadFileWithItsReasonThenTheFolders) {
              fs::create_directory(p);
          },
          "is a folder"},
+        // The Windows edition's compressed speech: told apart from a broken file, and refused
+        // by an edition that plays PCM only.
+        {"voz_queda.wav", [](const fs::path& p) { WriteFile(p, CompressedWave(false)); },
+         "compressed, but its length is not given (no fact chunk)"},
+        {"voz_quedan.wav", [](const fs::path& p) { WriteFile(p, CompressedWave(true)); },
+         "compressed (MPEG layer 3), as only the Windows edition plays its recordings"},
     };
     for (const BadRecording& b : bad) {
         b.make(sounds / b.file);

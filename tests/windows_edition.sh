@@ -7,8 +7,9 @@
 # program listens to the system's accessibility events and says what a screen reader is told
 # (accessibility_probe.exe). Scenarios: in Spanish, the screen tour and Bergholt's winning game,
 # Escape twice ending with status 0; in French, the help keys, undo, Command9's name; the sound
-# server killed and started again mid-game; a missing recording, and no sound device, each ending
-# with status 1 and a message that names the cause.
+# server killed and started again mid-game; a missing recording, a broken compressed one, and no
+# sound device, each ending with status 1 and a message that names the cause. The speech ships
+# compressed: it is listened for as Windows decodes it for the game (decoded_recordings.exe).
 #   windows_edition.sh WINDOWS_BUILD CUES_FOR_KEYS AUDIO_FIND
 set -uo pipefail
 windows=$(cd "$1" && pwd)
@@ -39,6 +40,8 @@ wm=$!
 # A null sink re-renders what its monitor already sent unless told not to rewind.
 SOUND_SERVER_SINK_OPTIONS=norewinds=1 start_sound_server pulseaudio "$work/server" || exit 1
 wineboot -i > "$work/wineboot.log" 2>&1
+wine "$windows/decoded_recordings.exe" "$windows/sounds" "$work/heard" > "$work/decoded.log" 2>&1 ||
+    echo "decoded_recordings failed: $(cat "$work/decoded.log")"
 wine "$windows/accessibility_probe.exe" 600 >> "$work/told" 2> /dev/null &
 probe=$!
 for ((i = 0; i < 200; i++)); do grep -q listening "$work/told" 2> /dev/null && break; sleep 0.1; done
@@ -116,6 +119,11 @@ mkdir -p "$work/unpacked"
 cp -r "$windows/tintineables.exe" "$windows/sounds" "$work/unpacked/"
 rm "$work/unpacked/sounds/bola.wav"
 play missing es_ES.UTF-8 "$work/unpacked" "said:missing" Return 0.5
+# A compressed recording whose sound is gone (zeros where its frames were), its header intact.
+cp "$windows/sounds/bola.wav" "$work/unpacked/sounds/"
+size=$(stat -c %s "$work/unpacked/sounds/voz_5.wav")
+dd if=/dev/zero of="$work/unpacked/sounds/voz_5.wav" bs=1 seek=100 count=$((size - 100)) conv=notrunc 2> /dev/null
+play broken es_ES.UTF-8 "$work/unpacked" "said:voz_5" Return 0.5
 
 # No sound device at all: the sound server is gone.
 stop_sound_server
@@ -135,7 +143,7 @@ heard_as_the_game() { # NAME FOLDER_OF_SPOKEN VIRTUAL_KEYS...
     local name=$1 language=$2 files=() file at
     shift 2
     for file in $("$cues_for_keys" "$@" | tr ' +' '\n\n'); do
-        if [[ $file =~ $spoken ]]; then files+=("$windows/sounds/$language$file"); else files+=("$windows/sounds/$file"); fi
+        if [[ $file =~ $spoken ]]; then files+=("$work/heard/$language$file"); else files+=("$work/heard/$file"); fi
     done
     at=$("$audio_find" --in-order "$work/$name.raw" "${files[@]}" | tr '\n' ' ')
     local missing=$(( $(tr ' ' '\n' <<< "$at" | grep -n -m1 -- '^-1$' | cut -d: -f1) ))
@@ -146,6 +154,9 @@ heard_as_the_game() { # NAME FOLDER_OF_SPOKEN VIRTUAL_KEYS...
         echo "ok   $name: all ${#files[@]} sounds heard in order"
     fi
 }
+# The speech as Windows decodes it starts on the recording's own frame: no codec delay left in.
+python3 "$here/windows/same_onset.py" "$here/../assets/sounds" "$work/heard" voz_1.wav fr/voz_command9.wav \
+    en/presentacion.wav pt/reiniciar.wav || fail=1
 codes=(112 112 114 114 112 27 114 27 113)
 while read -r code name; do codes+=("$code"); done < "$work/winning_game.keys"
 heard_as_the_game spanish "" "${codes[@]}" 27 27
@@ -154,19 +165,21 @@ grep -q aplauso <("$cues_for_keys" "${codes[@]}") || { echo "FAIL: the game was 
 
 # After the restart, the board as it was left: Picture4 and Picture1 hold their pegs, twice (a cue
 # broken while Wine's queue refills must not hide that the sound came back).
-at=$("$audio_find" --in-order "$work/restart.raw" "$windows"/sounds/bola.wav "$windows"/sounds/bola.wav | tr '\n' ' ')
+at=$("$audio_find" --in-order "$work/restart.raw" "$work"/heard/bola.wav "$work"/heard/bola.wav | tr '\n' ' ')
 [[ " $at" != *" -1"* ]] && echo "ok   restart: heard again after the sound server came back ($at)" ||
     { echo "FAIL: restart: not heard after the sound server came back ($at)"; fail=1; }
 [ "$(grep -c "was lost" "$work/restart.stderr")" = 1 ] && [ "$(grep -c "is back" "$work/restart.stderr")" = 1 ] &&
     echo "ok   restart: said once that the device was lost, once that it is back" ||
     { echo "FAIL: restart: said $(grep -v ALSA "$work/restart.stderr" | tr '\n' ' ')"; fail=1; }
-for run in spanish:0 french:0 restart:0 missing:1 nodevice:1; do
+for run in spanish:0 french:0 restart:0 missing:1 broken:1 nodevice:1; do
     status=$(cat "$work/${run%:*}.status" 2> /dev/null || echo none)
     [ "$status" = "${run#*:}" ] && echo "ok   ${run%:*}: ended with status $status" ||
         { echo "FAIL: ${run%:*}: ended with status $status, not ${run#*:}"; fail=1; }
 done
 grep -q "^bola.wav: missing" "$work/missing.stderr" && echo "ok   missing: $(grep -m1 missing "$work/missing.stderr")" ||
     { echo "FAIL: the missing recording was not named: $(cat "$work/missing.stderr")"; fail=1; }
+grep -q "voz_5.wav: .*decode" "$work/broken.stderr" && echo "ok   broken: $(grep -m1 voz_5 "$work/broken.stderr")" ||
+    { echo "FAIL: the broken recording was not named: $(cat "$work/broken.stderr")"; fail=1; }
 grep -q "no audio device" "$work/nodevice.stderr" && echo "ok   no device: $(grep -m1 "no audio device" "$work/nodevice.stderr")" ||
     { echo "FAIL: no device, not said: $(grep -v ALSA "$work/nodevice.stderr")"; fail=1; }
 

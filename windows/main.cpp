@@ -2,6 +2,7 @@
 // screen readers read.
 #include "sound/cue_mixer_sound_player.h"
 #include "sound/startup_error.h"
+#include "windows/mpeg_layer3_decoder.h"
 #include "windows/wasapi_output.h"
 #include "windows/wide_text.h"
 #include "windows/win_game_host.h"
@@ -51,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         const std::vector<Recording> recordings = LoadRecordings(RecordingFolders(), language);
         output = std::make_unique<WasapiOutput>();
-        mixer = std::make_unique<CueMixer>(recordings, output->Rate());
+        mixer = std::make_unique<CueMixer>(recordings, output->Rate(), DecodeMpegLayer3);
     } catch (const StartupError& error) {
         Tell(std::string("cannot start:\n") + error.what());
         return 1;
