@@ -11,7 +11,10 @@
 # the barest WASAPI program under the same Wine (bare_wasapi), which is Wine's own floor. Before
 # each block, how late the machine wakes a real-time thread, since every miss below comes from
 # there.
+# BENCH_SERVERS and BENCH_PLAYERS narrow a run to some servers and players (names as in the
+# table: game, mixer-1024, paplay, page, windows, windows-bare).
 #   [TINTINEABLES_PAGE=build-web/page] [TINTINEABLES_WINDOWS=build-windows] \
+#       [BENCH_SERVERS="pulseaudio"] [BENCH_PLAYERS="game windows windows-bare"] \
 #       xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
 set -uo pipefail
 build=$1
@@ -136,7 +139,7 @@ row() { # VERSION PLAYER LOAD RESULT-LINE
     "$([ "$heard" = "$total" ] || echo ", $((total - heard)) never heard")"
 }
 
-for server in pulseaudio pipewire; do
+for server in ${BENCH_SERVERS:-pulseaudio pipewire}; do
   # A null sink re-renders what its monitor already sent unless told not to rewind; Wine's
   # players are measured on PulseAudio only.
   [ ${#windows_players[@]} -gt 0 ] && [ "$server" = pulseaudio ] && export SOUND_SERVER_SINK_OPTIONS=norewinds=1
@@ -149,6 +152,7 @@ for server in pulseaudio pipewire; do
     [ "$load" = busy ] && start_busy
     wake_ups+=("| $version | $load | $("$lateness" 10) |")
     for player in "${server_players[@]}"; do
+      [ -z "${BENCH_PLAYERS:-}" ] || [[ " $BENCH_PLAYERS " == *" $player "* ]] || continue
       case $player in
         game) line=$(run_player game -- "$game") ;;
         page) line=$(run_player page -- page_player) ;;
@@ -163,7 +167,7 @@ for server in pulseaudio pipewire; do
     done
     stop_busy
   done
-  if [ "$server" = pipewire ]; then
+  if [ "$server" = pipewire ] && [[ -z "${BENCH_PLAYERS:-}" || " $BENCH_PLAYERS " == *" game "* ]]; then
     start_screen_reader "$work/orca" || exit 1
     for load in idle busy; do
       [ "$load" = busy ] && start_busy
