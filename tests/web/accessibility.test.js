@@ -7,32 +7,7 @@ const test = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const { withPageServed, openPage, press, heardInOrder } = require('./page_session');
-
-const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
-
-async function violations(tab) {
-  await tab.evaluate(axeSource);
-  return tab.evaluate(async () => {
-    const results = await axe.run(document);
-    return results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  });
-}
-
-// What a screen reader is given of the page: the last title the live region spoke (it holds each
-// for a moment only, which on a busy machine may be over before the test looks), the role of
-// what holds the browser's focus, and its name, if it has one.
-function presented(tab) {
-  return tab.evaluate(() => {
-    const focused = document.activeElement;
-    return {
-      title: window.tintineablesAnnounced.at(-1) ?? '',
-      role: focused.getAttribute('role') ?? focused.tagName.toLowerCase(),
-      named: focused.getAttribute('aria-label'),
-      documentTitle: document.title,
-    };
-  });
-}
+const { withPageServed, openPage, press, heardInOrder, violations, presented } = require('./page_session');
 
 test('every screen passes axe-core and speaks its title; holes say nothing, Command9 its name', { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
   const { tab, problems } = await openPage(browser, url);

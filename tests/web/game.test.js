@@ -4,38 +4,17 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { withPageServed, openPage, press, gameSounds, heardInOrder, keepOutput } = require('./page_session');
-const { Bergholt, keysOfGame } = require('./winning_game');
+const { withPageServed, openPage, press, playAndHear, heardInOrder, keepOutput } = require('./page_session');
+const { tourAndGame, tourPauses, helpKeys, answerPauses } = require('./scenarios');
 
-// Starts the game from the page's first element (Enter), plays keys, each given time to sound,
-// and checks that the page was heard playing, in order, every recording the game plays from its
-// start for those keys.
-async function playAndHear(tab, keys, pauses = {}) {
-  const expected = gameSounds(keys);
-  await press(tab, ['Enter'], 400);
-  for (const key of keys) {
-    await press(tab, [key], pauses[key] ?? 110);
-  }
-  await tab.waitForTimeout(200);
-  const names = expected.flat();
-  const heard = await heardInOrder(tab, names);
-  const missing = names.findIndex((name, i) => heard.frames[i] < 0);
-  if (missing >= 0) {
-    const kept = await keepOutput(tab, 'game');
-    assert.fail(`not heard: ${names[missing]}, the ${missing + 1}th of ${names.length} sounds; ${heard.diagnosis} (the page's output: ${kept})`);
-  }
-  return { names, ...heard };
-}
 
 // Every key here is heard at once: the test waits until the page has decoded every recording,
 // the tutorial and the applause too (a key that comes before is heard once its recording is
 // decoded: the next test).
 test('a published winning game and the screen tour sound as the game gives them', { timeout: 240000 }, async () => withPageServed(async ({ url, browser }) => {
   const { tab, problems } = await openPage(browser, url, { everyRecording: true });
-  const tour = ['F1', 'F1', 'F3', 'F3', 'F1', 'Escape', 'F3', 'Escape', 'F2'];
-  const game = keysOfGame(Bergholt);
-  assert.equal(game.filter((key) => key === 'Control').length, 31);
-  const { names } = await playAndHear(tab, [...tour, ...game, 'Escape', 'Escape'], { F1: 400, F3: 400, Escape: 400 });
+  assert.equal(tourAndGame.filter((key) => key === 'Control').length, 31);
+  const { names } = await playAndHear(tab, tourAndGame, tourPauses);
   // Enter on the page's first element started the game: the presentation.
   assert.deepEqual(names.slice(0, 2), ['presentacion.wav', 'tutorial.wav']);
   assert.ok(names.includes('aplauso.wav'), 'the game was not won');
@@ -78,13 +57,7 @@ for (const refuseOpus of [false, true]) {
 test(`the help keys and undo on one position sound as the game gives them${refuseOpus ? ', the speech as AAC' : ''}`, { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
   const { tab, problems } = await openPage(browser, url, { refuseOpus });
   assert.equal(await tab.evaluate(() => document.body.dataset.speech), refuseOpus ? 'm4a' : 'opus');
-  // Onto the board, four jumps of Bergholt's game, then every question, a hint, the hint's
-  // jump taken back, a peg in hand put back, and Command9's name and sound.
-  const position = ['F2', ...keysOfGame('46*44 65*45 57*55 54*56')];
-  const questions = ['KeyB', 'KeyP', 'KeyG', 'KeyA', 'Space', 'Backspace', 'Backspace', 'Space',
-                     'Backspace', 'Shift+Tab', 'KeyP', 'Space', 'Tab', 'KeyX', 'Home', 'KeyG'];
-  const answers = { KeyB: 2600, KeyP: 2600, KeyG: 1600, KeyA: 1600 };
-  const { names, frames, lengths, rate } = await playAndHear(tab, [...position, ...questions], answers);
+  const { names, frames, lengths, rate } = await playAndHear(tab, helpKeys, answerPauses);
   // An answer's words follow one another with 70 ms between them, as a speaker pauses.
   const first = names.indexOf('voz_quedan.wav');
   const pause = (frames[first + 1] - (frames[first] + lengths[first])) / rate;

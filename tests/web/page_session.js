@@ -7,23 +7,11 @@ const { spawn, execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const { chromium } = require('playwright-core');
+const { RecorderPath, Recorder, recordTheOutput, watchTheLiveRegion, heardInPage, outputInPage } = require('./in_page');
 
 const page = process.env.TINTINEABLES_PAGE; // the built page's folder
 const cuesForKeys = process.env.TINTINEABLES_CUES_FOR_KEYS; // the game's own sounds for keys
 
-// The recorder, an audio worklet: it runs on the audio thread with the graph, and keeps every
-// block the graph sends to the destination, however busy the page's own thread is, with the
-// frame of the graph's clock it starts at.
-const RecorderPath = '/__tintineables_recorder.js';
-const Recorder = `
-class Recorder extends AudioWorkletProcessor {
-  process(inputs) {
-    const input = inputs[0];
-    this.port.postMessage({ frame: currentFrame, samples: input.length ? input[0].slice() : new Float32Array(128) });
-    return true;
-  }
-}
-registerProcessor('tintineables-recorder', Recorder);`;
 
 // A static server of the page's folder on a free port of localhost, with the tests' recorder
 // beside the page's files, as a file of the page's own origin; close() ends it.
@@ -66,50 +54,6 @@ function launchBrowser(options = {}) {
   });
 }
 
-// Runs in the page before its own scripts: in each audio context, whatever the page connects to
-// the destination goes through one tap instead, and the tap feeds both the destination and the
-// recorder, so the recorder hears exactly what the speakers get. (Connecting each source to the
-// recorder as well as to the destination is not the same: on a busy machine Chromium may take
-// the two connections in different blocks of the graph, and the recorder then misses the first
-// 128 frames of a cue that the speakers played whole.)
-function recordTheOutput(recorderPath) {
-  const blocks = [];
-  window.tintineablesHeard = blocks;
-  const Context = window.AudioContext;
-  const connect = AudioNode.prototype.connect;
-  const taps = new WeakMap(); // context -> the node in front of its destination
-  window.AudioContext = class extends Context {
-    constructor(...args) {
-      super(...args);
-      window.tintineablesRate = this.sampleRate;
-      window.tintineablesContext = this;
-      const tap = new GainNode(this); // a gain of 1: every sample passes as it is
-      connect.call(tap, this.destination);
-      taps.set(this, tap);
-      this.audioWorklet.addModule(recorderPath).then(() => {
-        const recorder = new AudioWorkletNode(this, 'tintineables-recorder', { outputChannelCount: [1] });
-        recorder.port.onmessage = (event) => {
-          blocks.push(event.data.samples);
-          window.tintineablesHeardUpTo = event.data.frame + event.data.samples.length;
-        };
-        connect.call(tap, recorder);
-        connect.call(recorder, this.destination); // silent; keeps the recorder pulled
-      });
-    }
-  };
-  AudioNode.prototype.connect = function (destination, ...rest) {
-    if (destination instanceof AudioDestinationNode && taps.has(destination.context)) {
-      return connect.call(this, taps.get(destination.context), ...rest);
-    }
-    return connect.call(this, destination, ...rest);
-  };
-  // What the page asks the browser to say aloud.
-  window.tintineablesSpoken = [];
-  if ('speechSynthesis' in window) {
-    const speak = speechSynthesis.speak.bind(speechSynthesis);
-    speechSynthesis.speak = (utterance) => { window.tintineablesSpoken.push(utterance.text); speak(utterance); };
-  }
-}
 
 // Runs in the page before its own scripts: the page's long recordings (the tutorial, the
 // applause) are not decoded until the test calls tintineablesLetDecode(), as on a machine too busy
@@ -136,17 +80,6 @@ function slowAfterEachStart() {
   };
 }
 
-// Runs in the page before its own scripts: every title the page gives its live region to speak
-// is kept in window.tintineablesAnnounced, however soon the page clears the region again.
-function watchTheLiveRegion() {
-  window.tintineablesAnnounced = [];
-  document.addEventListener('DOMContentLoaded', () => {
-    const region = document.getElementById('title');
-    new MutationObserver(() => {
-      if (region.textContent) window.tintineablesAnnounced.push(region.textContent);
-    }).observe(region, { childList: true, characterData: true, subtree: true });
-  });
-}
 
 // A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language;
 // `everyRecording`: also wait until every recording is decoded, the long ones too, so that no
@@ -219,120 +152,14 @@ function gameSounds(keys) {
 // missing, and the length of each in frames. `folder`: the language's folder of spoken recordings
 // ("" for Spanish).
 async function heardInOrder(tab, names, folder = '') {
-  return tab.evaluate(async ({ names, folder }) => {
-    // Decoded as the page decodes them: at the rate its context plays at.
-    const context = new OfflineAudioContext(1, 1, window.tintineablesRate);
-    const signatures = new Map();
-    const Compared = Math.round(window.tintineablesRate * 0.050);
-    const Earcons = ['bola', 'vacio', 'poner1', 'aplauso', 'borde', 'central', 'seleccion', 'error', 'bolacentral']
-      .map((earcon) => `${earcon}.wav`);
-    const LongSpoken = ['presentacion.wav', 'tutorial.wav', 'creditos.wav', 'reiniciar.wav'];
-    // The spoken ones in the encoding the page chose (Opus, or AAC where the browser refused it).
-    const speech = document.body.dataset.speech === 'm4a' ? '.m4a' : '.opus';
-    const urlOf = (name) => (Earcons.includes(name) ? `sounds/${name}`
-      : `sounds/${folder ? `${folder}/` : ''}${name.replace(/\.wav$/, speech)}`);
-    for (const name of new Set(names)) {
-      const samples = (await context.decodeAudioData(await (await fetch(urlOf(name))).arrayBuffer())).getChannelData(0);
-      let salient = 0;
-      while (salient < samples.length && Math.abs(samples[salient]) < 2000 / 32768) salient++;
-      signatures.set(name, { salient, length: samples.length, samples: samples.slice(salient, salient + Compared) });
-    }
-    // A recording's samples as the page plays them, decoded here once.
-    const decoded = new Map();
-    const samplesOf = async (name) => {
-      if (!decoded.has(name)) {
-        decoded.set(name, (await context.decodeAudioData(await (await fetch(urlOf(name))).arrayBuffer())).getChannelData(0));
-      }
-      return decoded.get(name);
-    };
-    // Where in `recording` the stretch `heard` is found, sample for sample (silence before and
-    // after it), or null.
-    const findIn = (recording, heard) => {
-      for (let k = -heard.length + 256; k < recording.length - 256; k++) {
-        let j = 0;
-        while (j < heard.length && Math.abs(heard[j] - (recording[k + j] ?? 0)) <= 4 / 32768) j++;
-        if (j === heard.length) return k;
-      }
-      return null;
-    };
-    // When a sound is missed, what the output held where it came closest: another recording
-    // instead of it, or over it (what is left once it is taken away).
-    const whatSounded = async (at, name) => {
-      const { samples } = signatures.get(name);
-      const heard = output.slice(at, at + samples.length);
-      const left = heard.map((sample, j) => sample - samples[j]);
-      const audible = (stretch) => stretch.some((sample) => Math.abs(sample) > 64 / 32768);
-      if (!audible(heard)) return '; the output there: silence';
-      const found = [];
-      for (const other of new Set([...Earcons, ...LongSpoken, ...names])) {
-        const recording = await samplesOf(other);
-        const alone = findIn(recording, heard);
-        if (alone !== null) found.push(`${other} instead, from its frame ${alone}`);
-        const under = audible(left) ? findIn(recording, left) : null;
-        if (under !== null) found.push(`${other} over it, from its frame ${under}`);
-      }
-      return `; the output there: ${found.length ? found.join(', ') : 'no recording of the page, alone or over it'}`;
-    };
-    const chunks = window.tintineablesHeard;
-    const output = new Float32Array(chunks.reduce((total, chunk) => total + chunk.length, 0));
-    chunks.reduce((at, chunk) => { output.set(chunk, at); return at + chunk.length; }, 0);
-    const found = [];
-    let diagnosis = '';
-    let from = 0;
-    for (const name of names) {
-      const { salient, samples } = signatures.get(name);
-      let at = -1;
-      for (let i = from + salient; i + samples.length <= output.length && at < 0; i++) {
-        let j = 0;
-        while (j < samples.length && Math.abs(output[i + j] - samples[j]) <= 2 / 32768) j++;
-        if (j === samples.length) at = i - salient;
-      }
-      if (at < 0 && diagnosis === '') {
-        // The closest the output comes to it within a second: how far off, where, and how much.
-        let closest = Infinity;
-        let closestAt = -1;
-        for (let i = from; i + samples.length <= Math.min(output.length, from + window.tintineablesRate); i++) {
-          let worst = 0;
-          for (let j = 0; j < samples.length && worst < closest; j++) worst = Math.max(worst, Math.abs(output[i + j] - samples[j]));
-          if (worst < closest) { closest = worst; closestAt = i; }
-        }
-        const off = [];
-        for (let j = 0; closestAt >= 0 && j < samples.length; j++) {
-          if (Math.abs(output[closestAt + j] - samples[j]) > 2 / 32768) off.push(j);
-        }
-        diagnosis = `${name}: at best ${Math.round(closest * 32768)} steps off, ${closestAt - from} frames after the ` +
-                    `sound before it, in ${off.length} of ${samples.length} frames (from frame ${off[0]} to ${off.at(-1)})`;
-        if (closestAt >= 0) {
-          diagnosis += await whatSounded(closestAt, name);
-        }
-      }
-      found.push(at);
-      if (at < 0) {
-        from = output.length;
-      } else {
-        from = at + 1;
-      }
-    }
-    return { frames: found, lengths: names.map((name) => signatures.get(name).length), rate: window.tintineablesRate, diagnosis };
-  }, { names, folder });
+  return tab.evaluate(heardInPage, { names, folder });
 }
 
 // Keeps what the page sent to its speakers, as a wave file at the page's rate, for a failure to
 // be listened to and decoded again: in TINTINEABLES_PAGE_EVIDENCE, or the system's temporary
 // folder. Returns the file's path.
 async function keepOutput(tab, label) {
-  const { rate, base64 } = await tab.evaluate(() => {
-    const chunks = window.tintineablesHeard;
-    const pcm = new Int16Array(chunks.reduce((total, chunk) => total + chunk.length, 0));
-    let at = 0;
-    for (const chunk of chunks) {
-      for (const sample of chunk) pcm[at++] = Math.max(-32768, Math.min(32767, Math.round(sample * 32768)));
-    }
-    let binary = '';
-    const bytes = new Uint8Array(pcm.buffer);
-    for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-    return { rate: window.tintineablesRate, base64: btoa(binary) };
-  });
+  const { rate, base64 } = await tab.evaluate(outputInPage);
   const data = Buffer.from(base64, 'base64');
   const header = Buffer.alloc(44);
   header.write('RIFF', 0); header.writeUInt32LE(36 + data.length, 4); header.write('WAVEfmt ', 8);
@@ -344,6 +171,51 @@ async function keepOutput(tab, label) {
   const file = path.join(folder, `tintineables-page-${label}-${process.pid}.wav`);
   fs.writeFileSync(file, Buffer.concat([header, data]));
   return file;
+}
+
+// Starts the game from the page's first element (Enter), plays keys, each given time to sound,
+// and checks that the page was heard playing, in order, every recording the game plays from its
+// start for those keys.
+async function playAndHear(tab, keys, pauses = {}) {
+  const expected = gameSounds(keys);
+  await press(tab, ['Enter'], 400);
+  for (const key of keys) {
+    await press(tab, [key], pauses[key] ?? 110);
+  }
+  await tab.waitForTimeout(200);
+  const names = expected.flat();
+  const heard = await heardInOrder(tab, names);
+  const missing = names.findIndex((name, i) => heard.frames[i] < 0);
+  if (missing >= 0) {
+    const kept = await keepOutput(tab, 'game');
+    throw new Error(`not heard: ${names[missing]}, the ${missing + 1}th of ${names.length} sounds; ${heard.diagnosis} (the page's output: ${kept})`);
+  }
+  return { names, ...heard };
+}
+
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+
+async function violations(tab) {
+  await tab.evaluate(axeSource);
+  return tab.evaluate(async () => {
+    const results = await axe.run(document);
+    return results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  });
+}
+
+// What a screen reader is given of the page: the last title the live region spoke (it holds each
+// for a moment only, which on a busy machine may be over before the test looks), the role of
+// what holds the browser's focus, and its name, if it has one.
+function presented(tab) {
+  return tab.evaluate(() => {
+    const focused = document.activeElement;
+    return {
+      title: window.tintineablesAnnounced.at(-1) ?? '',
+      role: focused.getAttribute('role') ?? focused.tagName.toLowerCase(),
+      named: focused.getAttribute('aria-label'),
+      documentTitle: document.title,
+    };
+  });
 }
 
 // Runs `use({ url, browser })` with the page served and a browser running, and ends both after.
@@ -358,4 +230,5 @@ async function withPageServed(use) {
   }
 }
 
-module.exports = { withPageServed, openPage, press, gameSounds, heardInOrder, keepOutput };
+module.exports = { withPageServed, openPage, press, gameSounds, playAndHear, heardInOrder, keepOutput, violations,
+                   presented };

@@ -1,0 +1,18 @@
+// The keys of the page's scenarios, the same in every engine.
+'use strict';
+const { Bergholt, keysOfGame } = require('./winning_game');
+
+// The screen tour, then Bergholt's winning game, then Escape twice; with the time each key's
+// sound is given.
+const tourAndGame = ['F1', 'F1', 'F3', 'F3', 'F1', 'Escape', 'F3', 'Escape', 'F2', ...keysOfGame(Bergholt), 'Escape', 'Escape'];
+const tourPauses = { F1: 400, F3: 400, Escape: 400 };
+
+// Onto the board, four jumps of Bergholt's game, then every question, a hint, the hint's jump
+// taken back, a peg in hand put back, and Command9's name and sound; an answer given time to be
+// spoken.
+const helpKeys = ['F2', ...keysOfGame('46*44 65*45 57*55 54*56'),
+                  'KeyB', 'KeyP', 'KeyG', 'KeyA', 'Space', 'Backspace', 'Backspace', 'Space',
+                  'Backspace', 'Shift+Tab', 'KeyP', 'Space', 'Tab', 'KeyX', 'Home', 'KeyG'];
+const answerPauses = { KeyB: 2600, KeyP: 2600, KeyG: 1600, KeyA: 1600 };
+
+module.exports = { tourAndGame, tourPauses, helpKeys, answerPauses };
