@@ -83,11 +83,12 @@ function freePort() {
 
 async function openWebKit(url, { locale }) {
   const port = await freePort();
-  // WebKitGTK takes the page's languages from the process's.
+  // WebKitGTK takes the page's languages from the process's locale (made for the test, in
+  // LOCPATH).
   const language = locale.replace('-', '_');
   const driver = spawn(process.env.TINTINEABLES_WEBKIT_DRIVER || 'WebKitWebDriver', [`--port=${port}`], {
     stdio: ['ignore', 'ignore', 'pipe'],
-    env: { ...process.env, LANGUAGE: language, LANG: `${language}.UTF-8`, LC_ALL: '' },
+    env: { ...process.env, LANGUAGE: language, LANG: `${language}.UTF-8`, LC_ALL: `${language}.UTF-8` },
   });
   let said = '';
   driver.stderr.on('data', (data) => { said += data; });
@@ -116,9 +117,11 @@ async function openWebKit(url, { locale }) {
   const at = `/session/${session}`;
   await call('POST', `${at}/url`, { url });
   const evaluate = async (fn, arg) => {
+    // A string is a script to run as it is (axe-core's source); a function is called with `arg`.
+    const call_ = typeof fn === 'string' ? `(0, eval)(${JSON.stringify(fn)})` : `(${fn})(arguments[0])`;
     const result = await call('POST', `${at}/execute/async`, {
       script: `const done = arguments[arguments.length - 1];
-               Promise.resolve().then(() => (${fn})(arguments[0]))
+               Promise.resolve().then(() => ${call_})
                  .then((value) => done({ value }), (error) => done({ error: String(error && error.stack || error) }));`,
       args: [arg ?? null],
     });
