@@ -95,6 +95,12 @@ test(`${engine}: after the first visit the page reloads and plays with the netwo
     return ['/', '/tintineables.wasm', '/winnable.table', '/sounds/tutorial.opus', '/sounds/bola.wav']
       .every((file) => kept.includes(file));
   }, null, { timeout: 30000, polling: 200 });
+  // The tests' own scripts kept with the page's files: WebKit comes back to a page without
+  // asking its HTTP cache for them.
+  await tab.evaluate(async (files) => {
+    const names = await caches.keys();
+    await (await caches.open(names[0])).addAll(files);
+  }, [InjectedPath, RecorderPath]);
   await server.stop();
   await tab.reload();
   await tab.waitForSelector('body[data-ready="true"]', { timeout: 30000 });

@@ -6,7 +6,9 @@
 // The recorder, an audio worklet: it runs on the audio thread with the graph, and keeps every
 // block the graph sends to the destination, however busy the page's own thread is, with the
 // frame of the graph's clock it starts at.
-const RecorderPath = '/__tintineables_recorder.js';
+// Served under sounds/, where the page's service worker keeps every file it is given: a reload
+// with the network gone still has it, in every engine.
+const RecorderPath = '/sounds/__tintineables_recorder.js';
 const Recorder = `
 class Recorder extends AudioWorkletProcessor {
   process(inputs) {
@@ -51,7 +53,7 @@ function recordTheOutput(recorderPath) {
         };
         connect.call(tap, recorder);
         connect.call(recorder, this.destination); // silent; keeps the recorder pulled
-      });
+      }, (error) => { window.tintineablesRecorderProblem = String(error); });
     }
   };
   // The page's first sound starts as its context starts running, before the recorder hears
@@ -214,7 +216,7 @@ function outputInPage() {
 
 // The tests' script as a page's first script, for a browser that has no other way to run one
 // before the page's own (see test_server.js).
-const InjectedPath = '/__tintineables_test_page.js';
+const InjectedPath = '/sounds/__tintineables_test_page.js';
 const Injected = `(${recordTheOutput})(${JSON.stringify(RecorderPath)});\n(${watchTheLiveRegion})();\n`;
 
 module.exports = { RecorderPath, Recorder, InjectedPath, Injected, recordTheOutput, watchTheLiveRegion, heardInPage,

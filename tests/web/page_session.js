@@ -1,46 +1,22 @@
-// The page under test, as a player has it: served by a plain static server (Python's, as Debian
-// ships it) on localhost, in Debian's Chromium driven by Playwright with real key events, and
+// The page under test, as a player has it: served by a plain static server of the tests' own
+// (test_server.js) on localhost, in Debian's Chromium driven by Playwright with real key events, and
 // heard from the page's own audio output: a recorder taps every connection to the audio graph's
 // destination, so what is checked is what the page sent to the speakers.
 'use strict';
-const { spawn, execFileSync } = require('node:child_process');
+const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const { chromium } = require('playwright-core');
+const { serve } = require('./test_server');
 const { RecorderPath, Recorder, recordTheOutput, watchTheLiveRegion, heardInPage, outputInPage } = require('./in_page');
 
 const page = process.env.TINTINEABLES_PAGE; // the built page's folder
 const cuesForKeys = process.env.TINTINEABLES_CUES_FOR_KEYS; // the game's own sounds for keys
 
 
-// A static server of the page's folder on a free port of localhost, with the tests' recorder
-// beside the page's files, as a file of the page's own origin; close() ends it.
-async function servePage(folder = page) {
-  const served = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'tintineables-page-'));
-  for (const entry of fs.readdirSync(folder)) {
-    fs.symlinkSync(path.join(path.resolve(folder), entry), path.join(served, entry));
-  }
-  // Written long ago, as far as the browser's cache can tell: a reload with the network off still
-  // has it.
-  const recorder = path.join(served, RecorderPath.slice(1));
-  fs.writeFileSync(recorder, Recorder);
-  const longAgo = new Date(Date.now() - 30 * 24 * 3600 * 1000);
-  fs.utimesSync(recorder, longAgo, longAgo);
-  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', served],
-                       { stdio: ['ignore', 'pipe', 'ignore'] });
-  const port = await new Promise((resolve, reject) => {
-    let said = '';
-    server.stdout.on('data', (data) => {
-      said += data;
-      const match = said.match(/port (\d+)/);
-      if (match) resolve(Number(match[1]));
-    });
-    server.on('exit', () => reject(new Error(`the static server ended: ${said}`)));
-  });
-  return {
-    url: `http://127.0.0.1:${port}/`,
-    close: () => { server.kill(); fs.rmSync(served, { recursive: true, force: true }); },
-  };
+// The page on a free port of localhost, with the tests' recorder beside its files.
+function servePage(folder = page) {
+  return serve(folder, { extra: { [RecorderPath]: Recorder } });
 }
 
 // Debian's Chromium, with nothing of its own reaching for the network.
