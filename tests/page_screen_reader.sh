@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The page with a real screen reader, as a blind player on Linux has it: Orca over AT-SPI and
-# Debian's Chromium on a real X server (Xvfb) with its own session bus, speech-dispatcher writing
+# Debian's Chromium or Firefox ESR on a real X server (Xvfb) with its own session bus, speech-dispatcher writing
 # every line Orca speaks to a file, the page served on localhost, and real keys through XTest.
 # Each screen's title is spoken as it opens, the holes say nothing, Command9 says its name.
-#   page_screen_reader.sh PAGE_FOLDER
+#   page_screen_reader.sh PAGE_FOLDER [chromium|firefox]
 set -uo pipefail
 page=$1
+browser_name=${2:-chromium}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/own_session.sh"
 work=$(mktemp -d)
@@ -21,15 +22,36 @@ done
 
 cat > "$work/session.sh" <<'SESSION'
 set -uo pipefail
-work=$1 url=$2
+work=$1 url=$2 browser_name=$3
 start_screen_reader "$work" || exit 1
-# Chromium as a player starts it, in the page's own window; its accessibility is on, as it is
-# when a screen reader runs; the languages it asks pages for, and so the page's, Spanish.
-# Nothing of its own reaches for the network.
-chromium --no-sandbox --user-data-dir="$work/profile" --no-first-run --disable-gpu \
-    --disable-background-networking --disable-component-update --disable-sync \
-    --disable-features=Translate --force-renderer-accessibility --accept-lang=es --app="$url" \
-    > "$work/chromium.log" 2>&1 &
+if [ "$browser_name" = firefox ]; then
+    # Firefox as a player starts it, on a fresh profile that asks pages for Spanish, with its
+    # accessibility on, as the desktop turns it on for a screen reader; no first-run pages, and
+    # nothing of its own reaching for the network.
+    mkdir -p "$work/profile"
+    cat > "$work/profile/user.js" <<'PREFS'
+user_pref("intl.accept_languages", "es");
+user_pref("browser.shell.checkDefaultBrowser", false);
+user_pref("browser.startup.homepage_override.mstone", "ignore");
+user_pref("browser.aboutwelcome.enabled", false);
+user_pref("datareporting.policy.dataSubmissionEnabled", false);
+user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
+user_pref("app.update.enabled", false);
+user_pref("browser.safebrowsing.malware.enabled", false);
+user_pref("browser.safebrowsing.phishing.enabled", false);
+user_pref("network.captive-portal-service.enabled", false);
+user_pref("extensions.update.enabled", false);
+PREFS
+    GNOME_ACCESSIBILITY=1 firefox-esr --profile "$work/profile" --no-remote "$url" > "$work/browser.log" 2>&1 &
+else
+    # Chromium as a player starts it, in the page's own window; its accessibility is on, as it is
+    # when a screen reader runs; the languages it asks pages for, and so the page's, Spanish.
+    # Nothing of its own reaches for the network.
+    chromium --no-sandbox --user-data-dir="$work/profile" --no-first-run --disable-gpu \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --disable-features=Translate --force-renderer-accessibility --accept-lang=es --app="$url" \
+        > "$work/browser.log" 2>&1 &
+fi
 browser=$!
 set_mark
 heard "the page opens on its first element" "pulsa Intro para jugar" 20
@@ -51,8 +73,8 @@ heard "Command9 by Shift+Tab from the first hole" "Sonido del centro con bola"
 key Escape
 heard "Escape: back to the menu" "^TINTINEABLES"
 if [ "$failures" != 0 ]; then
-    kill -0 $browser 2> /dev/null || echo "Chromium has ended:"
-    tail -n 5 "$work/chromium.log"
+    kill -0 $browser 2> /dev/null || echo "$browser_name has ended:"
+    tail -n 5 "$work/browser.log"
 fi
 kill $browser
 wait $browser 2> /dev/null
@@ -62,7 +84,7 @@ SESSION
 
 with_x_server -s "-screen 0 1024x768x24" timeout 120 \
     bash -c ". '$here/screen_reader_session.sh'; . '$work/session.sh'" _ "$work" \
-    "http://127.0.0.1:$port/" > "$work/session.log" 2>&1
+    "http://127.0.0.1:$port/" "$browser_name" > "$work/session.log" 2>&1
 status=$?
 grep -E '^(ok|FAIL)' "$work/session.log"
 [ "$status" = 0 ] || { echo "the session ended with status $status:"; tail -n 20 "$work/session.log"; }

@@ -76,6 +76,10 @@ test(`${engine}: every screen passes axe-core and speaks its title; holes say no
   const kept = (await tab.evaluate(() => window.prevented)).filter(([, prevented]) => !prevented).map(([key]) => key);
   assert.deepEqual(kept, ['Shift', 'x', 'Home', 'F4']);
   assert.equal(await tab.evaluate(() => document.title), 'TABLERO');
+  // F1 is the game's, not the browser's help (Firefox opens its own on F1 unless kept from it).
+  await press(tab, ['F1'], 300);
+  assert.deepEqual((await tab.evaluate(() => window.prevented)).at(-1), ['F1', true]);
+  assert.equal(await tab.evaluate(() => document.title), 'TUTORIAL');
 }));
 
 test(`${engine}: the browser's first language that the game has: French, captions and voice`, { timeout: 120000 }, async () => withEngine({ locale: 'fr-FR' }, async ({ tab }) => {
