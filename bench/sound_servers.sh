@@ -5,8 +5,10 @@
 # game, then the peers (SDL2_mixer at 1024 frames, a paplay process per cue) get 120 real arrow
 # presses under Xvfb, once on an idle machine and once with every core busy; on PipeWire the
 # game once more with a screen reader running (Orca, on the accessibility bus, speaking to a
-# file). With a built page (TINTINEABLES_PAGE, the page's folder), the page too, in Debian's
-# Chromium, served on localhost, in the same run. With a built Windows edition
+# file). With a built page (TINTINEABLES_PAGE, the page's folder), the page too, served on
+# localhost, in each engine (Debian's Chromium, Firefox ESR, WebKitGTK's MiniBrowser), each
+# beside the barest page that plays bola.wav on an arrow key in the same engine
+# (bench/bare_page), which is that engine's own floor, in the same run. With a built Windows edition
 # (TINTINEABLES_WINDOWS, its build folder), on PulseAudio the Windows edition under Wine beside
 # the barest WASAPI program under the same Wine (bare_wasapi), which is Wine's own floor. Before
 # each block, how late the machine wakes a real-time thread, since every miss below comes from
@@ -27,6 +29,7 @@ cue=$build/sounds/bola.wav
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../tests/sound_server.sh"
 . "$here/../tests/screen_reader_session.sh"
+. "$here/../tests/firefox_profile.sh"
 
 work=$(mktemp -d)
 burners=()
@@ -62,8 +65,13 @@ run_player() {
     game | windows) title=TINTINEABLES; start=(--start-key F2) ;;
     # Chromium opens its stream at the server's own default rate, which for PulseAudio (44.1 kHz)
     # is not the sink's (48 kHz): its cues are heard by their rise, not frame for frame.
-    page) title=TINTINEABLES; start=(--start-key Return,F2)
-          [ "$sound_server_kind" = pulseaudio ] && start+=(--resampled) ;;
+    page* | bare-*)
+      [[ $name = page* ]] && { title=TINTINEABLES; start=(--start-key Return,F2); } ||
+        { title=peer; start=(--start-key Return); }
+      # Firefox names its window after the page and itself.
+      [[ $name = *firefox ]] && title="$title — Mozilla Firefox"
+      # WebKitGTK plays at 44.1 kHz whatever the server's rate: heard by its rise too.
+      { [[ $name = *webkit ]] || [ "$sound_server_kind" = pulseaudio ]; } && start+=(--resampled) ;;
     *) title=peer ;;
   esac
   local pid attempt
@@ -81,24 +89,28 @@ run_player() {
   done
   # The page loads its game and recordings before its first element takes Enter; a window under
   # Wine takes the focus from the window manager a moment after it shows.
-  case $name in page) sleep 3 ;; windows*) sleep 2 ;; *) sleep 0.5 ;; esac
+  case $name in page* | bare-*) sleep 3 ;; windows*) sleep 2 ;; *) sleep 0.5 ;; esac
   result=$("$measure" --recording "$cue" --presses "$presses" "${start[@]}")
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   echo "$result"
 }
 
-# The page: served on localhost, played in Chromium's own window of it, a fresh profile each time.
+# The page: served on localhost, played in each engine's own window of it, a fresh profile each
+# time; the bare page beside it, from the same server (bare/).
 players=(game mixer-1024 paplay)
 if [ -n "${TINTINEABLES_PAGE:-}" ]; then
-  python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$TINTINEABLES_PAGE" > "$work/page-server.log" 2>&1 &
+  mkdir -p "$work/served/bare"
+  for entry in "$TINTINEABLES_PAGE"/*; do ln -s "$(realpath "$entry")" "$work/served/"; done
+  cp "$here/bare_page/index.html" "$TINTINEABLES_PAGE/sounds/bola.wav" "$work/served/bare/"
+  python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work/served" > "$work/page-server.log" 2>&1 &
   page_server=$!
   for ((i = 0; i < 100; i++)); do
     page_port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/page-server.log")
     [ -n "$page_port" ] && break
     sleep 0.05
   done
-  players+=(page)
+  players+=(page bare-chromium page-firefox bare-firefox page-webkit bare-webkit)
 fi
 # The Windows edition and Wine's floor, under Wine with a window manager of their own (without
 # one Wine gives a new window no keyboard focus), in a Wine prefix made for the run.
@@ -121,11 +133,21 @@ windows_player() { # windows|windows-bare
   wait $player
   kill $wm 2> /dev/null
 }
-page_player() {
-  rm -rf "$work/chromium"
-  exec chromium --no-sandbox --user-data-dir="$work/chromium" --no-first-run --disable-gpu \
-    --disable-background-networking --disable-component-update --disable-sync \
-    --disable-features=Translate --app="http://127.0.0.1:$page_port/"
+page_player() { # page|bare-chromium|page-firefox|bare-firefox|page-webkit|bare-webkit
+  local url="http://127.0.0.1:$page_port/"
+  [[ $1 = bare-* ]] && url+=bare/
+  rm -rf "$work/profile"
+  case $1 in
+    *firefox)
+      firefox_profile "$work/profile" es
+      exec firefox-esr --kiosk --no-remote --profile "$work/profile" "$url" ;;
+    *webkit)
+      exec "${TINTINEABLES_MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser}" "$url" ;;
+    *)
+      exec chromium --no-sandbox --user-data-dir="$work/profile" --no-first-run --disable-gpu \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --disable-features=Translate --app="$url" ;;
+  esac
 }
 
 wake_ups=()
@@ -139,15 +161,22 @@ row() { # VERSION PLAYER LOAD RESULT-LINE
     "$([ "$heard" = "$total" ] || echo ", $((total - heard)) never heard")"
 }
 
-for server in ${BENCH_SERVERS:-pulseaudio pipewire}; do
-  # A null sink re-renders what its monitor already sent unless told not to rewind; Wine's
-  # players are measured on PulseAudio only.
-  [ ${#windows_players[@]} -gt 0 ] && [ "$server" = pulseaudio ] && export SOUND_SERVER_SINK_OPTIONS=norewinds=1
-  start_sound_server "$server" "$work/$server" || exit 1
-  unset SOUND_SERVER_SINK_OPTIONS
-  server_players=("${players[@]}")
-  [ "$server" = pulseaudio ] && server_players+=("${windows_players[@]}")
-  version=$(sound_server_name)
+servers=${BENCH_SERVERS:-pulseaudio pipewire}
+[ ${#windows_players[@]} -gt 0 ] && servers+=" wine"
+for server in $servers; do
+  if [ "$server" = wine ]; then
+    # Wine's players on PulseAudio of their own: its null sink re-renders what its monitor
+    # already sent unless told not to rewind, which would hear Wine's cues twice; without
+    # rewinds, a client that keeps little queued (the Linux game) breaks up, so it is not
+    # measured there.
+    SOUND_SERVER_SINK_OPTIONS=norewinds=1 start_sound_server pulseaudio "$work/wine-pulseaudio" || exit 1
+    server_players=("${windows_players[@]}")
+    version="$(sound_server_name), sink without rewinds"
+  else
+    start_sound_server "$server" "$work/$server" || exit 1
+    server_players=("${players[@]}")
+    version=$(sound_server_name)
+  fi
   for load in idle busy; do
     [ "$load" = busy ] && start_busy
     wake_ups+=("| $version | $load | $("$lateness" 10) |")
@@ -155,12 +184,21 @@ for server in ${BENCH_SERVERS:-pulseaudio pipewire}; do
       [ -z "${BENCH_PLAYERS:-}" ] || [[ " $BENCH_PLAYERS " == *" $player "* ]] || continue
       case $player in
         game) line=$(run_player game -- "$game") ;;
-        page) line=$(run_player page -- page_player) ;;
+        page* | bare-*) line=$(run_player $player -- page_player $player) ;;
         windows | windows-bare) line=$(run_player $player -- windows_player $player) ;;
         *) line=$(run_player "$player" -- "$peer" "$player" "$cue") ;;
       esac
       label=$player
-      [ "$player:$server" = page:pulseaudio ] && label="page, resampled (heard by its rise)"
+      case $player in
+        page) label="page, Chromium" ;;
+        page-firefox) label="page, Firefox ESR" ;;
+        page-webkit) label="page, WebKitGTK" ;;
+        bare-chromium) label="bare page, Chromium" ;;
+        bare-firefox) label="bare page, Firefox ESR" ;;
+        bare-webkit) label="bare page, WebKitGTK" ;;
+      esac
+      { [[ $player = *webkit ]] || { [[ $player = page || $player = bare-chromium ]] && [ "$server" = pulseaudio ]; }; } &&
+        label+=", resampled (heard by its rise)"
       [ "$player" = windows ] && label="Windows edition, Wine 8"
       [ "$player" = windows-bare ] && label="a bare WASAPI program, Wine 8"
       row "$version" "$label" "$load" "$line"

@@ -78,10 +78,7 @@ int CueMixer::OpenChannel() {
     return static_cast<int>(channels_.size() - 1);
 }
 
-void CueMixer::CloseChannel(int channel) {
-    const std::lock_guard lock(mutex_);
-    channels_.at(static_cast<std::size_t>(channel)) = Channel{};
-}
+void CueMixer::CloseChannel(int channel) { Make({channel, true, {}}); }
 
 void CueMixer::Play(int channel, const std::vector<std::string_view>& fileNames) {
     std::vector<Part> parts;
@@ -93,22 +90,47 @@ void CueMixer::Play(int channel, const std::vector<std::string_view>& fileNames)
         }
         parts.push_back({&samples, samples.size()});
     }
-    const std::lock_guard lock(mutex_);
-    Channel& playing = channels_.at(static_cast<std::size_t>(channel));
-    playing.parts = std::move(parts);
-    playing.part = 0;
-    playing.frame = 0;
+    Make({channel, false, std::move(parts)});
 }
 
-void CueMixer::Stop(int channel) {
-    const std::lock_guard lock(mutex_);
-    channels_.at(static_cast<std::size_t>(channel)).parts.clear();
-}
+void CueMixer::Stop(int channel) { Make({channel, false, {}}); }
 
 bool CueMixer::Playing(int channel) {
+    // A change kept back answers for its channel as if made.
+    for (auto change = pending_.rbegin(); change != pending_.rend(); ++change) {
+        if (change->channel == channel) {
+            return !change->close && !change->parts.empty();
+        }
+    }
     const std::lock_guard lock(mutex_);
     const Channel& playing = channels_.at(static_cast<std::size_t>(channel));
     return playing.part < playing.parts.size();
+}
+
+void CueMixer::Make(Change change) {
+    if (held_ > 0) {
+        pending_.push_back(std::move(change));
+        return;
+    }
+    const std::lock_guard lock(mutex_);
+    Apply(change);
+}
+
+void CueMixer::Apply(Change& change) {
+    Channel& channel = channels_.at(static_cast<std::size_t>(change.channel));
+    channel = change.close ? Channel{} : Channel{true, std::move(change.parts), 0, 0};
+}
+
+void CueMixer::Release() {
+    if (--held_ > 0 || pending_.empty()) {
+        return;
+    }
+    std::vector<Change> changes = std::move(pending_);
+    pending_.clear();
+    const std::lock_guard lock(mutex_);
+    for (Change& change : changes) {
+        Apply(change);
+    }
 }
 
 void CueMixer::Mix(float* out, std::size_t frames, int channels) {

@@ -4,7 +4,8 @@
 // channel to each form's sound player for its whole life, so a cue on one form never stops
 // another form's; a new sound on a channel cuts the one before it. Recordings joined in one
 // sound play back to back with a speaker's pause between them. Mix() runs on the device's
-// thread, everything else on the thread of the keys; they meet under one short lock.
+// thread, everything else on the thread of the keys; they meet under one short lock, which the
+// thread of the keys never holds for longer than it takes to copy a change in.
 #include "sound/recordings.h"
 
 #include <cstddef>
@@ -43,12 +44,23 @@ public:
     void Stop(int channel);
     bool Playing(int channel);
 
-    // Holds every change to the channels for as long as the lock lives, so that what one key
-    // changes (a form's sound stopped, the next form's started) reaches the device in one
-    // period: on its own, a period mixed between the two would sound both at once.
-    [[nodiscard]] std::unique_lock<std::recursive_mutex> HoldChanges() {
-        return std::unique_lock(mutex_);
-    }
+    // Keeps every change to the channels back for as long as it lives, and then makes them all at
+    // once, so that what one key changes (a form's sound stopped, the next form's started)
+    // reaches the device in one period: on its own, a period mixed between the two would sound
+    // both at once. The device goes on meanwhile with the sound as it was: a key that moves
+    // windows about (slow under Wine, which asks the X server) never keeps it waiting. Holds
+    // nest; thread of the keys only.
+    class ChangesHeld {
+    public:
+        explicit ChangesHeld(CueMixer& mixer) : mixer_(mixer) { ++mixer_.held_; }
+        ChangesHeld(const ChangesHeld&) = delete;
+        ChangesHeld& operator=(const ChangesHeld&) = delete;
+        ~ChangesHeld() { mixer_.Release(); }
+
+    private:
+        CueMixer& mixer_;
+    };
+    [[nodiscard]] ChangesHeld HoldChanges() { return ChangesHeld(*this); }
 
     // Adds the next `frames` frames of every channel into `out`, `channels` samples a frame, the
     // same on each, clipped to [-1, 1]; what is silent stays 0.
@@ -66,10 +78,22 @@ private:
         std::size_t frame = 0; // within it
     };
 
+    // A change to one channel: a sound to play (parts), a stop (no parts), or its closing.
+    struct Change {
+        int channel;
+        bool close;
+        std::vector<Part> parts;
+    };
+    void Make(Change change);   // now, or when the hold ends
+    void Apply(Change& change); // under the lock
+    void Release();
+
     int rate_;
     std::map<std::string, std::vector<float>, std::less<>> decoded_;
-    std::recursive_mutex mutex_;
+    std::mutex mutex_;
     std::vector<Channel> channels_;
+    int held_ = 0;                // thread of the keys only
+    std::vector<Change> pending_; // thread of the keys only
 };
 
 } // namespace tintineables

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 
 namespace tintineables {
 namespace {
@@ -95,6 +97,33 @@ TEST(CueMixer, PlaysRecordingsAsRecordedCutsOnlyItsOwnChannelAndPausesBetweenWor
     EXPECT_EQ(Slice(heard, 0, first.size()), first);
     EXPECT_EQ(Slice(heard, first.size(), 3360), std::vector<float>(3360, 0.0f));
     EXPECT_EQ(Slice(heard, first.size() + 3360, second.size()), second);
+}
+
+// What one key changes reaches the device in one period, and the device never waits for the key:
+// while a key is handled (under Wine, moving the focus asks the X server), it mixes on with the
+// sound as it was.
+TEST(CueMixer, MakesAKeysChangesTogetherWithoutKeepingTheDeviceWaiting) {
+    CueMixer mixer(Shipped(), 48000);
+    const std::vector<float> ball = Samples("bola.wav");
+    const std::vector<float> empty = Samples("vacio.wav");
+    CueMixerSoundPlayer menu(mixer);
+    CueMixerSoundPlayer board(mixer);
+    PlayCue(menu, SoundCue::Ball);
+    std::vector<float> heard = Mixed(mixer, 882);
+    {
+        const auto together = mixer.HoldChanges();
+        mixer.Stop(menu.Channel());
+        PlayCue(board, SoundCue::Empty);
+        EXPECT_FALSE(mixer.Playing(menu.Channel()));
+        EXPECT_TRUE(mixer.Playing(board.Channel()));
+        // The device, on its own thread, mid-key: it is not kept waiting, and hears the ball go on.
+        auto device = std::async(std::launch::async, [&] { return Mixed(mixer, 882); });
+        ASSERT_EQ(device.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+            << "the device waited for the key";
+        EXPECT_EQ(device.get(), Slice(ball, 882, 882));
+    }
+    heard = Mixed(mixer, 2000);
+    EXPECT_EQ(heard, Slice(empty, 0, 2000)) << "the ball stopped and the hole began in one period";
 }
 
 TEST(CueMixer, DecodesForADeviceOfAnotherRate) {

@@ -28,20 +28,7 @@ if [ "$browser_name" = firefox ]; then
     # Firefox as a player starts it, on a fresh profile that asks pages for Spanish, with its
     # accessibility on, as the desktop turns it on for a screen reader; no first-run pages, and
     # nothing of its own reaching for the network.
-    mkdir -p "$work/profile"
-    cat > "$work/profile/user.js" <<'PREFS'
-user_pref("intl.accept_languages", "es");
-user_pref("browser.shell.checkDefaultBrowser", false);
-user_pref("browser.startup.homepage_override.mstone", "ignore");
-user_pref("browser.aboutwelcome.enabled", false);
-user_pref("datareporting.policy.dataSubmissionEnabled", false);
-user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
-user_pref("app.update.enabled", false);
-user_pref("browser.safebrowsing.malware.enabled", false);
-user_pref("browser.safebrowsing.phishing.enabled", false);
-user_pref("network.captive-portal-service.enabled", false);
-user_pref("extensions.update.enabled", false);
-PREFS
+    firefox_profile "$work/profile" es
     GNOME_ACCESSIBILITY=1 firefox-esr --profile "$work/profile" --no-remote "$url" > "$work/browser.log" 2>&1 &
 else
     # Chromium as a player starts it, in the page's own window; its accessibility is on, as it is
@@ -83,7 +70,7 @@ exit $(( failures > 0 ))
 SESSION
 
 with_x_server -s "-screen 0 1024x768x24" timeout 120 \
-    bash -c ". '$here/screen_reader_session.sh'; . '$work/session.sh'" _ "$work" \
+    bash -c ". '$here/screen_reader_session.sh'; . '$here/firefox_profile.sh'; . '$work/session.sh'" _ "$work" \
     "http://127.0.0.1:$port/" "$browser_name" > "$work/session.log" 2>&1
 status=$?
 grep -E '^(ok|FAIL)' "$work/session.log"

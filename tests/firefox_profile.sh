@@ -1,0 +1,19 @@
+# Sourced by the scripts that start Firefox as a player does.
+# firefox_profile FOLDER LANGUAGES: a fresh profile that asks pages for LANGUAGES ("es"), with no
+# first-run pages and nothing of the browser's own reaching for the network.
+firefox_profile() {
+    mkdir -p "$1"
+    cat > "$1/user.js" <<PREFS
+user_pref("intl.accept_languages", "$2");
+user_pref("browser.shell.checkDefaultBrowser", false);
+user_pref("browser.startup.homepage_override.mstone", "ignore");
+user_pref("browser.aboutwelcome.enabled", false);
+user_pref("datareporting.policy.dataSubmissionEnabled", false);
+user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
+user_pref("app.update.enabled", false);
+user_pref("browser.safebrowsing.malware.enabled", false);
+user_pref("browser.safebrowsing.phishing.enabled", false);
+user_pref("network.captive-portal-service.enabled", false);
+user_pref("extensions.update.enabled", false);
+PREFS
+}
