@@ -89,7 +89,8 @@ run_player() {
   done
   # The page loads its game and recordings before its first element takes Enter; a window under
   # Wine takes the focus from the window manager a moment after it shows.
-  case $name in page* | bare-*) sleep 3 ;; windows*) sleep 2 ;; *) sleep 0.5 ;; esac
+  # Firefox and WebKitGTK start slower than Chromium on a busy machine.
+  case $name in page | bare-*) sleep 3 ;; page-*) sleep 8 ;; windows*) sleep 2 ;; *) sleep 0.5 ;; esac
   result=$("$measure" --recording "$cue" --presses "$presses" "${start[@]}")
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
