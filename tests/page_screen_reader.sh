@@ -23,6 +23,9 @@ done
 cat > "$work/session.sh" <<'SESSION'
 set -uo pipefail
 work=$1 url=$2 browser_name=$3
+# Firefox starts no sound without a sound server, and the page then tells the player so, over
+# what this test listens for: a server of the test's own, as a player has one.
+[ "$browser_name" = firefox ] && { start_sound_server pulseaudio "$work/server" || exit 1; }
 start_screen_reader "$work" || exit 1
 if [ "$browser_name" = firefox ]; then
     # Firefox as a player starts it, on a fresh profile that asks pages for Spanish, with its
@@ -66,11 +69,12 @@ fi
 kill $browser
 wait $browser 2> /dev/null
 stop_screen_reader
+stop_sound_server
 exit $(( failures > 0 ))
 SESSION
 
 with_x_server -s "-screen 0 1024x768x24" timeout 120 \
-    bash -c ". '$here/screen_reader_session.sh'; . '$here/firefox_profile.sh'; . '$work/session.sh'" _ "$work" \
+    bash -c ". '$here/sound_server.sh'; . '$here/screen_reader_session.sh'; . '$here/firefox_profile.sh'; . '$work/session.sh'" _ "$work" \
     "http://127.0.0.1:$port/" "$browser_name" > "$work/session.log" 2>&1
 status=$?
 grep -E '^(ok|FAIL)' "$work/session.log"
