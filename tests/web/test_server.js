@@ -2,7 +2,7 @@
 // server of the tests' own. For a browser driven without a way of its own to run a script before
 // the page's (WebDriver in WebKit and Firefox), the server puts the tests' script first in the
 // page (`inject`); it can refuse the page's Opus trial (`refuseOpus`), as a browser whose Web Audio
-// takes no Opus; and it can go away and come back (`stop`, `start`), as the network does.
+// takes no Opus; and it can go away (`stop`), as the network does.
 'use strict';
 const fs = require('node:fs');
 const http = require('node:http');
@@ -61,7 +61,6 @@ async function serve(folder, { inject = null, refuseOpus = false, extra = {} } =
       server.close(resolve);
       for (const socket of sockets) socket.destroy();
     }),
-    start: () => listen(port),
     close: () => { server.close(); for (const socket of sockets) socket.destroy(); },
   };
 }
