@@ -10,7 +10,7 @@ const assert = require('node:assert/strict');
 const { press, playAndHear, heardInOrder, keepOutput, violations, presented } = require('./page_session');
 const { openEngine } = require('./engines');
 const { serve } = require('./test_server');
-const { RecorderPath, Recorder, InjectedPath, Injected } = require('./in_page');
+const { RecorderPath, Recorder, InjectedPath, Injected, keptForOffline } = require('./in_page');
 const { tourAndGame, tourPauses, helpKeys, answerPauses } = require('./scenarios');
 
 const engine = process.env.TINTINEABLES_ENGINE;
@@ -97,14 +97,7 @@ test(`${engine}: the browser's first language that the game has: French, caption
 }));
 
 test(`${engine}: after the first visit the page reloads and plays with the network gone`, { timeout: 120000 }, async () => withEngine({}, async ({ tab, server }) => {
-  await tab.waitForFunction(async () => {
-    const registration = await navigator.serviceWorker.getRegistration();
-    const names = await caches.keys();
-    if (!registration?.active || names.length !== 1) return false;
-    const kept = (await (await caches.open(names[0])).keys()).map((request) => new URL(request.url).pathname);
-    return ['/', '/tintineables.wasm', '/winnable.table', '/sounds/tutorial.opus', '/sounds/bola.wav']
-      .every((file) => kept.includes(file));
-  }, null, { timeout: 30000, polling: 200 });
+  await tab.waitForFunction(keptForOffline, null, { timeout: 30000, polling: 200 });
   // The tests' own scripts kept with the page's files: WebKit comes back to a page without
   // asking its HTTP cache for them.
   await tab.evaluate(async (files) => {

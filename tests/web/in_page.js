@@ -200,6 +200,17 @@ async function heardInPage({ names, folder }) {
   return { frames: found, lengths: names.map((name) => signatures.get(name).length), rate: window.tintineablesRate, diagnosis };
 }
 
+// Whether the page has kept what it needs to play with no network: its service worker active,
+// and in its one cache the shell, the game, the table and the recordings.
+async function keptForOffline() {
+  const registration = await navigator.serviceWorker.getRegistration();
+  const names = await caches.keys();
+  if (!registration?.active || names.length !== 1) return false;
+  const kept = (await (await caches.open(names[0])).keys()).map((request) => new URL(request.url).pathname);
+  return ['/', '/tintineables.wasm', '/winnable.table', '/sounds/tutorial.opus', '/sounds/bola.wav']
+    .every((file) => kept.includes(file));
+}
+
 // The page's output as 16-bit samples, base64, with its rate: see keepOutput.
 function outputInPage() {
   const chunks = window.tintineablesHeard;
@@ -220,4 +231,4 @@ const InjectedPath = '/sounds/__tintineables_test_page.js';
 const Injected = `(${recordTheOutput})(${JSON.stringify(RecorderPath)});\n(${watchTheLiveRegion})();\n`;
 
 module.exports = { RecorderPath, Recorder, InjectedPath, Injected, recordTheOutput, watchTheLiveRegion, heardInPage,
-                   outputInPage };
+                   outputInPage, keptForOffline };

@@ -5,20 +5,14 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const { withPageServed, openPage, press, heardInOrder, keepOutput } = require('./page_session');
+const { keptForOffline } = require('./in_page');
 
 test('after the first visit the page reloads and plays with the network off', { timeout: 90000 }, async () => withPageServed(async ({ url, browser }) => {
   const origins = new Set();
   const { context, tab, problems } = await openPage(browser, url);
   context.on('request', (request) => origins.add(new URL(request.url()).origin));
   // Everything the page loaded is kept: its shell by the service worker, the rest by the page.
-  await tab.waitForFunction(async () => {
-    const registration = await navigator.serviceWorker.getRegistration();
-    const names = await caches.keys();
-    if (!registration?.active || names.length !== 1) return false;
-    const kept = (await (await caches.open(names[0])).keys()).map((request) => new URL(request.url).pathname);
-    return ['/', '/tintineables.wasm', '/winnable.table', '/sounds/tutorial.opus', '/sounds/bola.wav']
-      .every((file) => kept.includes(file));
-  }, null, { timeout: 20000, polling: 200 });
+  await tab.waitForFunction(keptForOffline, null, { timeout: 20000, polling: 200 });
   // Chrome would offer to install it as an app: nothing in its manifest or its service worker
   // stands in the way (a test's browser context is a private one, which is all it says).
   const cdp = await context.newCDPSession(tab);
