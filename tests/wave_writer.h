@@ -3,6 +3,7 @@
 #include "sound/language.h"
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
+#include "tests/wave_bytes.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -10,10 +11,6 @@
 #include <vector>
 
 namespace tintineables::testing {
-
-std::vector<std::uint8_t> WaveBytes(const std::vector<std::int16_t>& interleaved, int channels,
-                                    int sampleRate = 48000);
-void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 // A cue's test sound: mono 16-bit at the mixer's own rate, as every recording the game ships,
 // so the mixer plays the very samples written here on both channels. Sample i of every cue lies in

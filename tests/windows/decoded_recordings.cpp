@@ -4,6 +4,7 @@
 // for. Run under Wine; exits 1 naming a recording it cannot decode.
 #include "sound/recordings.h"
 #include "sound/startup_error.h"
+#include "tests/wave_bytes.h"
 #include "windows/mpeg_layer3_decoder.h"
 
 #include <cstdio>
@@ -13,40 +14,6 @@
 
 namespace fs = std::filesystem;
 using namespace tintineables;
-
-namespace {
-
-void Put32(std::ofstream& out, std::uint32_t value) {
-    const char bytes[] = {static_cast<char>(value), static_cast<char>(value >> 8),
-                          static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
-    out.write(bytes, 4);
-}
-
-void Put16(std::ofstream& out, std::uint32_t value) {
-    const char bytes[] = {static_cast<char>(value), static_cast<char>(value >> 8)};
-    out.write(bytes, 2);
-}
-
-void WritePcm16(const fs::path& path, const std::vector<std::int16_t>& samples, int channels,
-                int rate) {
-    const auto data = static_cast<std::uint32_t>(samples.size() * 2);
-    std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    Put32(out, 36 + data);
-    out.write("WAVEfmt ", 8);
-    Put32(out, 16);
-    Put16(out, 1);
-    Put16(out, static_cast<std::uint32_t>(channels));
-    Put32(out, static_cast<std::uint32_t>(rate));
-    Put32(out, static_cast<std::uint32_t>(rate * channels * 2));
-    Put16(out, static_cast<std::uint32_t>(channels * 2));
-    Put16(out, 16);
-    out.write("data", 4);
-    Put32(out, data);
-    out.write(reinterpret_cast<const char*>(samples.data()), data);
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -72,8 +39,9 @@ int main(int argc, char** argv) {
             const fs::path out = to / fs::relative(entry.path(), from);
             fs::create_directories(out.parent_path());
             if (check.format.formatTag == WaveMpegLayer3) {
-                WritePcm16(out, DecodeMpegLayer3(recording), check.format.channels,
-                           check.format.sampleRate);
+                testing::WriteFile(out, testing::WaveBytes(DecodeMpegLayer3(recording),
+                                                           check.format.channels,
+                                                           check.format.sampleRate));
                 ++decoded;
             } else {
                 fs::copy_file(entry.path(), out, fs::copy_options::overwrite_existing);
