@@ -8,6 +8,7 @@
 #   stop_sound_server
 #   sound_server_name      e.g. "PulseAudio 16.1", "PipeWire 0.3.65"
 . "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/steady_machine.sh"
 
 sound_server_pids=()
 

@@ -17,6 +17,7 @@ cues_for_keys=$2
 audio_find=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/sound_server.sh"
+attempts_on_a_steady_machine 2 20 "${BASH_SOURCE[0]}" "$@"
 work=$(mktemp -d)
 own_session "$work"
 trap 'stop_sound_server; [ "${fail:-1}" != 0 ] || rm -rf "$work"' EXIT # kept when the test fails

@@ -1,0 +1,47 @@
+# Sourced by the tests that time the game through a real sound server. The host of a virtual
+# machine stops it now and then for tens of milliseconds, for minutes at a time (seen on the
+# test machines: a real-time thread woken every millisecond, late by up to 37 ms, and more than
+# 4 ms late 90 times a second), and no sound server's period outlasts that: cues break, in the
+# game and in any player. So a test watches the machine while it plays, with a real-time probe
+# (wake_up_lateness). A failure while the machine stalled for longer than the sound queued
+# ahead can cover is no verdict: the test runs again, once the machine has held steady for 2 s
+# (20 s of waiting at most), up to ATTEMPTS runs in all. A failure on a steady machine is the
+# verdict, and so is the last attempt's.
+#   attempts_on_a_steady_machine ATTEMPTS STALL_MS "$0" "$@"
+#       first thing in a test script: runs the script's attempts and exits with the verdict; in
+#       an attempt itself, returns at once. STALL_MS: the longest stall the sound's way to the
+#       sink outlasts (the game's own stream on Linux holds 6 ms; Wine keeps 30 ms at the
+#       server and refills it every 10 ms).
+#   MACHINE_PROBE   the probe; unset: the script runs once, unwatched
+
+machine_was_steady() { # PROBE_OUTPUT STALL_MS
+  local worst
+  worst=$(sed -n 's/.*worst \([0-9.]*\) ms.*/\1/p' "$1")
+  awk -v worst="${worst:-1000}" -v limit="$2" 'BEGIN { exit !(worst <= limit) }'
+}
+
+attempts_on_a_steady_machine() {
+  local attempts=$1 stall_ms=$2 script=$3 attempt status=0 watched probe i
+  shift 3
+  [ -z "${STEADY_MACHINE_ATTEMPT:-}" ] && [ -n "${MACHINE_PROBE:-}" ] || return 0
+  watched=$(mktemp)
+  for ((attempt = 1; attempt <= attempts; attempt++)); do
+    for ((i = 0; i < 10; i++)); do
+      "$MACHINE_PROBE" 2 > "$watched"
+      machine_was_steady "$watched" $stall_ms && break
+    done
+    "$MACHINE_PROBE" 0 > "$watched" &
+    probe=$!
+    status=0
+    STEADY_MACHINE_ATTEMPT=$attempt bash "$script" "$@" || status=$?
+    kill -TERM $probe
+    wait $probe
+    echo "the machine, watched while the test played: $(cat "$watched")"
+    [ $status = 0 ] && break
+    machine_was_steady "$watched" $stall_ms && break
+    [ $attempt -lt $attempts ] &&
+      echo "attempt $attempt of $attempts failed on a machine that stalled: no verdict; again"
+  done
+  rm -f "$watched"
+  exit $status
+}
