@@ -6,7 +6,9 @@
 //   wake_up_lateness [SECONDS]
 // SECONDS 0: until SIGTERM or SIGINT, so that a test can watch the machine for as long as it
 // plays (a host that stops its guest for tens of milliseconds breaks any sound server's
-// period: a cue broken then is the machine's, not the game's).
+// period: a cue broken then is the machine's, not the game's); each wake-up more than 10 ms
+// late is also a line on stderr, "stall SECONDS MS": when it was due, in seconds since the
+// epoch (the clock a shell's $EPOCHREALTIME reads), and how late it came.
 #include <sched.h>
 #include <signal.h>
 #include <time.h>
@@ -16,6 +18,8 @@
 #include <cstdlib>
 
 namespace {
+
+constexpr double StallMs = 10;
 
 volatile std::sig_atomic_t stopped = 0;
 
@@ -49,6 +53,14 @@ int main(int argc, char** argv) {
         clock_gettime(CLOCK_MONOTONIC, &now);
         const double lateMs = static_cast<double>(now.tv_sec - deadline.tv_sec) * 1e3 +
                               static_cast<double>(now.tv_nsec - deadline.tv_nsec) / 1e6;
+        if (seconds == 0 && lateMs > StallMs) {
+            timespec wall{};
+            clock_gettime(CLOCK_REALTIME, &wall);
+            std::fprintf(stderr, "stall %.3f %.1f\n",
+                         static_cast<double>(wall.tv_sec) +
+                             static_cast<double>(wall.tv_nsec) * 1e-9 - lateMs / 1e3,
+                         lateMs);
+        }
         ++wakeUps;
         worst = lateMs > worst ? lateMs : worst;
         over1 += lateMs > 1 ? 1 : 0;

@@ -1,8 +1,10 @@
-// audio_find [--in-order] OUTPUT.raw RECORDING.wav...
+// audio_find [--in-order | --every] OUTPUT.raw RECORDING.wav...
 // For each recording, prints the frame of the output (SDL's disk driver: 16-bit stereo at
 // 48 kHz) where the recording starts to sound on both channels, or -1 where it is not heard.
 // With --in-order, each one is looked for only after the one before it was heard: a list of
 // cues in the order a scenario must sound them, the same recording as often as it comes.
+// With --every, every place each recording sounds, a line "FRAME RECORDING" for each: what a
+// scenario sounded, to set beside what it should have.
 #include "sound/wave_file.h"
 #include "tests/disk_audio.h"
 
@@ -68,9 +70,11 @@ long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue, std::
 int main(int argc, char** argv) {
     int first = 1;
     const bool inOrder = argc > 1 && std::string_view(argv[1]) == "--in-order";
-    first += inOrder ? 1 : 0;
+    const bool every = argc > 1 && std::string_view(argv[1]) == "--every";
+    first += inOrder || every ? 1 : 0;
     if (argc < first + 2) {
-        std::fprintf(stderr, "usage: audio_find [--in-order] OUTPUT.raw RECORDING.wav...\n");
+        std::fprintf(stderr,
+                     "usage: audio_find [--in-order | --every] OUTPUT.raw RECORDING.wav...\n");
         return 2;
     }
     const MixedOutput output = tintineables::testing::ReadRawStereo(argv[first]);
@@ -83,7 +87,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: %s\n", argv[i], check.problem.c_str());
             return 2;
         }
-        const long at = Find(output, tintineables::Pcm16Samples(bytes, check.format), from);
+        const auto cue = tintineables::Pcm16Samples(bytes, check.format);
+        if (every) {
+            for (long at = Find(output, cue, 0); at >= 0;
+                 at = Find(output, cue, static_cast<std::size_t>(at) + Compared)) {
+                std::printf("%ld %s\n", at, argv[i]);
+            }
+            continue;
+        }
+        const long at = Find(output, cue, from);
         std::printf("%ld\n", at);
         if (inOrder) {
             if (at < 0) {

@@ -13,6 +13,9 @@
 #       sink outlasts (the game's own stream on Linux holds 6 ms; Wine keeps 30 ms at the
 #       server and refills it every 10 ms).
 #   MACHINE_PROBE   the probe; unset: the script runs once, unwatched
+#   MACHINE_STALLS  set for the attempt: the file the probe writes each stall to as it comes
+#                   ("stall SECONDS MS", SECONDS since the epoch), for a test that places a
+#                   broken cue against the stalls of the moment it played
 
 machine_was_steady() { # PROBE_OUTPUT STALL_MS
   local worst
@@ -21,19 +24,20 @@ machine_was_steady() { # PROBE_OUTPUT STALL_MS
 }
 
 attempts_on_a_steady_machine() {
-  local attempts=$1 stall_ms=$2 script=$3 attempt status=0 watched probe i
+  local attempts=$1 stall_ms=$2 script=$3 attempt status=0 watched stalls probe i
   shift 3
   [ -z "${STEADY_MACHINE_ATTEMPT:-}" ] && [ -n "${MACHINE_PROBE:-}" ] || return 0
   watched=$(mktemp)
+  stalls=$(mktemp)
   for ((attempt = 1; attempt <= attempts; attempt++)); do
     for ((i = 0; i < 10; i++)); do
       "$MACHINE_PROBE" 2 > "$watched"
       machine_was_steady "$watched" $stall_ms && break
     done
-    "$MACHINE_PROBE" 0 > "$watched" &
+    "$MACHINE_PROBE" 0 > "$watched" 2> "$stalls" &
     probe=$!
     status=0
-    STEADY_MACHINE_ATTEMPT=$attempt bash "$script" "$@" || status=$?
+    STEADY_MACHINE_ATTEMPT=$attempt MACHINE_STALLS=$stalls bash "$script" "$@" || status=$?
     kill -TERM $probe
     wait $probe
     echo "the machine, watched while the test played: $(cat "$watched")"
@@ -42,6 +46,6 @@ attempts_on_a_steady_machine() {
     [ $attempt -lt $attempts ] &&
       echo "attempt $attempt of $attempts failed on a machine that stalled: no verdict; again"
   done
-  rm -f "$watched"
+  rm -f "$watched" "$stalls"
   exit $status
 }

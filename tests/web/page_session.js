@@ -94,14 +94,20 @@ async function openPage(browser, url, { locale = 'es-ES', everyRecording = false
 async function press(tab, keys, pause = 110) {
   for (const key of keys) {
     await tab.keyboard.press(key);
-    const handledAt = await tab.evaluate(() => {
-      const context = window.tintineablesContext;
-      return context ? Math.round(context.currentTime * context.sampleRate) : 0;
-    });
-    await tab.waitForTimeout(pause);
-    await tab.waitForFunction((frame) => (window.tintineablesHeardUpTo ?? -1) >= frame + 6144, handledAt,
-                              { polling: 10, timeout: 10000 });
+    await heardOnFromNow(tab, pause);
   }
+}
+
+// Waits `pause` milliseconds, and until the recorder has heard 6144 frames of the page's output
+// past this moment by the audio graph's clock: what sounds now has gone out for a while.
+async function heardOnFromNow(tab, pause = 0) {
+  const now = await tab.evaluate(() => {
+    const context = window.tintineablesContext;
+    return context ? Math.round(context.currentTime * context.sampleRate) : 0;
+  });
+  await tab.waitForTimeout(pause);
+  await tab.waitForFunction((frame) => (window.tintineablesHeardUpTo ?? -1) >= frame + 6144, now,
+                            { polling: 10, timeout: 10000 });
 }
 
 // The virtual-key code of a Playwright key, as the game takes it ("9s": Shift+Tab).
@@ -206,5 +212,5 @@ async function withPageServed(use) {
   }
 }
 
-module.exports = { withPageServed, openPage, press, gameSounds, playAndHear, heardInOrder, keepOutput, violations,
+module.exports = { withPageServed, openPage, press, heardOnFromNow, gameSounds, playAndHear, heardInOrder, keepOutput, violations,
                    presented };
