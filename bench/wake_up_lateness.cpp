@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     clock_gettime(CLOCK_MONOTONIC, &deadline);
     long wakeUps = 0, over1 = 0, over2 = 0, over4 = 0;
     double worst = 0;
+    bool inStall = false;
     while (stopped == 0 && (seconds == 0 || wakeUps < seconds * 1000)) {
         deadline.tv_nsec += 1000000;
         if (deadline.tv_nsec >= 1000000000) {
@@ -53,7 +54,9 @@ int main(int argc, char** argv) {
         clock_gettime(CLOCK_MONOTONIC, &now);
         const double lateMs = static_cast<double>(now.tv_sec - deadline.tv_sec) * 1e3 +
                               static_cast<double>(now.tv_nsec - deadline.tv_nsec) / 1e6;
-        if (seconds == 0 && lateMs > StallMs) {
+        // A stall makes the deadlines it passed late one after another: only its first is said.
+        const bool stalled = lateMs > StallMs;
+        if (seconds == 0 && stalled && !inStall) {
             timespec wall{};
             clock_gettime(CLOCK_REALTIME, &wall);
             std::fprintf(stderr, "stall %.3f %.1f\n",
@@ -61,6 +64,7 @@ int main(int argc, char** argv) {
                              static_cast<double>(wall.tv_nsec) * 1e-9 - lateMs / 1e3,
                          lateMs);
         }
+        inStall = stalled;
         ++wakeUps;
         worst = lateMs > worst ? lateMs : worst;
         over1 += lateMs > 1 ? 1 : 0;

@@ -11,7 +11,7 @@
 #       first thing in a test script: runs the script's attempts and exits with the verdict; in
 #       an attempt itself, returns at once. STALL_MS: the longest stall the sound's way to the
 #       sink outlasts (the game's own stream on Linux holds 6 ms; Wine keeps 30 ms at the
-#       server and refills it every 10 ms).
+#       server, but refills it every 10 ms from a thread of ordinary priority).
 #   MACHINE_PROBE   the probe; unset: the script runs once, unwatched
 #   MACHINE_STALLS  set for the attempt: the file the probe writes each stall to as it comes
 #                   ("stall SECONDS MS", SECONDS since the epoch), for a test that places a
