@@ -13,7 +13,7 @@ game=$1 measure=$2 audio_find=$3
 sounds=$(dirname "$game")/sounds
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/sound_server.sh"
-attempts_on_a_steady_machine 3 10 "${BASH_SOURCE[0]}" "$@"
+attempts_on_a_steady_machine 3 "${BASH_SOURCE[0]}" "$@"
 work=$(mktemp -d)
 own_session "$work"
 trap '[ "${failed:-1}" = 0 ] && rm -rf "$work"' EXIT

@@ -12,7 +12,7 @@ kind=${3:-pulseaudio}
 sounds=$(dirname "$game")/sounds
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/sound_server.sh"
-attempts_on_a_steady_machine 3 10 "${BASH_SOURCE[0]}" "$@"
+attempts_on_a_steady_machine 3 "${BASH_SOURCE[0]}" "$@"
 work=$(mktemp -d)
 own_session "$work"
 trap 'stop_sound_server; [ -n "${KEEP_WORK:-}" ] || [ "${fail:-1}" != 0 ] || rm -rf "$work"' EXIT # kept when the test fails

@@ -7,32 +7,35 @@
 # ahead can cover is no verdict: the test runs again, once the machine has held steady for 2 s
 # (20 s of waiting at most), up to ATTEMPTS runs in all. A failure on a steady machine is the
 # verdict, and so is the last attempt's.
-#   attempts_on_a_steady_machine ATTEMPTS STALL_MS "$0" "$@"
+#   attempts_on_a_steady_machine ATTEMPTS "$0" "$@"
 #       first thing in a test script: runs the script's attempts and exits with the verdict; in
-#       an attempt itself, returns at once. STALL_MS: the longest stall the sound's way to the
-#       sink outlasts (the game's own stream on Linux holds 6 ms; Wine keeps 30 ms at the
-#       server, but refills it every 10 ms from a thread of ordinary priority).
+#       an attempt itself, returns at once.
+#   machine_stall_ms  the longest stall the sound's way to the sink outlasts: the game's own
+#       stream on Linux holds 6 ms; Wine keeps 30 ms at the server, but refills it every 10 ms
+#       from a thread of ordinary priority.
 #   MACHINE_PROBE   the probe; unset: the script runs once, unwatched
 #   MACHINE_STALLS  set for the attempt: the file the probe writes each stall to as it comes
 #                   ("stall SECONDS MS", SECONDS since the epoch), for a test that places a
 #                   broken cue against the stalls of the moment it played
 
-machine_was_steady() { # PROBE_OUTPUT STALL_MS
+machine_stall_ms=10
+
+machine_was_steady() { # PROBE_OUTPUT
   local worst
   worst=$(sed -n 's/.*worst \([0-9.]*\) ms.*/\1/p' "$1")
-  awk -v worst="${worst:-1000}" -v limit="$2" 'BEGIN { exit !(worst <= limit) }'
+  awk -v worst="${worst:-1000}" -v limit=$machine_stall_ms 'BEGIN { exit !(worst <= limit) }'
 }
 
 attempts_on_a_steady_machine() {
-  local attempts=$1 stall_ms=$2 script=$3 attempt status=0 watched stalls probe i
-  shift 3
+  local attempts=$1 script=$2 attempt status=0 watched stalls probe i
+  shift 2
   [ -z "${STEADY_MACHINE_ATTEMPT:-}" ] && [ -n "${MACHINE_PROBE:-}" ] || return 0
   watched=$(mktemp)
   stalls=$(mktemp)
   for ((attempt = 1; attempt <= attempts; attempt++)); do
     for ((i = 0; i < 10; i++)); do
       "$MACHINE_PROBE" 2 > "$watched"
-      machine_was_steady "$watched" $stall_ms && break
+      machine_was_steady "$watched" && break
     done
     "$MACHINE_PROBE" 0 > "$watched" 2> "$stalls" &
     probe=$!
@@ -42,7 +45,7 @@ attempts_on_a_steady_machine() {
     wait $probe
     echo "the machine, watched while the test played: $(cat "$watched")"
     [ $status = 0 ] && break
-    machine_was_steady "$watched" $stall_ms && break
+    machine_was_steady "$watched" && break
     [ $attempt -lt $attempts ] &&
       echo "attempt $attempt of $attempts failed on a machine that stalled: no verdict; again"
   done

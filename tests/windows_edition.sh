@@ -17,7 +17,7 @@ cues_for_keys=$2
 audio_find=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/sound_server.sh"
-attempts_on_a_steady_machine 2 10 "${BASH_SOURCE[0]}" "$@"
+attempts_on_a_steady_machine 2 "${BASH_SOURCE[0]}" "$@"
 work=$(mktemp -d)
 own_session "$work"
 trap 'stop_sound_server; [ "${fail:-1}" != 0 ] || rm -rf "$work"' EXIT # kept when the test fails
@@ -151,7 +151,7 @@ heard_as_the_game() { # NAME FOLDER_OF_SPOKEN VIRTUAL_KEYS...
         if [[ $file =~ $spoken ]]; then files+=("$work/heard/$language$file"); else files+=("$work/heard/$file"); fi
     done
     python3 "$here/cues_heard_in_order.py" "$name" "$audio_find" "$work/$name.raw" \
-        "$(cat "$work/$name.start" 2> /dev/null || echo 0)" "${MACHINE_STALLS:-}" 10 "${files[@]}" || fail=1
+        "$(cat "$work/$name.start" 2> /dev/null || echo 0)" "${MACHINE_STALLS:-}" $machine_stall_ms "${files[@]}" || fail=1
 }
 # The speech as Windows decodes it starts on the recording's own frame: no codec delay left in.
 python3 "$here/windows/same_onset.py" "$here/../assets/sounds" "$work/heard" voz_1.wav fr/voz_command9.wav \
