@@ -52,7 +52,8 @@ async function openFirefox(url, { locale }) {
       press: async (key) => {
         const keys = key.split('+');
         for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
-        await page.keyboard.press(keys.at(-1));
+        // Puppeteer's BiDi keyboard knows the space bar by its key value only.
+        await page.keyboard.press(keys.at(-1) === 'Space' ? ' ' : keys.at(-1));
         for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
       },
     },
