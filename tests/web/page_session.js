@@ -86,11 +86,12 @@ async function openPage(browser, url, { locale = 'es-ES', everyRecording = false
 }
 
 // Keys as Playwright names them, each once the one before has been handled and its sound has
-// gone out for a while: `pause` milliseconds, and the recorder has heard at least 6144 frames
-// (128 ms) of the page's output past the moment the key had been handled, by the audio graph's
-// own clock, so that a machine too busy to keep the keys apart does not cut a cue before its
-// first 50 ms are out. (Counting the recorder's blocks as they arrive is not enough: on a busy
-// machine many arrive late, together, all from before the key.)
+// gone out for a while: the recorder has heard `pause` milliseconds (at least 128) of the page's
+// output past the moment the key had been handled, by the audio graph's own clock, so that a
+// machine whose audio runs behind the wall clock (a browser starting its stream, a busy
+// machine) does not cut a cue before its first 50 ms are out. (Counting the recorder's blocks
+// as they arrive is not enough: on a busy machine many arrive late, together, all from before
+// the key.)
 async function press(tab, keys, pause = 110) {
   for (const key of keys) {
     await tab.keyboard.press(key);
@@ -98,15 +99,17 @@ async function press(tab, keys, pause = 110) {
   }
 }
 
-// Waits `pause` milliseconds, and until the recorder has heard 6144 frames of the page's output
-// past this moment by the audio graph's clock: what sounds now has gone out for a while.
+// Waits until the recorder has heard `pause` milliseconds (at least 128) of the page's output
+// past this moment, by the audio graph's clock, and `pause` milliseconds by the wall's.
 async function heardOnFromNow(tab, pause = 0) {
-  const now = await tab.evaluate(() => {
+  const { now, rate } = await tab.evaluate(() => {
     const context = window.tintineablesContext;
-    return context ? Math.round(context.currentTime * context.sampleRate) : 0;
+    return context ? { now: Math.round(context.currentTime * context.sampleRate), rate: context.sampleRate }
+      : { now: 0, rate: 48000 };
   });
+  const until = now + Math.max(6144, Math.round((pause / 1000) * rate));
   await tab.waitForTimeout(pause);
-  await tab.waitForFunction((frame) => (window.tintineablesHeardUpTo ?? -1) >= frame + 6144, now,
+  await tab.waitForFunction((frame) => (window.tintineablesHeardUpTo ?? -1) >= frame, until,
                             { polling: 10, timeout: 10000 });
 }
 
