@@ -13,10 +13,10 @@
 # the barest WASAPI program under the same Wine (bare_wasapi), which is Wine's own floor. Before
 # each block, how late the machine wakes a real-time thread, since every miss below comes from
 # there.
-# BENCH_SERVERS and BENCH_PLAYERS narrow a run to some servers and players (names as in the
-# table: game, mixer-1024, paplay, page, windows, windows-bare).
+# BENCH_SERVERS, BENCH_PLAYERS and BENCH_LOADS narrow a run to some servers, players (names as
+# in the table: game, mixer-1024, paplay, page, windows, windows-bare) and loads (idle, busy).
 #   [TINTINEABLES_PAGE=build-web/page] [TINTINEABLES_WINDOWS=build-windows] \
-#       [BENCH_SERVERS="pulseaudio"] [BENCH_PLAYERS="game windows windows-bare"] \
+#       [BENCH_SERVERS="pulseaudio"] [BENCH_PLAYERS="game windows windows-bare"] [BENCH_LOADS=idle] \
 #       xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
 set -uo pipefail
 build=$1
@@ -178,7 +178,7 @@ for server in $servers; do
     server_players=("${players[@]}")
     version=$(sound_server_name)
   fi
-  for load in idle busy; do
+  for load in ${BENCH_LOADS:-idle busy}; do
     [ "$load" = busy ] && start_busy
     wake_ups+=("| $version | $load | $("$lateness" 10) |")
     for player in "${server_players[@]}"; do

@@ -1,6 +1,7 @@
 // The floor of key to audible for any Windows program under the same sound stack: one window
 // ("peer") and one WASAPI stream, shared mode, event-driven, the device's float format and the
-// game's 20 ms buffer; an arrow key starts bola.wav from its first sample. Nothing else.
+// game's 20 ms buffer, started full of silence; an arrow key starts bola.wav from its first
+// sample. Nothing else.
 //   bare_wasapi.exe BOLA.WAV
 #include <audioclient.h>
 #include <mmdeviceapi.h>
@@ -56,7 +57,15 @@ void Play() {
         FAILED(client->Initialize(AUDCLNT_SHAREMODE_SHARED, AUDCLNT_STREAMFLAGS_EVENTCALLBACK,
                                   200000, 0, format, nullptr)) ||
         FAILED(client->SetEventHandle(ready)) || FAILED(client->GetBufferSize(&frames)) ||
-        FAILED(client->GetService(RenderInterface, reinterpret_cast<void**>(&render))) ||
+        FAILED(client->GetService(RenderInterface, reinterpret_cast<void**>(&render)))) {
+        std::fprintf(stderr, "bare_wasapi: no audio device\n");
+        std::exit(1);
+    }
+    // Silence in the whole buffer before the stream starts, as Windows' own rendering example
+    // does and the game does: how full the queue is when the keys come depends on it.
+    BYTE* first = nullptr;
+    if (FAILED(render->GetBuffer(frames, &first)) ||
+        FAILED(render->ReleaseBuffer(frames, AUDCLNT_BUFFERFLAGS_SILENT)) ||
         FAILED(client->Start())) {
         std::fprintf(stderr, "bare_wasapi: no audio device\n");
         std::exit(1);
