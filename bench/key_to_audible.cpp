@@ -1,5 +1,5 @@
 // key_to_audible --recording FILE.wav [--presses N] [--start-key KEYSYM[,KEYSYM]] [--keys A,B]
-//                [--resampled]
+//                [--latencies FILE] [--resampled]
 // Presses real keys through XTest on the X server of $DISPLAY and records the default sink's
 // monitor of the sound server (PulseAudio, or PipeWire's pulse layer) at the same time, then
 // finds where each press's cue starts to sound and checks it whole against its recording.
@@ -16,6 +16,8 @@
 // whose default rate is not the sink's), so no frame of it is the recording's: a cue is heard
 // where the sound first rises above -30 dBFS after its key, and only a cue never heard counts as
 // a dropout.
+// --latencies FILE appends each heard cue's key to audible in ms to FILE, a line each, for a
+// bench that pools several starts of a player.
 // KEY_TO_AUDIBLE_DETAILS=1 lists every late or broken cue on stderr; KEY_TO_AUDIBLE_ZEROS=FILE
 // writes each read's placing of frame 0, to see the server's timing as the recorder saw it.
 #include "sound/wave_file.h"
@@ -244,6 +246,7 @@ int main(int argc, char** argv) {
     const char* recording = nullptr;
     std::vector<std::string> startKeys;
     const char* savePath = nullptr; // the capture, raw 16-bit stereo, to listen to afterwards
+    const char* latenciesPath = nullptr;
     int presses = 120;
     bool resampled = false;
     std::vector<std::string> keys = {"Right", "Left"};
@@ -268,12 +271,14 @@ int main(int argc, char** argv) {
             savePath = value;
         } else if (option == "--keys") {
             keys = Split(value);
+        } else if (option == "--latencies") {
+            latenciesPath = value;
         }
     }
     if (recording == nullptr || presses < 2) {
         std::fprintf(stderr, "usage: key_to_audible --recording FILE.wav [--presses N] "
                              "[--start-key KEYSYM[,KEYSYM]] [--keys A,B]\n"
-                             "       [--save CAPTURE.raw] [--resampled]\n");
+                             "       [--save CAPTURE.raw] [--latencies FILE] [--resampled]\n");
         return 2;
     }
     const std::vector<std::int16_t> cue = ReadMonoRecording(recording);
@@ -377,6 +382,12 @@ int main(int argc, char** argv) {
         if (broken >= 0 && std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr) {
             std::fprintf(stderr, "press %zu: cue at frame %ld broken from its frame %ld\n", i,
                          onsets[i], broken);
+        }
+    }
+    if (latenciesPath != nullptr) {
+        std::ofstream pooled(latenciesPath, std::ios::app);
+        for (const double latency : latencies) {
+            pooled << latency << '\n';
         }
     }
     std::vector<double> sorted = latencies;
