@@ -84,13 +84,19 @@ with_x_server timeout 60 bash "$work/session.sh"
 fail=0
 status=$(cat "$work/status" 2> /dev/null || echo none)
 [ "$status" = 0 ] || { echo "FAIL: the game ended with status $status"; fail=1; }
-# Before the kill only that the game was heard at all: a cue broken on a busy machine is the
-# benchmark's business, and the board's state is proved after the restart.
-before=$("$audio_find" "$work/before.raw" "$sounds"/bola.wav)
+# Before the kill only that the game was heard at all, by any cue of the keys before it: a cue
+# broken on a busy machine is the benchmark's business (the sanitizers' slower build once broke
+# every bola on a steady machine, and played seleccion and poner1 whole), and the board's state
+# is proved after the restart.
+before=-1
+for cue in bola seleccion poner1 vacio; do
+  before=$("$audio_find" "$work/before.raw" "$sounds/$cue.wav")
+  [ "$before" -ge 0 ] && { before="$before ($cue)"; break; }
+done
 after=$("$audio_find" --in-order "$work/after.raw" "$sounds"/{vacio,bolacentral}.wav | tr '\n' ' ')
-echo "work folder $work"; echo "before the restart, bola at frame $before; after it, frames: $after"
+echo "work folder $work"; echo "before the restart, heard at frame $before; after it, frames: $after"
 echo "recorded: $(( $(stat -c %s "$work/before.raw") / 192 )) ms before, $(( $(stat -c %s "$work/after.raw") / 192 )) ms after"
-[ "$before" -ge 0 ] || { echo "FAIL: the game was not heard before the server went"; fail=1; }
+[ "${before%% *}" -ge 0 ] || { echo "FAIL: the game was not heard before the server went"; fail=1; }
 case " $after" in *" -1"*) echo "FAIL: after the restart the board was not heard as it was left (vacio, bolacentral)"; fail=1 ;; esac
 stream=$(cat "$work/stream" 2> /dev/null)
 echo "the game's stream: $stream"
