@@ -131,10 +131,13 @@ bool AudioEngine::Play(int channel, const Mix_Chunk* chunk, std::string& problem
     return true;
 }
 
-void AudioEngine::Halt(int channel) {
+void AudioEngine::StopUnlessReplaced(int channel) {
+    // Long enough for the start that follows a stop on a busy machine, short enough that a stop
+    // alone still ends the cue at once to the ear. The mixer forgets it when a cue starts.
+    constexpr int GraceMilliseconds = 10;
     std::lock_guard lock(deviceMutex_);
     if (deviceOpen_) {
-        Mix_HaltChannel(channel);
+        Mix_ExpireChannel(channel, GraceMilliseconds);
     }
 }
 

@@ -57,7 +57,11 @@ public:
     // reason when the mixer refuses; while there is no device the cue is not heard, and that
     // is no error: the game goes on and the device comes back.
     bool Play(int channel, const Mix_Chunk* chunk, std::string& problem);
-    void Halt(int channel);
+    // Stops a channel's cue a few milliseconds from now, unless a cue started on it first. A cue
+    // that cuts another comes as a stop and then a start, each a change of its own to the
+    // mixer: stopped at once, the channel could sound one device period of silence between
+    // the two, and the new cue would come that much late.
+    void StopUnlessReplaced(int channel);
 
     // The frames per device buffer, as the first callback after opening showed them.
     int ObtainedBufferFrames() const { return obtainedBufferFrames_; }

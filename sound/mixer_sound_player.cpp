@@ -19,7 +19,7 @@ MixerSoundPlayer::MixerSoundPlayer(AudioEngine& engine)
 MixerSoundPlayer::~MixerSoundPlayer() { engine_.ReleaseChannel(channel_); }
 
 void MixerSoundPlayer::Close() {
-    engine_.Halt(channel_);
+    engine_.StopUnlessReplaced(channel_); // "play" follows at once to cut the cue
     opened_ = nullptr;
 }
 
@@ -37,25 +37,28 @@ void MixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
         opened_ = Decoded(recordings.front());
         return;
     }
-    // The buffer is about to be written again: nothing of this channel may still read it.
-    engine_.Halt(channel_);
-    joined_.clear();
+    // Only the cue last handed to the mixer can still be read by it: the other buffer is free
+    // to write, and the cut stays one change to the mixer, as for a single recording.
+    const std::size_t free = played_ == &joined_[0].chunk ? 1 : 0;
+    JoinedBuffer& joined = joined_[free];
+    joined.bytes.clear();
     for (std::string_view name : recordings) {
         const Mix_Chunk* part = Decoded(name);
-        if (!joined_.empty()) {
-            joined_.insert(joined_.end(), PauseFrames * BytesPerFrame, 0);
+        if (!joined.bytes.empty()) {
+            joined.bytes.insert(joined.bytes.end(), PauseFrames * BytesPerFrame, 0);
         }
-        joined_.insert(joined_.end(), part->abuf, part->abuf + part->alen);
+        joined.bytes.insert(joined.bytes.end(), part->abuf, part->abuf + part->alen);
     }
-    joinedChunk_ =
-        Mix_Chunk{0, joined_.data(), static_cast<Uint32>(joined_.size()), MIX_MAX_VOLUME};
-    opened_ = &joinedChunk_;
+    joined.chunk =
+        Mix_Chunk{0, joined.bytes.data(), static_cast<Uint32>(joined.bytes.size()), MIX_MAX_VOLUME};
+    opened_ = &joined.chunk;
 }
 
 void MixerSoundPlayer::Play() {
     if (std::string problem; !engine_.Play(channel_, opened_, problem)) {
         throw RunTimeError("Sound player: cannot play \"" + FileName() + "\": " + problem);
     }
+    played_ = opened_;
 }
 
 } // namespace tintineables

@@ -14,8 +14,8 @@ class AudioEngine;
 // A form's sound player on the audio engine: one mixer channel of its own for its whole life,
 // so a cue on one form never stops another form's cue. "open" and "play" touch no disk and
 // convert nothing: they pick a cue the engine decoded at start-up and hand it to the mixer.
-// Recordings joined in one file name are laid end to end, with a short pause between them, in a
-// buffer of the player's own that it keeps from one sound to the next.
+// Recordings joined in one file name are laid end to end, with a short pause between them, in
+// buffers of the player's own that it keeps from one sound to the next.
 class MixerSoundPlayer final : public CommandSoundPlayer {
 public:
     explicit MixerSoundPlayer(AudioEngine& engine);
@@ -33,9 +33,14 @@ private:
 
     AudioEngine& engine_;
     int channel_;
+    struct JoinedBuffer {
+        std::vector<std::uint8_t> bytes;
+        Mix_Chunk chunk{};
+    };
+
     const Mix_Chunk* opened_ = nullptr;
-    std::vector<std::uint8_t> joined_;
-    Mix_Chunk joinedChunk_{};
+    const Mix_Chunk* played_ = nullptr; // the one the mixer may be reading
+    JoinedBuffer joined_[2];            // one to play while the other is written
 };
 
 } // namespace tintineables

@@ -124,6 +124,42 @@ TEST(MixerSoundPlayer, SeveralPlayersEachCutOnlyTheirOwnCue) {
                       }));
 }
 
+// "close" alone silences the player at once to the ear; and answers of several recordings
+// joined cut one another as single cues do, with no silence between and nothing of the first
+// answer's buffer read while the second is laid out.
+TEST(MixerSoundPlayer, CloseAloneStopsTheCueAndJoinedAnswersCutEachOtherWithoutAGap) {
+    DiskAudio audio(CueFrames);
+    const std::string_view first[] = {"bola.wav", "vacio.wav"};
+    const std::string_view second[] = {"poner1.wav", "bola.wav"};
+    {
+        MixerSoundPlayer player(audio.Engine());
+        PlayCue(player, SoundCue::Tutorial);
+        WaitMilliseconds(60);
+        player.SetString(DispatchId::Command, "close");
+        WaitMilliseconds(100);
+        PlayJoined(player, first);
+        WaitMilliseconds(60);
+        PlayJoined(player, second);
+        WaitMilliseconds(700);
+    }
+    const auto output = audio.StopAndRead();
+
+    const long tutorial = FindFrame(output, PatternSample(SoundCue::Tutorial, 0));
+    ASSERT_GE(tutorial, 0);
+    const long closed = EndOfAlone(output, tutorial, SoundCue::Tutorial);
+    const long ball = FindFrame(output, PatternSample(SoundCue::Ball, 0));
+    ASSERT_GT(ball, closed);
+    EXPECT_TRUE(AllSilent(output, static_cast<std::size_t>(closed), static_cast<std::size_t>(ball)))
+        << "the tutorial went on after \"close\"";
+    EXPECT_LT(closed - tutorial, static_cast<long>(CueFrames))
+        << "the tutorial ended only by itself";
+    // The second answer starts with poner1 right where the first answer stops.
+    const long place = FindFrame(output, PatternSample(SoundCue::Place, 0));
+    ASSERT_GT(place, ball);
+    EXPECT_TRUE(HoldsCue(output, ball, SoundCue::Ball, static_cast<std::size_t>(place - ball)));
+    EXPECT_TRUE(HoldsCue(output, place, SoundCue::Place, CueFrames));
+}
+
 TEST(MixerSoundPlayer, RefusesWhatItCannotDoWithARunTimeError) {
     DiskAudio audio(480);
     MixerSoundPlayer player(audio.Engine());
