@@ -31,13 +31,13 @@ private:
     void Play() override;
     const Mix_Chunk* Decoded(std::string_view fileName) const;
 
-    AudioEngine& engine_;
-    int channel_;
     struct JoinedBuffer {
         std::vector<std::uint8_t> bytes;
         Mix_Chunk chunk{};
     };
 
+    AudioEngine& engine_;
+    int channel_;
     const Mix_Chunk* opened_ = nullptr;
     const Mix_Chunk* played_ = nullptr; // the one the mixer may be reading
     JoinedBuffer joined_[2];            // one to play while the other is written
