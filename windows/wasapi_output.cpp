@@ -119,7 +119,7 @@ struct WasapiOutput::Device {
         Release(client);
     }
 
-    // Opens the default device and starts it. `rate`: 0 for the device's own, else the rate
+    // Opens the default device, not yet started. `rate`: 0 for the device's own, else the rate
     // Windows is to convert from (a device met later, after the mixer decoded at another's).
     HRESULT Open(int& rate) {
         IMMDevice* device = nullptr;
@@ -186,8 +186,19 @@ struct WasapiOutput::Device {
         if (SUCCEEDED(result)) {
             mixed.resize(static_cast<std::size_t>(bufferFrames) *
                          static_cast<std::size_t>(channels));
-            result = Fill(nullptr); // silence first, so the device starts with its buffer full
         }
+        if (FAILED(result)) {
+            Close();
+        }
+        return result;
+    }
+
+    // Starts the open device with its buffer full of silence. How full the sound server's queue
+    // stays for the whole stream is settled in its first moments (under Wine, a queue that runs
+    // dry then keeps the silence refilled for it as extra delay), so the stream starts only when
+    // nothing else of the game's start-up is left to compete with it.
+    HRESULT Start() {
+        HRESULT result = Fill(nullptr);
         if (SUCCEEDED(result)) {
             result = client->Start();
         }
@@ -231,7 +242,8 @@ struct WasapiOutput::Device {
 
 WasapiOutput::WasapiOutput()
     : device_(std::make_unique<Device>()), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      changed_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+      changed_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      play_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     // The device is opened on its own thread, in COM's multithreaded apartment, and the answer
     // waited for here: no window opens without a device.
     std::string problem;
@@ -252,7 +264,10 @@ WasapiOutput::WasapiOutput()
             return;
         }
         SetEvent(opened);
-        Run();
+        const HANDLE events[] = {stop_, play_};
+        if (WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+            Run();
+        }
         device_.reset();
         CoUninitialize();
     });
@@ -262,6 +277,7 @@ WasapiOutput::WasapiOutput()
         thread_.join();
         CloseHandle(stop_);
         CloseHandle(changed_);
+        CloseHandle(play_);
         throw StartupError(problem);
     }
 }
@@ -271,9 +287,13 @@ WasapiOutput::~WasapiOutput() {
     thread_.join();
     CloseHandle(stop_);
     CloseHandle(changed_);
+    CloseHandle(play_);
 }
 
-void WasapiOutput::Play(CueMixer& mixer) { mixer_ = &mixer; }
+void WasapiOutput::Play(CueMixer& mixer) {
+    mixer_ = &mixer;
+    SetEvent(play_);
+}
 
 void WasapiOutput::Run() {
     // The thread that feeds the device is the one a late wake-up of which is heard: Windows'
@@ -281,12 +301,12 @@ void WasapiOutput::Run() {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     DefaultDeviceWatch watch(changed_);
     device_->devices->RegisterEndpointNotificationCallback(&watch);
-    bool lost = false;
+    bool lost = FAILED(device_->Start());
     for (;;) {
         if (lost) {
             device_->Close();
             int rate = rate_; // the mixer's recordings are decoded at this rate
-            if (FAILED(device_->Open(rate))) {
+            if (FAILED(device_->Open(rate)) || FAILED(device_->Start())) {
                 if (WaitForSingleObject(stop_, 500) == WAIT_OBJECT_0) {
                     break;
                 }

@@ -24,7 +24,8 @@ public:
 
     // The device's rate, at which the mixer is to decode the recordings.
     int Rate() const { return rate_; }
-    // From now on the device plays what the mixer mixes (until then, silence).
+    // Starts the device, which from now on plays what the mixer mixes. Called once the
+    // recordings are decoded, so that the stream starts on a quiet machine.
     void Play(CueMixer& mixer);
 
     struct Device; // the open device, the thread's own
@@ -37,6 +38,7 @@ private:
     std::atomic<CueMixer*> mixer_{nullptr};
     HANDLE stop_;
     HANDLE changed_; // the default device changed
+    HANDLE play_;    // the mixer is ready: start the device
     std::thread thread_;
 };
 
