@@ -74,13 +74,13 @@ run_player() {
       { [[ $name = *webkit ]] || [ "$sound_server_kind" = pulseaudio ]; } && start+=(--resampled) ;;
     *) title=peer ;;
   esac
-  local pid attempt
+  local pid attempt window i
   # A client started while every core spins can miss the X server once; a second start tells
   # a player that cannot start from a busy machine.
   for attempt in 1 2; do
     "$@" > "$work/$name.out" 2> "$work/$name.err" &
     pid=$!
-    window_of "$title" > /dev/null && break
+    window=$(window_of "$title") && break
     echo "no window from $name (attempt $attempt):" >&2
     cat "$work/$name.err" >&2
     kill "$pid" 2>/dev/null
@@ -91,6 +91,14 @@ run_player() {
   # Wine takes the focus from the window manager a moment after it shows.
   # Firefox and WebKitGTK start slower than Chromium on a busy machine.
   case $name in page | bare-*) sleep 3 ;; page-*) sleep 8 ;; windows*) sleep 2 ;; *) sleep 0.5 ;; esac
+  # On a busy machine the window manager can take longer than that: keys sent before it gives
+  # the window the focus are lost, and a whole start would be counted never heard.
+  if [[ $name = windows* ]]; then
+    for ((i = 0; i < 100; i++)); do
+      [ "$(xdotool getactivewindow 2> /dev/null)" = "$window" ] && break
+      sleep 0.1
+    done
+  fi
   result=$("$measure" --recording "$cue" --presses "${player_presses:-$presses}" "${start[@]}" \
     ${latencies:+--latencies "$latencies"})
   kill "$pid" 2>/dev/null
@@ -156,7 +164,8 @@ page_player() { # page|bare-chromium|page-firefox|bare-firefox|page-webkit|bare-
 # starts (where Wine's 10 ms timer meets the sink's clock), and lasts as long as the stream: one
 # start of a program says little about the program. So each Windows player is started
 # BENCH_STARTS times (6 unless told), the game and the bare program in turn, and its presses
-# are shared among the starts and pooled; each start's median is listed below the table.
+# are shared among the starts and pooled; each start's median, and its dropouts where it had
+# any, is listed below the table.
 declare -A pooled=()
 starts_said=()
 windows_starts() {
@@ -175,7 +184,7 @@ windows_starts() {
       totals[$player]=$(( ${totals[$player]:-0} + total ))
       heards[$player]=$(( ${heards[$player]:-0} + heard ))
       drops[$player]=$(( ${drops[$player]:-0} + dropouts ))
-      medians[$player]+=" $median"
+      medians[$player]+=" $median$([ "$dropouts" = 0 ] || echo " ($dropouts)")"
     done
   done
   for player in "${!totals[@]}"; do
@@ -260,7 +269,7 @@ for server in $servers; do
   stop_sound_server
 done
 if [ ${#starts_said[@]} -gt 0 ]; then
-  printf '\n| Windows player | machine | the median of each start (ms) |\n|---|---|---|\n'
+  printf '\n| Windows player | machine | the median of each start (ms), with its dropouts |\n|---|---|---|\n'
   printf '%s\n' "${starts_said[@]}"
 fi
 printf '\n| server | machine | a real-time thread waking every 1 ms for 10 s, just before |\n'

@@ -1,7 +1,8 @@
 // The floor of key to audible for any Windows program under the same sound stack: one window
 // ("peer") and one WASAPI stream, shared mode, event-driven, the device's float format and the
-// game's 20 ms buffer, started full of silence; an arrow key starts bola.wav from its first
-// sample. Nothing else.
+// game's 20 ms buffer, on a thread of the game's priority, started as the game starts its own
+// (opened first, started half a second later, full of silence); an arrow key starts bola.wav
+// from its first sample. Nothing else.
 //   bare_wasapi.exe BOLA.WAV
 #include <audioclient.h>
 #include <mmdeviceapi.h>
@@ -40,6 +41,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void Play() {
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL); // as the game's
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     IMMDeviceEnumerator* devices = nullptr;
     IMMDevice* device = nullptr;
@@ -61,8 +63,10 @@ void Play() {
         std::fprintf(stderr, "bare_wasapi: no audio device\n");
         std::exit(1);
     }
-    // Silence in the whole buffer before the stream starts, as Windows' own rendering example
-    // does and the game does: how full the queue is when the keys come depends on it.
+    // The game opens its device, decodes its recordings (about half a second) and only then
+    // starts the stream, with silence in the whole buffer, as Windows' own rendering example
+    // does. Under Wine how full the queue stays depends on both, so this program does the same.
+    Sleep(500);
     BYTE* first = nullptr;
     if (FAILED(render->GetBuffer(frames, &first)) ||
         FAILED(render->ReleaseBuffer(frames, AUDCLNT_BUFFERFLAGS_SILENT)) ||
@@ -106,13 +110,14 @@ int main(int argc, char** argv) {
                       32768.0f);
     }
     at = cue.size();
+    // The stream is made before the window, as the game's is.
+    std::thread(Play).detach();
     WNDCLASSW type{};
     type.lpfnWndProc = Procedure;
     type.lpszClassName = L"peer";
     RegisterClassW(&type);
     CreateWindowW(L"peer", L"peer", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                   nullptr, nullptr, nullptr);
-    std::thread(Play).detach();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         DispatchMessageW(&message);
