@@ -1,5 +1,7 @@
 #include "board/new_game.h"
 
+#include "board/hole_table.h"
+
 namespace tintineables {
 
 void NewGame(GameState& state) {
@@ -14,6 +16,15 @@ void NewGame(GameState& state) {
     state.Holding = False;
     state.MoveCount = 1;
     state.JumpsMade = 0;
+}
+
+void SetUpPuzzle(GameState& state, PegSet pegs) {
+    NewGame(state);
+    for (const Hole& hole : HoleTable) {
+        const bool peg = (pegs & HoleBit(hole.number)) != 0;
+        state.Board.Set(hole.x, hole.y, peg ? Peg : NoPeg);
+    }
+    state.MoveCount = static_cast<std::uint8_t>(HoleCount - PegCount(pegs));
 }
 
 } // namespace tintineables

@@ -1,6 +1,7 @@
 #pragma once
 // The questions a player may ask of the board: can the game still be won, and which jump keeps
-// it winnable. Exact, from the table of winnable positions.
+// it winnable. Exact: from the table of winnable positions when the game began on a path from the
+// full cross to the win (the game itself, every made puzzle), else by a search of its own.
 #include "board/hole_table.h"
 #include "board/peg_set.h"
 
@@ -14,7 +15,8 @@ enum class Outlook {
     Won,       // it has: one peg is left, in the centre
 };
 
-Outlook OutlookOf(PegSet pegs);
+// `gameStart`: where the game of `pegs` began, the full cross for the game itself.
+Outlook OutlookOf(PegSet pegs, PegSet gameStart = StartPosition);
 
 // A jump that keeps the game winnable.
 struct Hint {
@@ -25,6 +27,6 @@ struct Hint {
 // A jump after which the game can still be won, whose peg is as few arrow steps from `nearHole`
 // as any such peg (the first of them in the order of the holes, then of the directions). None
 // when the game cannot be won, or is won already.
-std::optional<Hint> HintFor(PegSet pegs, int nearHole);
+std::optional<Hint> HintFor(PegSet pegs, int nearHole, PegSet gameStart = StartPosition);
 
 } // namespace tintineables

@@ -3,9 +3,9 @@
 namespace tintineables {
 
 SolverAnswer AnswerQuestion(const SolverQuestion& question) {
-    SolverAnswer answer{question, OutlookOf(question.pegs), std::nullopt};
+    SolverAnswer answer{question, OutlookOf(question.pegs, question.gameStart), std::nullopt};
     if (question.kind == SolverQuestion::Kind::Hint) {
-        answer.hint = HintFor(question.pegs, question.nearHole);
+        answer.hint = HintFor(question.pegs, question.nearHole, question.gameStart);
     }
     return answer;
 }

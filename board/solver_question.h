@@ -11,8 +11,9 @@ struct SolverQuestion {
     enum class Kind { Outlook, Hint };
     Kind kind = Kind::Outlook;
     PegSet pegs = 0;
-    int nearHole = CentreHole; // for a hint: the cursor's hole
-    std::uint64_t id = 0;      // the asker's, to know the answer by
+    int nearHole = CentreHole;        // for a hint: the cursor's hole
+    PegSet gameStart = StartPosition; // where this game began: the full cross, or a puzzle
+    std::uint64_t id = 0;             // the asker's, to know the answer by
 };
 
 struct SolverAnswer {
@@ -21,7 +22,8 @@ struct SolverAnswer {
     std::optional<Hint> hint;
 };
 
-// The answer, worked out on the calling thread: a few microseconds.
+// The answer, worked out on the calling thread: a few microseconds from the table; a puzzle
+// that the table cannot judge may need milliseconds of search.
 SolverAnswer AnswerQuestion(const SolverQuestion& question);
 
 } // namespace tintineables

@@ -2,7 +2,6 @@
 
 #include "board/announcement.h"
 #include "board/hole_key_down.h"
-#include "board/new_game.h"
 #include "game/design_data.h"
 #include "game/game.h"
 #include "sound/play_cue.h"
@@ -29,7 +28,7 @@ std::vector<ControlView> BoardForm::Controls() const {
 
 void BoardForm::ForgetControls() { ForgetQuestion(); }
 
-void BoardForm::Form_Load() { NewGame(state_); }
+void BoardForm::Form_Load() { SetUpTheBoard(); }
 
 void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
     // F2 and Escape end this game: a question about it is forgotten first. Leaving shows the
@@ -39,22 +38,28 @@ void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
     }
     if (FollowFlow(keyCode).kind == FlowStep::Kind::Restart) {
         Form_Load();
-        PlayCue(MMControl1(), SoundCue::Restart);
+        afterArrival_.clear(); // no arrival follows: the name goes with the restart
+        if (puzzle_ == 0) {
+            PlayCue(MMControl1(), SoundCue::Restart);
+        } else {
+            PlayThenSay(SoundCue::Restart, PuzzleName());
+        }
+        return;
     }
+    ChangePuzzle(keyCode);
 }
 
 void BoardForm::Control_GotFocus(ControlId control) {
     const int hole = HoleOfControl(control);
     if (hole != NoHole) {
         const SoundCue cue = Announce(state_, hole);
-        if (afterArrival_) {
-            const std::string_view files[] = {FileNameOf(cue), FileNameOf(*afterArrival_)};
-            PlayJoined(MMControl1(), files);
-        } else {
+        if (afterArrival_.empty()) {
             Play(cue);
+        } else {
+            PlayThenSay(cue, afterArrival_);
         }
     }
-    afterArrival_.reset();
+    afterArrival_.clear();
 }
 
 void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t /*shift*/) {

@@ -1,12 +1,12 @@
 #pragma once
 #include "board/game_state.h"
+#include "board/peg_set.h"
 #include "board/solver_question.h"
 #include "game/form.h"
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace tintineables {
@@ -21,6 +21,10 @@ namespace tintineables {
 // winnable and says which way. G and A are worked out by the host's solver, which may answer
 // later; an answer is dropped when the game changes first (a jump, undo, F2, leaving the board)
 // or a newer question is asked.
+//
+// Opened on the puzzles (F4), the board holds a puzzle instead of the game: its name or size is
+// said after the first arrival, F2 starts it again, Page Down and Page Up go to the next and the
+// previous puzzle. Everything else plays as the game does.
 class BoardForm final : public Form {
 public:
     explicit BoardForm(Game& game);
@@ -45,17 +49,24 @@ protected:
 private:
     void Play(SoundCue cue);
     void Say(const std::vector<SpokenWord>& words);
+    // A sound, then words after it, as one sound on the board's player.
+    void PlayThenSay(SoundCue cue, const std::vector<SpokenWord>& words);
     // The focus goes to a hole, which announces itself, also when it is there already.
     void SendFocusTo(int hole);
 
     bool AnswerHelpKey(ControlId control, KeyCode keyCode);
+    void SetUpTheBoard();
+    void ChangePuzzle(KeyCode keyCode);
+    std::vector<SpokenWord> PuzzleName() const;
     void TakeBack();
     void Ask(SolverQuestion::Kind kind);
     void ForgetQuestion();
 
     GameState state_;
-    // Said after the next arrival's cue: the direction of a hint's jump.
-    std::optional<SpokenWord> afterArrival_;
+    int puzzle_ = 0;                   // the puzzle on the board, 0 for the game
+    PegSet gameStart_ = StartPosition; // where this game began, for the solver
+    // Said after the next arrival's cue: the direction of a hint's jump, a puzzle's name.
+    std::vector<SpokenWord> afterArrival_;
     std::uint64_t questionId_ = 0; // the question whose answer is awaited
 };
 

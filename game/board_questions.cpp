@@ -93,7 +93,7 @@ void BoardForm::Ask(SolverQuestion::Kind kind) {
     const int cursor = HoleNumberAt(state_.CurX, state_.CurY);
     // The id is the awaited one before the host is asked: a host may answer at once.
     const SolverQuestion question{kind, PegsOf(state_), cursor == NoHole ? CentreHole : cursor,
-                                  ++questionId_};
+                                  gameStart_, ++questionId_};
     TheGame().Host().AskSolver(question);
 }
 
@@ -103,9 +103,9 @@ void BoardForm::Answered(const SolverAnswer& answer) {
     }
     ++questionId_; // answered: a second answer to it is never said
     if (answer.question.kind == SolverQuestion::Kind::Hint && answer.hint) {
-        afterArrival_ = DirectionWord(answer.hint->direction);
+        afterArrival_ = {DirectionWord(answer.hint->direction)};
         SendFocusTo(answer.hint->from);
-        afterArrival_.reset(); // said with that arrival, or never
+        afterArrival_.clear(); // said with that arrival, or never
         return;
     }
     Say({OutlookWord(answer.outlook)});
@@ -114,13 +114,21 @@ void BoardForm::Answered(const SolverAnswer& answer) {
 void BoardForm::ForgetQuestion() {
     ++questionId_;
     TheGame().Host().ForgetSolverQuestion();
-    afterArrival_.reset();
+    afterArrival_.clear();
 }
 
 // An answer, word after word, on the board's own player: the next cue cuts it, as any cue.
 void BoardForm::Say(const std::vector<SpokenWord>& words) {
     std::vector<std::string_view> files;
     files.reserve(words.size());
+    for (SpokenWord word : words) {
+        files.push_back(FileNameOf(word));
+    }
+    PlayJoined(MMControl1(), files);
+}
+
+void BoardForm::PlayThenSay(SoundCue cue, const std::vector<SpokenWord>& words) {
+    std::vector<std::string_view> files{FileNameOf(cue)};
     for (SpokenWord word : words) {
         files.push_back(FileNameOf(word));
     }

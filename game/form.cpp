@@ -96,6 +96,9 @@ FlowStep Form::FollowFlow(KeyCode keyCode) {
     const FlowStep step = FlowFor(screen_, keyCode);
     switch (step.kind) {
     case FlowStep::Kind::SwitchTo:
+        if (step.target == Screen::Board) {
+            game_.ChooseBoard(step.puzzles);
+        }
         game_.Show(step.target);
         game_.Unload(screen_);
         return {};

@@ -65,6 +65,13 @@ public:
     // The board's game, as it stands.
     const GameState& BoardState() const;
 
+    // What the board opens on when it is next loaded: the game, or the puzzles, at the puzzle
+    // the player was last on in this run (the first at start). Nothing is kept past the end.
+    void ChooseBoard(bool puzzles) { boardPuzzle_ = puzzles ? lastPuzzle_ : 0; }
+    void ChoosePuzzle(int number) { boardPuzzle_ = lastPuzzle_ = number; }
+    // The puzzle's number, 0 for the game.
+    int BoardPuzzle() const { return boardPuzzle_; }
+
     // Runs an event procedure. A run-time error in it is reported and ends the program; after
     // the end no procedure runs at all.
     template <class Procedure> void Guard(Procedure&& procedure) noexcept {
@@ -87,6 +94,8 @@ private:
     GameHost& host_;
     std::array<std::unique_ptr<Form>, ScreenCount> instances_;
     bool ended_ = false;
+    int boardPuzzle_ = 0;
+    int lastPuzzle_ = 1;
 };
 
 } // namespace tintineables

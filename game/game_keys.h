@@ -3,8 +3,9 @@
 
 namespace tintineables {
 
-// The keys that mean something to the game on some screen: arrows, Space, Ctrl, F1..F3,
-// Escape, Tab, Backspace and the letters of the board's questions. A host keeps its platform's
+// The keys that mean something to the game on some screen: arrows, Space, Ctrl, F1..F4,
+// Escape, Tab, Backspace, the letters of the board's questions, and Page Up and Page Down for
+// the puzzles. A host keeps its platform's
 // own meaning of these away from the game's windows (a browser's help, find, back, scrolling);
 // every other key keeps its platform meaning, and the game does nothing with it.
 constexpr bool IsGameKey(KeyCode code) {
@@ -25,6 +26,9 @@ constexpr bool IsGameKey(KeyCode code) {
     case Key::F1:
     case Key::F2:
     case Key::F3:
+    case Key::F4:
+    case Key::PageUp:
+    case Key::PageDown:
         return true;
     default:
         return false;

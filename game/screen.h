@@ -20,6 +20,7 @@ struct FlowStep {
     };
     Kind kind = Kind::Nothing;
     Screen target = Screen::Menu;
+    bool puzzles = false; // switching to the board: on the puzzles, not the game
 };
 
 FlowStep FlowFor(Screen screen, KeyCode keyCode);

@@ -1,6 +1,7 @@
 #pragma once
 // The words the board speaks when asked (how many pegs are left, where the cursor is, whether
-// the game can still be won, which way a hinted peg jumps), each a recording of its own. The
+// the game can still be won, which way a hinted peg jumps) and the names of its puzzles, each a
+// recording of its own. The
 // board's answers are joined from them at play time: "quedan" "diecisiete" "bolas". One list
 // gives the enum and the file of each word, so the two cannot drift apart.
 
@@ -57,7 +58,14 @@
     WORD(JumpsUp, "voz_arriba.wav")            /* "salta hacia arriba" */                          \
     WORD(JumpsRight, "voz_derecha.wav")        /* "salta hacia la derecha" */                      \
     WORD(JumpsDown, "voz_abajo.wav")           /* "salta hacia abajo" */                           \
-    WORD(Command9Name, "voz_command9.wav")     /* "Sonido del centro con bola" */
+    WORD(Command9Name, "voz_command9.wav")     /* "Sonido del centro con bola" */                  \
+    WORD(PuzzlePegs, "voz_reto_bolas.wav")     /* "bolas", a puzzle's size: "siete bolas" */       \
+    WORD(PuzzleCross, "voz_cruz.wav")          /* "Cruz" */                                        \
+    WORD(PuzzlePlus, "voz_mas.wav")            /* "Más" */                                        \
+    WORD(PuzzleFireplace, "voz_chimenea.wav")  /* "Chimenea" */                                    \
+    WORD(PuzzlePyramid, "voz_piramide.wav")    /* "Pirámide" */                                   \
+    WORD(PuzzleUpArrow, "voz_flecha.wav")      /* "Flecha" */                                      \
+    WORD(PuzzleDiamond, "voz_diamante.wav")    /* "Diamante" */
 
 namespace tintineables {
 

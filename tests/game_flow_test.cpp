@@ -115,10 +115,11 @@ TEST(ScreenFlow, TheGameTakesItsOwnKeysOnEveryScreenAndNoOther) {
     TestHost h;
     h.Start();
     Game& game = h.TheGame();
-    for (KeyCode key : {Key::Left, Key::Up, Key::Backspace, Key::Tab, Key::Space, Key::B}) {
+    for (KeyCode key : {Key::Left, Key::Up, Key::Backspace, Key::Tab, Key::Space, Key::B,
+                        KeyCode{33} /* Page Up */, KeyCode{34} /* Page Down */}) {
         EXPECT_EQ(game.KeyDown(Screen::Menu, key, 0, NoControl), KeyUse::Taken) << key;
     }
-    for (KeyCode key : {KeyCode{13}, KeyCode{'X'}, KeyCode{115} /* F4 */, KeyCode{116}}) {
+    for (KeyCode key : {KeyCode{13}, KeyCode{'X'}, KeyCode{116} /* F5 */, KeyCode{35}}) {
         EXPECT_EQ(game.KeyDown(Screen::Menu, key, 0, NoControl), KeyUse::NotTheGames) << key;
     }
     EXPECT_EQ(h.LoadedScreen(), Screen::Menu);

@@ -61,6 +61,13 @@ inline constexpr HeardWord HeardWords[] = {
     {SpokenWord::JumpsRight, "voz_derecha.wav"},
     {SpokenWord::JumpsDown, "voz_abajo.wav"},
     {SpokenWord::Command9Name, "voz_command9.wav"},
+    {SpokenWord::PuzzlePegs, "voz_reto_bolas.wav"},
+    {SpokenWord::PuzzleCross, "voz_cruz.wav"},
+    {SpokenWord::PuzzlePlus, "voz_mas.wav"},
+    {SpokenWord::PuzzleFireplace, "voz_chimenea.wav"},
+    {SpokenWord::PuzzlePyramid, "voz_piramide.wav"},
+    {SpokenWord::PuzzleUpArrow, "voz_flecha.wav"},
+    {SpokenWord::PuzzleDiamond, "voz_diamante.wav"},
 };
 
 } // namespace tintineables::testing

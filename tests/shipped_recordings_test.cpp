@@ -89,7 +89,7 @@ TEST(ShippedRecordings, LongCuesKeepTheirLengthsAndSpeechItsLoudness) {
     for (Language language : EveryLanguage) {
         SCOPED_TRACE(std::string(InfoOf(language).name));
         EXPECT_LE(Measure(SoundCue::Restart, language).format.Seconds(), 1.5);
-        EXPECT_LE(Measure(SoundCue::Tutorial, language).format.Seconds(), 130.0);
+        EXPECT_LE(Measure(SoundCue::Tutorial, language).format.Seconds(), 150.0);
         for (SoundCue cue :
              {SoundCue::Presentation, SoundCue::Tutorial, SoundCue::Credits, SoundCue::Restart}) {
             EXPECT_NEAR(RmsDbfs(Measure(cue, language).samples), presentation, 3.0)

@@ -1,0 +1,46 @@
+// The board's puzzles: which one the board holds, its name, and Page Down and Page Up.
+#include "board/new_game.h"
+#include "board/puzzles.h"
+#include "game/board_form.h"
+#include "game/game.h"
+#include "sound/phrases.h"
+
+namespace tintineables {
+
+void BoardForm::SetUpTheBoard() {
+    puzzle_ = TheGame().BoardPuzzle();
+    if (puzzle_ == 0) {
+        gameStart_ = StartPosition;
+        NewGame(state_);
+        return;
+    }
+    gameStart_ = PuzzleNumbered(puzzle_).start;
+    SetUpPuzzle(state_, gameStart_);
+    afterArrival_ = PuzzleName(); // the arrival that follows says which puzzle this is
+}
+
+std::vector<SpokenWord> BoardForm::PuzzleName() const {
+    const Puzzle puzzle = PuzzleNumbered(puzzle_);
+    return PuzzlePhrase(puzzle.classic ? static_cast<int>(*puzzle.classic) : -1,
+                        PegCount(puzzle.start));
+}
+
+// The next or the previous puzzle: a new start, and the cursor to the first hole, where the
+// board opens, which announces itself and says the puzzle's name. Past the first or the last
+// puzzle, the buzz. They mean nothing in the game itself.
+void BoardForm::ChangePuzzle(KeyCode keyCode) {
+    if (puzzle_ == 0 || (keyCode != Key::PageDown && keyCode != Key::PageUp)) {
+        return;
+    }
+    const int next = puzzle_ + (keyCode == Key::PageDown ? 1 : -1);
+    if (next < 1 || next > PuzzleCount) {
+        Play(SoundCue::Error);
+        return;
+    }
+    ForgetQuestion();
+    TheGame().ChoosePuzzle(next);
+    SetUpTheBoard();
+    SendFocusTo(1);
+}
+
+} // namespace tintineables
