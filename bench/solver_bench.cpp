@@ -2,8 +2,11 @@
 // and of the published winning games, as the game answers them: a look-up in the table made at
 // build time. Beside it, for comparison, the other way the game could have taken: a search over
 // the jumps with the board's turns and mirrors and a table of positions known to be lost, run on
-// fewer games since a single answer can take seconds. Prints rows of the benchmark table.
+// fewer games since a single answer can take seconds. Then the puzzles: every position of random
+// games from each classic and from made puzzles of every size, each question asked as a player
+// would ask it, after the ones before it in the same game. Prints rows of the benchmark table.
 #include "bench/latency_stats.h"
+#include "board/puzzles.h"
 #include "board/solver_question.h"
 #include "tests/published_games.h"
 
@@ -17,9 +20,9 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-std::vector<PegSet> RandomGame(std::mt19937& random) {
-    std::vector<PegSet> positions{StartPosition};
-    for (PegSet pegs = StartPosition;;) {
+std::vector<PegSet> RandomGame(std::mt19937& random, PegSet start = StartPosition) {
+    std::vector<PegSet> positions{start};
+    for (PegSet pegs = start;;) {
         std::vector<PegSet> next;
         for (const PegJump& jump : AllJumps()) {
             if (CanJump(pegs, jump)) {
@@ -92,7 +95,7 @@ int main() {
 
     // The first answer of a run reads the table in and checks it.
     auto start = Clock::now();
-    AnswerQuestion({SolverQuestion::Kind::Hint, StartPosition, 1, 0});
+    AnswerQuestion({SolverQuestion::Kind::Hint, StartPosition, 1});
     const double first = Micro(Clock::now() - start);
 
     std::vector<double> outlook, hint;
@@ -136,5 +139,40 @@ int main() {
     Row("compared: search and lost table, 10 games (ms)",
         Format("p50 %.1f  p99 %.0f  max %.0f", s.p50, s.p99, s.max), "(not shipped)", true);
     Row("  its table of lost positions at most", Format("%.0f positions", remembered), "", true);
+
+    // The puzzles: 40 random games of each of the first 100 puzzles (every classic, made ones of
+    // every size), G then A on every position, in the order a game reaches them.
+    std::vector<double> puzzleOutlook, puzzleHint, offTable;
+    std::size_t puzzlePositions = 0;
+    for (int number = 1; number <= 100; ++number) {
+        const Puzzle puzzle = PuzzleNumbered(number);
+        const bool byTable = OutlookOf(puzzle.start) != Outlook::CannotWin;
+        for (int game = 0; game < 40; ++game) {
+            for (PegSet pegs : RandomGame(random, puzzle.start)) {
+                start = Clock::now();
+                AnswerQuestion({SolverQuestion::Kind::Outlook, pegs, CentreHole, puzzle.start});
+                puzzleOutlook.push_back(Micro(Clock::now() - start));
+                start = Clock::now();
+                AnswerQuestion({SolverQuestion::Kind::Hint, pegs, 1 + static_cast<int>(pegs % 33),
+                                puzzle.start});
+                puzzleHint.push_back(Micro(Clock::now() - start));
+                if (!byTable) {
+                    offTable.push_back(puzzleOutlook.back() + puzzleHint.back());
+                }
+                ++puzzlePositions;
+            }
+        }
+    }
+    const Percentiles pg = Summarise(puzzleOutlook);
+    const Percentiles pa = Summarise(puzzleHint);
+    const Percentiles off = Summarise(offTable);
+    Row("puzzles, G: can I still win? (us)",
+        Format("p50 %.1f  p99 %.1f  max %.1f", pg.p50, pg.p99, pg.max), "p99 <= 100 ms",
+        pg.p99 <= 100000);
+    Row("puzzles, A: a hint (us)", Format("p50 %.1f  p99 %.1f  max %.1f", pa.p50, pa.p99, pa.max),
+        "p99 <= 100 ms", pa.p99 <= 100000);
+    Row("  over", Format("%.0f positions of the first 100 puzzles", puzzlePositions), "", true);
+    Row("  the classics off the game's paths, G and A (us)",
+        Format("p50 %.1f  p99 %.1f  max %.1f", off.p50, off.p99, off.max), "", true);
     return 0;
 }

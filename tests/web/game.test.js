@@ -5,7 +5,7 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const { withPageServed, openPage, press, heardOnFromNow, playAndHear, heardInOrder, keepOutput } = require('./page_session');
-const { tourAndGame, tourPauses, helpKeys, answerPauses } = require('./scenarios');
+const { tourAndGame, tourPauses, helpKeys, answerPauses, puzzleKeys, puzzlePauses } = require('./scenarios');
 
 
 // Every key here is heard at once: the test waits until the page has decoded every recording,
@@ -70,6 +70,17 @@ test(`the help keys and undo on one position sound as the game gives them${refus
   assert.deepEqual(problems, []);
 }));
 }
+
+// The puzzles' keys: the same puzzles, names and answers as the game gives, and the browser
+// neither scrolls nor leaves the game on Page Down, Page Up or F4.
+test('the puzzles open by F4 and go by Page Down and Page Up as the game gives them', { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab, problems } = await openPage(browser, url, { everyRecording: true });
+  const { names } = await playAndHear(tab, puzzleKeys, puzzlePauses);
+  assert.ok(names.includes('voz_cruz.wav') && names.includes('voz_reto_bolas.wav'), names.join(' '));
+  assert.ok(names.includes('reiniciar.wav'), 'F2 did not start the puzzle again');
+  assert.equal(await tab.evaluate(() => window.scrollY), 0);
+  assert.deepEqual(problems, []);
+}));
 
 // A phone suspends the page's sound when it likes (a call, the lock screen): the next key wakes
 // it and is still the game's key. Where the browser plays nothing at all, the player is told
