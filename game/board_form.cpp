@@ -39,7 +39,7 @@ void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
     if (FollowFlow(keyCode).kind == FlowStep::Kind::Restart) {
         Form_Load();
         afterArrival_.clear(); // no arrival follows: the name goes with the restart
-        if (puzzle_ == 0) {
+        if (puzzle_.number == 0) {
             PlayCue(MMControl1(), SoundCue::Restart);
         } else {
             PlayThenSay(SoundCue::Restart, PuzzleName());

@@ -1,6 +1,6 @@
 #pragma once
 #include "board/game_state.h"
-#include "board/peg_set.h"
+#include "board/puzzles.h"
 #include "board/solver_question.h"
 #include "game/form.h"
 #include "sound/sound_cue.h"
@@ -63,8 +63,8 @@ private:
     void ForgetQuestion();
 
     GameState state_;
-    int puzzle_ = 0;                   // the puzzle on the board, 0 for the game
-    PegSet gameStart_ = StartPosition; // where this game began, for the solver
+    // The puzzle on the board, kept as made (number 0: the game itself, from the full cross).
+    Puzzle puzzle_{0, StartPosition, std::nullopt};
     // Said after the next arrival's cue: the direction of a hint's jump, a puzzle's name.
     std::vector<SpokenWord> afterArrival_;
     std::uint64_t questionId_ = 0; // the question whose answer is awaited

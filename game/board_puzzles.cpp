@@ -8,31 +8,32 @@
 namespace tintineables {
 
 void BoardForm::SetUpTheBoard() {
-    puzzle_ = TheGame().BoardPuzzle();
-    if (puzzle_ == 0) {
-        gameStart_ = StartPosition;
+    const int number = TheGame().BoardPuzzle();
+    if (number == 0) {
+        puzzle_ = {0, StartPosition, std::nullopt};
         NewGame(state_);
         return;
     }
-    gameStart_ = PuzzleNumbered(puzzle_).start;
-    SetUpPuzzle(state_, gameStart_);
+    if (puzzle_.number != number) {
+        puzzle_ = PuzzleNumbered(number); // made once: F2 sets the same start up again
+    }
+    SetUpPuzzle(state_, puzzle_.start);
     afterArrival_ = PuzzleName(); // the arrival that follows says which puzzle this is
 }
 
 std::vector<SpokenWord> BoardForm::PuzzleName() const {
-    const Puzzle puzzle = PuzzleNumbered(puzzle_);
-    return PuzzlePhrase(puzzle.classic ? static_cast<int>(*puzzle.classic) : -1,
-                        PegCount(puzzle.start));
+    return PuzzlePhrase(puzzle_.classic ? static_cast<int>(*puzzle_.classic) : -1,
+                        PegCount(puzzle_.start));
 }
 
 // The next or the previous puzzle: a new start, and the cursor to the first hole, where the
 // board opens, which announces itself and says the puzzle's name. Past the first or the last
 // puzzle, the buzz. They mean nothing in the game itself.
 void BoardForm::ChangePuzzle(KeyCode keyCode) {
-    if (puzzle_ == 0 || (keyCode != Key::PageDown && keyCode != Key::PageUp)) {
+    if (puzzle_.number == 0 || (keyCode != Key::PageDown && keyCode != Key::PageUp)) {
         return;
     }
-    const int next = puzzle_ + (keyCode == Key::PageDown ? 1 : -1);
+    const int next = puzzle_.number + (keyCode == Key::PageDown ? 1 : -1);
     if (next < 1 || next > PuzzleCount) {
         Play(SoundCue::Error);
         return;

@@ -93,7 +93,7 @@ void BoardForm::Ask(SolverQuestion::Kind kind) {
     const int cursor = HoleNumberAt(state_.CurX, state_.CurY);
     // The id is the awaited one before the host is asked: a host may answer at once.
     const SolverQuestion question{kind, PegsOf(state_), cursor == NoHole ? CentreHole : cursor,
-                                  gameStart_, ++questionId_};
+                                  puzzle_.start, ++questionId_};
     TheGame().Host().AskSolver(question);
 }
 
