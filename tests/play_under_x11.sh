@@ -1,16 +1,61 @@
 #!/usr/bin/env bash
 # Plays the real game as a person would: a real X server (Xvfb), real key presses through
-# XTest (xdotool), and the sound it made read back from SDL's disk audio driver. On the board,
-# the help keys B, P, G and A, each heard word by word.
-#   play_under_x11.sh GAME AUDIO_FIND
+# XTest (xdotool), and the sound it made read back from SDL's disk audio driver.
+#   play_under_x11.sh GAME AUDIO_FIND help     on the board, the help keys B, P, G and A, each
+#                                              heard word by word
+#   play_under_x11.sh GAME AUDIO_FIND puzzle   F4 opens the first puzzle, Page Down four times
+#                                              the Cross, whose five jumps are then played by
+#                                              arrows, Space and Ctrl, to the applause
 set -euo pipefail
 game=$1
 audio_find=$2
+scenario=$3
 sounds=$(dirname "$game")/sounds
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
 own_session "$work"
+
+case $scenario in
+help)
+    # Each answer is let finish before the next key, which would cut it.
+    play='xdotool key F2; sleep 1; for key in b p g a; do xdotool key $key; sleep 1.8; done'
+    # The menu, Picture1 announced, B "quedan treinta y dos bolas", P "fila uno, columna tres",
+    # G "todavía puedes ganar", A: the cursor on Picture5 (a peg) "salta hacia arriba".
+    expected=(presentacion bola voz_quedan voz_32 voz_bolas voz_fila voz_uno voz_columna voz_3
+              voz_puedes_ganar bola voz_arriba)
+    ;;
+puzzle)
+    # Each puzzle's name is let finish. The Cross, from the bottom left hole: to (4,5) and over
+    # (3,5) to (2,5); (4,3) over the centre to (4,5); (5,5) over (4,5) to (3,5); (2,5) over (3,5)
+    # to (4,5); (4,6) over (4,5) into the centre. Then B.
+    play='xdotool key F4; sleep 1.5; for i in 1 2 3 4; do xdotool key Next; sleep 1.5; done
+          for key in Up Up Up Up Right space Left Left ctrl  Down Down Right Right space Up Up ctrl \
+                     Right space Left Left ctrl  Left space Right Right ctrl  Up space Down Down ctrl
+          do xdotool key $key; sleep 0.4; done
+          sleep 3.5; xdotool key b; sleep 1.8'
+    # The first puzzle, two pegs, with the bottom left hole empty; then the Cross, written out
+    # from its picture (X a peg), the bottom left hole again empty:
+    #       . . .
+    #       . X .
+    #   . . X X X . .
+    #   . . . X . . .
+    #   . . . X . . .
+    #       . . .
+    #       . . .
+    expected=(presentacion vacio voz_2 voz_reto_bolas vacio voz_cruz
+              vacio vacio vacio bola bola seleccion bola vacio poner1
+              vacio vacio vacio bola seleccion bolacentral vacio poner1
+              bola seleccion bola vacio poner1
+              bola seleccion bola vacio poner1
+              bola seleccion bola central aplauso
+              voz_queda voz_1 voz_bola)
+    ;;
+*)
+    echo "no scenario $scenario" >&2
+    exit 2
+    ;;
+esac
 
 cat > "$work/session.sh" <<SESSION
 set -u
@@ -20,10 +65,7 @@ export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
 # Wait for the menu's window before pressing anything.
 window_of TINTINEABLES > /dev/null
 sleep 0.5
-xdotool key F2
-sleep 1
-# Each answer is let finish before the next key, which would cut it.
-for key in b p g a; do xdotool key \$key; sleep 1.8; done
+$play
 xdotool key Escape
 sleep 0.5
 xdotool key Escape
@@ -35,10 +77,6 @@ SESSION
 with_x_server bash "$work/session.sh"
 
 status=$(cat "$work/status")
-# In order: the menu, Picture1 announced, B "quedan treinta y dos bolas", P "fila uno,
-# columna tres", G "todavía puedes ganar", A: the cursor on Picture5 (a peg) "salta hacia arriba".
-expected=(presentacion bola voz_quedan voz_32 voz_bolas voz_fila voz_uno voz_columna voz_3
-          voz_puedes_ganar bola voz_arriba)
 files=("${expected[@]/#/$sounds/}")
 frames=$("$audio_find" --in-order "$work/out.raw" "${files[@]/%/.wav}" | tr '\n' ' ')
 echo "exit status $status; heard ${expected[*]}"
