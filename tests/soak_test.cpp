@@ -7,6 +7,7 @@
 #include "sound/mixer_sound_player.h"
 #include "sound/recordings.h"
 #include "tests/heard_cues.h"
+#include "tests/heard_words.h"
 #include "tests/screen_harness.h"
 #include "tests/wave_writer.h"
 
@@ -18,7 +19,8 @@
 namespace tintineables::testing {
 namespace {
 
-// The real player, with an ear on the cues that change what the invariant expects.
+// The real player, with an ear on the cues that change what the invariant expects: the
+// applause, and a new start: the restart, or a puzzle's name, said only as a puzzle is set up.
 class ListeningPlayer final : public SoundPlayer {
 public:
     ListeningPlayer(AudioEngine& engine, bool& won) : real_(engine), won_(won) {}
@@ -27,10 +29,18 @@ public:
         if (dispatchId == DispatchId::FileName) {
             if (value == HeardFile(SoundCue::Applause)) {
                 won_ = true;
-            } else if (value == HeardFile(SoundCue::Restart)) {
+            } else if (value.starts_with(HeardFile(SoundCue::Restart)) || NamesAPuzzle(value)) {
                 won_ = false;
             }
         }
+    }
+    static bool NamesAPuzzle(std::string_view files) {
+        for (const HeardWord& word : HeardWords) {
+            if (word.word >= SpokenWord::PuzzlePegs && files.find(word.file) != files.npos) {
+                return true;
+            }
+        }
+        return false;
     }
 
 private:
@@ -82,9 +92,10 @@ Soaked Soak(long keys, unsigned seed) {
             } else if (roll < 9700) {
                 presses = {{Qt::Key_Tab, random() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier}};
             } else {
-                const Qt::Key others[] = {Qt::Key_Return, Qt::Key_A,        Qt::Key_5,
-                                          Qt::Key_Home,   Qt::Key_F4,       Qt::Key_Shift,
-                                          Qt::Key_Alt,    Qt::Key_Backspace};
+                const Qt::Key others[] = {Qt::Key_Return, Qt::Key_A,         Qt::Key_5,
+                                          Qt::Key_Home,   Qt::Key_F4,        Qt::Key_Shift,
+                                          Qt::Key_Alt,    Qt::Key_Backspace, Qt::Key_PageDown,
+                                          Qt::Key_PageUp};
                 presses = {{others[random() % std::size(others)], {}}};
             }
             for (const auto& [key, modifiers] : presses) {
