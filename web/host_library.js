@@ -33,6 +33,9 @@ mergeInto(LibraryManager.library, {
   tintineables_page_free_player: function (player) {
     Module.page.freePlayer(player);
   },
+  tintineables_page_ask_solver: function (kind, pegsLow, pegsHigh, nearHole, startLow, startHigh, id) {
+    Module.page.askSolver([kind, pegsLow >>> 0, pegsHigh >>> 0, nearHole, startLow >>> 0, startHigh >>> 0, id >>> 0]);
+  },
   tintineables_page_translate: function (text) {
     return allocateUTF8(Module.page.translate(UTF8ToString(text)));
   },

@@ -83,6 +83,8 @@ class Page {
   constructor() {
     this.players = null;
     this.forms = null;
+    this.solver = null; // the worker that searches, made at the first question that needs it
+    this.answered = null;
   }
   loadForm(screen, formName, title) { this.forms.load(screen, formName, title); }
   addControl(screen, control) { this.forms.addControl(screen, control); }
@@ -94,6 +96,17 @@ class Page {
   stop(player) { this.players.stop(player); }
   freePlayer(player) { this.players.free(player); }
   translate(text) { return translate(text); }
+  askSolver(question) {
+    if (!this.solver) {
+      this.solver = new Worker('solver_worker.js');
+      this.solver.onmessage = ({ data: [id, packed] }) => {
+        window.tintineablesSearched = (window.tintineablesSearched ?? 0) + 1;
+        this.answered(id, packed);
+      };
+      this.solver.onerror = (event) => this.reportError(`solver: ${event.message ?? 'failed'}`);
+    }
+    this.solver.postMessage(question);
+  }
   reportError(text) { tell(`TINTINEABLES: ${text}`); }
   // The game has ended (Escape on the menu, or an error): every sound stops, and the page is
   // back at its first element, from which Enter starts the game again.
@@ -153,6 +166,7 @@ async function main() {
     gotFocus: (screen, control) => game._tintineables_got_focus(screen, control),
     click: (screen, control) => game._tintineables_click(screen, control),
   });
+  page.answered = (id, packed) => game._tintineables_solver_answered(id, packed);
   startButton.textContent = StartText();
   // Enter, Space or a tap on the first element starts the game, and the sound with it.
   startButton.addEventListener('click', () => {

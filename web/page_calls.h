@@ -22,6 +22,12 @@ void tintineables_page_play(int player, const char* files);
 void tintineables_page_stop(int player);
 void tintineables_page_free_player(int player);
 
+// A question of the solver that needs a search, for the page's worker (kind, the position and the
+// game's start as two halves of their bits, the cursor's hole, an id); the answer comes back
+// through tintineables_solver_answered (page_entry.cpp).
+void tintineables_page_ask_solver(int kind, unsigned pegsLow, unsigned pegsHigh, int nearHole,
+                                  unsigned startLow, unsigned startHigh, unsigned id);
+
 // A text of the design data in the page's language, as a string the caller frees.
 char* tintineables_page_translate(const char* text);
 

@@ -105,4 +105,9 @@ EMSCRIPTEN_KEEPALIVE void tintineables_got_focus(int screen, int control) {
 EMSCRIPTEN_KEEPALIVE void tintineables_click(int screen, int control) {
     Host().TheGame().Click(ScreenOf(screen), control);
 }
+
+// The page's worker answered a question the game asked (tintineables_page_ask_solver).
+EMSCRIPTEN_KEEPALIVE void tintineables_solver_answered(unsigned id, int packed) {
+    Host().Searched(id, packed);
+}
 }

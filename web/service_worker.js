@@ -4,7 +4,7 @@
 const Version = '@VERSION@';
 const Cache = `tintineables-${Version}`;
 const Shell = ['./', 'index.html', 'page.css', 'page.js', 'page_texts.js', 'forms.js', 'players.js', 'offline.js',
-               'texts.js', 'tintineables.js', 'page_files.json', 'manifest.webmanifest',
+               'texts.js', 'tintineables.js', 'solver_worker.js', 'solver.js', 'page_files.json', 'manifest.webmanifest',
                'icons/tintineables.svg', 'icons/tintineables-192.png', 'icons/tintineables-512.png'];
 
 self.addEventListener('install', (event) => {
@@ -29,7 +29,7 @@ function isPageFile(url) {
     return false;
   }
   const file = url.pathname.slice(Scope.length);
-  return Shell.includes(file || './') || ['tintineables.wasm', 'winnable.table'].includes(file) ||
+  return Shell.includes(file || './') || ['tintineables.wasm', 'solver.wasm', 'winnable.table'].includes(file) ||
          file.startsWith('sounds/');
 }
 

@@ -1,5 +1,6 @@
 #include "web/web_game_host.h"
 
+#include "board/winnable_table.h"
 #include "web/page_calls.h"
 #include "web/web_sound_player.h"
 
@@ -46,9 +47,31 @@ std::unique_ptr<SoundPlayer> WebGameHost::MakePlayer(Screen /*screen*/) {
     return std::make_unique<WebSoundPlayer>();
 }
 
-// A look-up in the table takes microseconds: the page has no thread to spare and needs none.
+// A look-up in the table takes microseconds, on the page's own thread; a game that began off
+// the table's ways (some puzzles) is searched by the worker, so that no key waits for it.
 void WebGameHost::AskSolver(const SolverQuestion& question) {
-    game_->Answered(AnswerQuestion(question));
+    if (OnAWinningPath(question.gameStart)) {
+        game_->Answered(AnswerQuestion(question));
+        return;
+    }
+    searching_ = question;
+    tintineables_page_ask_solver(
+        question.kind == SolverQuestion::Kind::Hint ? 1 : 0, static_cast<unsigned>(question.pegs),
+        static_cast<unsigned>(question.pegs >> 32), question.nearHole,
+        static_cast<unsigned>(question.gameStart), static_cast<unsigned>(question.gameStart >> 32),
+        static_cast<unsigned>(question.id));
+}
+
+void WebGameHost::Searched(unsigned id, int packed) {
+    if (!searching_ || static_cast<unsigned>(searching_->id) != id) {
+        return; // forgotten, or overtaken by a newer question
+    }
+    SolverAnswer answer{*searching_, static_cast<Outlook>(packed % 4), std::nullopt};
+    searching_.reset();
+    if (const int hint = packed / 4; hint > 0) {
+        answer.hint = Hint{(hint - 1) / 4, static_cast<Direction>((hint - 1) % 4)};
+    }
+    game_->Answered(answer);
 }
 
 std::string WebGameHost::Translate(const char* text) {

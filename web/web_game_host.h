@@ -1,10 +1,12 @@
 #pragma once
 // The page's host on the C++ side: the game's requests turned into calls of the page
-// (page_calls.h), and the solver answered at once, on the page's own thread.
+// (page_calls.h). The solver answers from the table at once, on the page's own thread; a
+// question that needs a search goes to the page's worker, and its answer comes back later.
 #include "game/game.h"
 #include "game/game_host.h"
 
 #include <memory>
+#include <optional>
 
 namespace tintineables {
 
@@ -23,13 +25,16 @@ public:
     void SetFocus(Screen screen, ControlId control) override;
     std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
     void AskSolver(const SolverQuestion& question) override;
-    void ForgetSolverQuestion() override {}
+    void ForgetSolverQuestion() override { searching_.reset(); }
+    // The worker's answer (as tintineables_solver_answer packs it) to the question of that id.
+    void Searched(unsigned id, int packed);
     std::string Translate(const char* text) override;
     void ReportError(const std::string& message) override;
     void End(int status) override;
 
 private:
     std::unique_ptr<Game> game_;
+    std::optional<SolverQuestion> searching_; // sent to the worker, not yet answered
 };
 
 } // namespace tintineables

@@ -78,6 +78,9 @@ test('the puzzles open by F4 and go by Page Down and Page Up as the game gives t
   const { names } = await playAndHear(tab, puzzleKeys, puzzlePauses);
   assert.ok(names.includes('voz_cruz.wav') && names.includes('voz_reto_bolas.wav'), names.join(' '));
   assert.ok(names.includes('reiniciar.wav'), 'F2 did not start the puzzle again');
+  assert.ok(names.includes('voz_mas.wav'), names.join(' '));
+  // The Plus's G and A were searched by the worker, not on the page's thread.
+  assert.equal(await tab.evaluate(() => window.tintineablesSearched), 2);
   assert.equal(await tab.evaluate(() => window.scrollY), 0);
   assert.deepEqual(problems, []);
 }));

@@ -17,10 +17,11 @@ const answerPauses = { KeyB: 2600, KeyP: 2600, KeyG: 1600, KeyA: 1600 };
 
 // The puzzles: F4 opens the first, Page Up before it is refused, Page Down four times to the
 // Cross, its first jump, G, F2 to start it again, then back to the menu and F4 to the Cross
-// again; each puzzle's name given time to be said.
+// again; on to the Plus, which no game from the full cross passes through, and its G and A,
+// which the page's worker searches. Each puzzle's name given time to be said.
 const puzzleKeys = ['F4', 'PageUp', 'PageDown', 'PageDown', 'PageDown', 'PageDown',
                     ...['ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowRight', 'Space', 'ArrowLeft', 'ArrowLeft', 'Control'],
-                    'KeyG', 'F2', 'Escape', 'F4'];
+                    'KeyG', 'F2', 'Escape', 'F4', 'PageDown', 'PageDown', 'PageDown', 'PageDown', 'KeyG', 'KeyA'];
 const puzzlePauses = { F4: 1800, PageDown: 1800, KeyG: 1600, F2: 2000, Escape: 400 };
 
 module.exports = { tourAndGame, tourPauses, helpKeys, answerPauses, puzzleKeys, puzzlePauses };
