@@ -1,6 +1,6 @@
 // The page in Firefox (Gecko) or WebKitGTK (WebKit), as TINTINEABLES_ENGINE names it, with the
 // scenarios it has in Chromium: the screen tour and a published winning game, the help keys and
-// undo (the speech as Opus, and as AAC where the Opus trial fails), heard from the page's own
+// undo (the speech as Opus, and as AAC where the Opus trial fails), the puzzles, heard from the page's own
 // output against the game's own sounds for the same keys; axe-core on every screen, the titles,
 // the holes and Command9; the browser's meaning of the game's keys kept from them; the language
 // from the browser; the reload with the network gone.
@@ -11,7 +11,7 @@ const { press, playAndHear, heardInOrder, keepOutput, violations, presented } = 
 const { openEngine } = require('./engines');
 const { serve } = require('./test_server');
 const { RecorderPath, Recorder, InjectedPath, Injected, keptForOffline } = require('./in_page');
-const { tourAndGame, tourPauses, helpKeys, answerPauses } = require('./scenarios');
+const { tourAndGame, tourPauses, helpKeys, answerPauses, puzzleKeys, puzzlePauses } = require('./scenarios');
 
 const engine = process.env.TINTINEABLES_ENGINE;
 const page = process.env.TINTINEABLES_PAGE;
@@ -58,6 +58,14 @@ for (const refuseOpus of [false, true]) {
     assert.ok(names.includes('bolacentral.wav'), 'Command9 was not pressed');
   }));
 }
+
+// The puzzles' keys, and the answers the page's worker searches: the worker and its WebAssembly
+// in this engine too.
+test(`${engine}: the puzzles by F4, Page Down and Page Up sound as the game gives them`, { timeout: 180000 }, async () => withEngine({}, async ({ tab }) => {
+  const { names } = await playAndHear(tab, puzzleKeys, puzzlePauses);
+  assert.ok(names.includes('voz_cruz.wav') && names.includes('voz_mas.wav'), names.join(' '));
+  assert.equal(await tab.evaluate(() => window.tintineablesSearched), 2);
+}));
 
 test(`${engine}: every screen passes axe-core and speaks its title; holes say nothing, Command9 its name; the game's keys have no other meaning`, { timeout: 120000 }, async () => withEngine({}, async ({ tab }) => {
   assert.deepEqual(await violations(tab), [], 'the first element');
