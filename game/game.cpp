@@ -11,6 +11,7 @@ namespace tintineables {
 namespace {
 
 constexpr std::int16_t ShiftBit = 1;
+constexpr std::int16_t AltBit = 4;
 
 } // namespace
 
@@ -33,6 +34,9 @@ KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, Control
     Form* form = LoadedForm(screen);
     if (form == nullptr || ended_) {
         return KeyUse::Taken; // a window on its way out hears nothing
+    }
+    if (keyCode == Key::F4 && (shift & AltBit) != 0) {
+        return KeyUse::NotTheGames; // Alt+F4 closes the window, as everywhere: not the puzzles
     }
     const KeyUse use = IsGameKey(keyCode) ? KeyUse::Taken : KeyUse::NotTheGames;
     if (keyCode == Key::Tab) {

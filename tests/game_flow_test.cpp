@@ -122,6 +122,8 @@ TEST(ScreenFlow, TheGameTakesItsOwnKeysOnEveryScreenAndNoOther) {
     for (KeyCode key : {KeyCode{13}, KeyCode{'X'}, KeyCode{116} /* F5 */, KeyCode{35}}) {
         EXPECT_EQ(game.KeyDown(Screen::Menu, key, 0, NoControl), KeyUse::NotTheGames) << key;
     }
+    // Alt+F4 is the platform's: it closes the window, and opens no puzzle.
+    EXPECT_EQ(game.KeyDown(Screen::Menu, Key::F4, 4, NoControl), KeyUse::NotTheGames);
     EXPECT_EQ(h.LoadedScreen(), Screen::Menu);
     h.Press(Key::F2);
     EXPECT_EQ(game.KeyDown(Screen::Board, Key::Space, 0, Command9Control), KeyUse::ForTheControl);
