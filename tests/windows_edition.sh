@@ -6,7 +6,7 @@
 # the same keys (cues_for_keys, the game's C++ run natively). Beside the game, a small Windows
 # program listens to the system's accessibility events and says what a screen reader is told
 # (accessibility_probe.exe). Scenarios: in Spanish, the screen tour and Bergholt's winning game,
-# Escape twice ending with status 0; in French, the help keys, undo, Command9's name; the sound
+# Escape twice ending with status 0; in French, the help keys, undo, Command9's name, the puzzles; the sound
 # server killed and started again mid-game; a missing recording, a broken compressed one, and no
 # sound device, each ending with status 1 and a message that names the cause. The speech ships
 # compressed: it is listened for as Windows decodes it for the game (decoded_recordings.exe).
@@ -89,9 +89,11 @@ keys+=(Escape 0.8 Escape 0.3)
 play spanish es_ES.UTF-8 "$windows" "told:^focus\|TINTINEABLES\|" "${keys[@]}"
 
 # French: onto the board, the questions, Command9 (its name, its sound), back to the first hole,
-# a hint followed and its jump taken back.
+# a hint followed and its jump taken back; then the puzzles, on to the Plus, whose G the solver's
+# thread searches.
 keys=(F2 0.8 b 3 p 3 g 2 shift+Tab 0.8 space 0.8 Tab 0.8 a 2.5 space 0.8 Up 0.8 Up 0.8
-      Control_L 0.8 BackSpace 0.8 Escape 0.8 Escape 0.3)
+      Control_L 0.8 BackSpace 0.8 Escape 0.8 F4 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2
+      Next 2 g 2 Escape 0.8 Escape 0.3)
 play french fr_FR.UTF-8 "$windows" "told:^focus\|TINTINEABLES\|" "${keys[@]}"
 
 # The sound server dies mid-game, as it does when a device goes or the audio service restarts,
@@ -159,7 +161,7 @@ python3 "$here/windows/same_onset.py" "$here/../assets/sounds" "$work/heard" voz
 codes=(112 112 114 114 112 27 114 27 113)
 while read -r code name; do codes+=("$code"); done < "$work/winning_game.keys"
 heard_as_the_game spanish "" "${codes[@]}" 27 27
-heard_as_the_game french fr/ 113 66 80 71 9s 32 9 65 32 38 38 17 8 27 27
+heard_as_the_game french fr/ 113 66 80 71 9s 32 9 65 32 38 38 17 8 27 115 34 34 34 34 34 34 34 34 71 27 27
 grep -q aplauso <("$cues_for_keys" "${codes[@]}") || { echo "FAIL: the game was not won"; fail=1; }
 
 # After the restart, the board as it was left: Picture4 and Picture1 hold their pegs, twice (a cue
