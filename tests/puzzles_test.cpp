@@ -147,15 +147,15 @@ TEST(Puzzles, TheClassicsAreAsDrawnAndComeInTheOrderOfTheirSize) {
     EXPECT_THROW(PuzzleNumbered(1000), std::exception);
 }
 
-TEST(Puzzles, EveryPuzzleAndAThousandMoreMadeAreWonByFollowingTheHints) {
+TEST(Puzzles, EveryPuzzleAndAHundredMadeOfEachSizeAreWonByFollowingTheHints) {
     for (int number = 1; number <= PuzzleCount; ++number) {
         EXPECT_TRUE(WonByHints(PuzzleNumbered(number).start)) << "puzzle " << number;
     }
     for (int pegs = 2; pegs <= 32; ++pegs) {
-        for (std::uint64_t seed : {7u, 77u}) {
+        for (std::uint64_t seed = 1'000'000; seed < 1'000'100; ++seed) {
             const PegSet made = MadePuzzle(pegs, seed);
-            EXPECT_EQ(PegCount(made), pegs);
-            EXPECT_TRUE(WonByHints(made)) << pegs << " pegs, seed " << seed;
+            ASSERT_EQ(PegCount(made), pegs);
+            ASSERT_TRUE(WonByHints(made)) << pegs << " pegs, seed " << seed;
         }
     }
 }
