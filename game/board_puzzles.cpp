@@ -3,7 +3,7 @@
 #include "board/puzzles.h"
 #include "game/board_form.h"
 #include "game/game.h"
-#include "sound/phrases.h"
+#include "sound/spoken_words.h"
 
 namespace tintineables {
 
@@ -21,9 +21,34 @@ void BoardForm::SetUpTheBoard() {
     afterArrival_ = PuzzleName(); // the arrival that follows says which puzzle this is
 }
 
+namespace {
+
+SpokenWord ClassicName(ClassicPuzzle classic) {
+    switch (classic) {
+    case ClassicPuzzle::Cross:
+        return SpokenWord::PuzzleCross;
+    case ClassicPuzzle::Plus:
+        return SpokenWord::PuzzlePlus;
+    case ClassicPuzzle::Fireplace:
+        return SpokenWord::PuzzleFireplace;
+    case ClassicPuzzle::Pyramid:
+        return SpokenWord::PuzzlePyramid;
+    case ClassicPuzzle::UpArrow:
+        return SpokenWord::PuzzleUpArrow;
+    case ClassicPuzzle::Diamond:
+        break;
+    }
+    return SpokenWord::PuzzleDiamond;
+}
+
+} // namespace
+
+// A classic by its name ("cruz"), a made puzzle by its size ("siete bolas").
 std::vector<SpokenWord> BoardForm::PuzzleName() const {
-    return PuzzlePhrase(puzzle_.classic ? static_cast<int>(*puzzle_.classic) : -1,
-                        PegCount(puzzle_.start));
+    if (puzzle_.classic) {
+        return {ClassicName(*puzzle_.classic)};
+    }
+    return {CountWord(PegCount(puzzle_.start)), SpokenWord::PuzzlePegs};
 }
 
 // The next or the previous puzzle: a new start, and the cursor to the first hole, where the

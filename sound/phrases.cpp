@@ -2,7 +2,6 @@
 
 #include "sound/run_time_error.h"
 
-#include <iterator>
 #include <string>
 
 namespace tintineables {
@@ -23,20 +22,6 @@ std::vector<SpokenWord> PositionPhrase(int row, int column) {
                            std::to_string(column));
     }
     return {SpokenWord::Row, RowOrColumnWord(row), SpokenWord::Column, RowOrColumnWord(column)};
-}
-
-std::vector<SpokenWord> PuzzlePhrase(int classic, int pegs) {
-    constexpr SpokenWord Names[] = {SpokenWord::PuzzleCross,     SpokenWord::PuzzlePlus,
-                                    SpokenWord::PuzzleFireplace, SpokenWord::PuzzlePyramid,
-                                    SpokenWord::PuzzleUpArrow,   SpokenWord::PuzzleDiamond};
-    if (classic >= 0 && classic < static_cast<int>(std::size(Names))) {
-        return {Names[classic]};
-    }
-    if (classic != -1 || pegs < 2 || pegs > MostPegs) {
-        throw RunTimeError("No words for puzzle " + std::to_string(classic) + " of " +
-                           std::to_string(pegs) + " pegs");
-    }
-    return {CountWord(pegs), SpokenWord::PuzzlePegs};
 }
 
 } // namespace tintineables

@@ -12,8 +12,4 @@ std::vector<SpokenWord> PegsLeftPhrase(int pegs);
 // "fila tres, columna cinco": row and column 1..7, rows from the bottom, columns from the left.
 std::vector<SpokenWord> PositionPhrase(int row, int column);
 
-// A puzzle as it opens: a classic by its name ("cruz"), a made one by its size ("siete bolas").
-// `classic`: the index of a classic (0 Cross .. 5 Diamond), or -1 for a made puzzle of `pegs`.
-std::vector<SpokenWord> PuzzlePhrase(int classic, int pegs);
-
 } // namespace tintineables
