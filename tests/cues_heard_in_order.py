@@ -48,6 +48,13 @@ def matched(expected, heard):
     return found
 
 
+def heard_between(heard, since, until):
+    """What was heard from SINCE to UNTIL (frames), for a failure's message: a cue heard out of
+    its place, or none at all, tells a key that came late from a cue that broke."""
+    return ", ".join(f"{os.path.basename(cue)} at {frame / RATE:.3f} s"
+                     for frame, cue in heard if since <= frame <= until) or "nothing"
+
+
 def stalls_of(path, longer_than):
     if not path or not os.path.exists(path):
         return []
@@ -75,7 +82,7 @@ def main():
         if stall is None:
             print(f"FAIL: {name}: not heard: {cue}, the {index + 1}th of {len(cues)} sounds, "
                   f"{before / RATE:.3f} s to {after / RATE:.3f} s into the recording, and no stall "
-                  f"of the machine then")
+                  f"of the machine then; heard then: {heard_between(heard, before, after)}")
             return 1
         excused.append(f"{cue} ({index + 1}th; the machine stalled {stall[1]:.0f} ms at "
                        f"{stall[0] - float(start):.3f} s)")

@@ -40,7 +40,9 @@ openbox > "$work/openbox.log" 2>&1 &
 wm=$!
 # A null sink re-renders what its monitor already sent unless told not to rewind.
 SOUND_SERVER_SINK_OPTIONS=norewinds=1 start_sound_server pulseaudio "$work/server" || exit 1
+# The new prefix settles first: what its creation starts goes on for seconds after wineboot ends.
 wineboot -i > "$work/wineboot.log" 2>&1
+wineserver -w
 wine "$windows/decoded_recordings.exe" "$windows/sounds" "$work/heard" > "$work/decoded.log" 2>&1 ||
     echo "decoded_recordings failed: $(cat "$work/decoded.log")"
 wine "$windows/accessibility_probe.exe" 600 >> "$work/told" 2> /dev/null &
@@ -48,8 +50,8 @@ probe=$!
 for ((i = 0; i < 200; i++)); do grep -q listening "$work/told" 2> /dev/null && break; sleep 0.1; done
 
 # play NAME LANG FOLDER READY [KEY SECONDS]...: runs the game unpacked in FOLDER with LANG,
-# records the sink, waits until READY ("told:PATTERN", a screen reader was told it; "said:PATTERN",
-# the game wrote it on stderr), then presses each X key and waits the seconds after it; the
+# records the sink, waits until READY ("window:TITLE", its window is shown; "told:PATTERN", a screen
+# reader was told it; "said:PATTERN", the game wrote it on stderr), then presses each X key and waits the seconds after it; the
 # game's status goes to NAME.status.
 play() {
     local name=$1 lang=$2 folder=$3 ready=$4 game recorder from i
@@ -64,6 +66,7 @@ play() {
     game=$!
     for ((i = 0; i < 300; i++)); do
         case $ready in
+            window:*) xdotool search --onlyvisible --name "^${ready#window:}\$" > /dev/null && break ;;
             told:*) tail -n +$((from + 1)) "$work/told" | grep -q -E -- "${ready#told:}" && break ;;
             said:*) grep -q -E -- "${ready#said:}" "$work/$name.stderr" && break ;;
         esac
@@ -84,9 +87,11 @@ play() {
 # Spanish: the tour of the screens, then Bergholt's game, won; Escape to the menu, Escape out.
 keys=()
 for key in F1 F1 F3 F3 F1 Escape F3 Escape F2; do keys+=("$key" 0.8); done
-while read -r code name; do keys+=("$name" 0.2); done < "$work/winning_game.keys"
+# A key every 0.3 s: faster, an X server and Wine that the machine holds up for a moment hand the
+# game two keys at once, and the first one's cue is cut before it sounds.
+while read -r code name; do keys+=("$name" 0.3); done < "$work/winning_game.keys"
 keys+=(Escape 0.8 Escape 0.3)
-play spanish es_ES.UTF-8 "$windows" "told:^focus\|TINTINEABLES\|" "${keys[@]}"
+play spanish es_ES.UTF-8 "$windows" window:TINTINEABLES "${keys[@]}"
 
 # French: onto the board, the questions, Command9 (its name, its sound), back to the first hole,
 # a hint followed and its jump taken back; then the puzzles, on to the Plus, whose G the solver's
@@ -94,7 +99,7 @@ play spanish es_ES.UTF-8 "$windows" "told:^focus\|TINTINEABLES\|" "${keys[@]}"
 keys=(F2 0.8 b 3 p 3 g 2 shift+Tab 0.8 space 0.8 Tab 0.8 a 2.5 space 0.8 Up 0.8 Up 0.8
       Control_L 0.8 BackSpace 0.8 Escape 0.8 F4 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2
       Next 2 g 2 Escape 0.8 Escape 0.3)
-play french fr_FR.UTF-8 "$windows" "told:^focus\|TINTINEABLES\|" "${keys[@]}"
+play french fr_FR.UTF-8 "$windows" window:TINTINEABLES "${keys[@]}"
 
 # The sound server dies mid-game, as it does when a device goes or the audio service restarts,
 # and comes back: the game finds the device again by itself and the next keys are heard.
