@@ -15,9 +15,11 @@ HoleKeyResult HoleKeyDown(GameState& state, int hole, KeyCode keyCode) {
         result.cue = SoundCue::Edge;
     }
     if (keyCode == Key::Space) {
+        result.refusal = PickUpRefusal(state);
         result.cue = PickUp(state);
     }
     if (keyCode == Key::Control) {
+        result.refusal = DropRefusal(state);
         result.cue = Drop(state, hole == CentreHole);
     }
     return result;

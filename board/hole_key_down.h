@@ -1,6 +1,7 @@
 #pragma once
 #include "board/game_state.h"
 #include "board/key_codes.h"
+#include "board/moves.h"
 #include "sound/sound_cue.h"
 
 #include <optional>
@@ -11,6 +12,7 @@ namespace tintineables {
 struct HoleKeyResult {
     std::optional<int> focusHole;
     std::optional<SoundCue> cue;
+    Refusal refusal = Refusal::None; // why an Error cue refused Space or Ctrl
 };
 
 // The key-down of every hole: the arrows navigate (or meet the edge), Space picks up, Ctrl

@@ -22,6 +22,7 @@ inline constexpr KeyCode A = 65;
 inline constexpr KeyCode B = 66;
 inline constexpr KeyCode G = 71;
 inline constexpr KeyCode P = 80;
+inline constexpr KeyCode T = 84;
 inline constexpr KeyCode F1 = 112;
 inline constexpr KeyCode F2 = 113;
 inline constexpr KeyCode F3 = 114;

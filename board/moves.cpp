@@ -41,8 +41,23 @@ bool IsLegalJump(const GameState& state) {
 
 } // namespace
 
+// A peg in hand is the first reason: Space again on the hole it came from finds it empty too.
+Refusal PickUpRefusal(const GameState& state) {
+    if (state.Holding != False) {
+        return Refusal::PegInHand;
+    }
+    return state.Board.At(state.CurX, state.CurY) != Peg ? Refusal::EmptyHole : Refusal::None;
+}
+
+Refusal DropRefusal(const GameState& state) {
+    if (state.Holding != True) {
+        return Refusal::NothingInHand;
+    }
+    return IsLegalJump(state) ? Refusal::None : Refusal::NotAJump;
+}
+
 SoundCue PickUp(GameState& state) {
-    if (state.Board.At(state.CurX, state.CurY) != Peg || state.Holding != False) {
+    if (PickUpRefusal(state) != Refusal::None) {
         return SoundCue::Error;
     }
     state.Holding = True;
@@ -54,10 +69,11 @@ SoundCue PickUp(GameState& state) {
 }
 
 SoundCue Drop(GameState& state, bool mayWin) {
-    if (state.Holding != True) {
+    const Refusal refusal = DropRefusal(state);
+    if (refusal == Refusal::NothingInHand) {
         return SoundCue::Error;
     }
-    if (!IsLegalJump(state)) {
+    if (refusal == Refusal::NotAJump) {
         state.Board.Set(state.FromX, state.FromY, Peg);
         state.Holding = False;
         return SoundCue::Error;

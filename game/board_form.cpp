@@ -11,7 +11,7 @@
 
 namespace tintineables {
 
-BoardForm::BoardForm(Game& game) : Form(game, Screen::Board) {}
+BoardForm::BoardForm(Game& game) : Form(game, Screen::Board), words_(game.Host()) {}
 
 std::vector<ControlView> BoardForm::Controls() const {
     std::vector<ControlView> controls;
@@ -26,7 +26,10 @@ std::vector<ControlView> BoardForm::Controls() const {
     return controls;
 }
 
-void BoardForm::ForgetControls() { ForgetQuestion(); }
+void BoardForm::ForgetControls() {
+    ForgetQuestion();
+    told_.clear();
+}
 
 void BoardForm::Form_Load() { SetUpTheBoard(); }
 
@@ -39,11 +42,20 @@ void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
     if (FollowFlow(keyCode).kind == FlowStep::Kind::Restart) {
         Form_Load();
         afterArrival_.clear(); // no arrival follows: the name goes with the restart
+        afterArrivalText_.clear();
         if (puzzle_.number == 0) {
             PlayCue(MMControl1(), SoundCue::Restart);
         } else {
             PlayThenSay(SoundCue::Restart, PuzzleName());
         }
+        std::string text = words_.NewGame();
+        if (puzzle_.number != 0) {
+            text = BoardWords::Then(text, PuzzleText());
+        }
+        if (const int hole = HoleOfControl(Focused()); hole != NoHole) {
+            text = BoardWords::Then(text, words_.Arrival(state_, hole));
+        }
+        Tell(text);
         return;
     }
     ChangePuzzle(keyCode);
@@ -59,7 +71,9 @@ void BoardForm::Control_GotFocus(ControlId control) {
             PlayThenSay(cue, afterArrival_);
         }
     }
+    TellArrival(control, hole);
     afterArrival_.clear();
+    afterArrivalText_.clear();
 }
 
 void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t /*shift*/) {
@@ -76,6 +90,7 @@ void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t
         if (*result.cue == SoundCue::Place || *result.cue == SoundCue::Applause) {
             ForgetQuestion(); // a jump: the position asked about is gone
         }
+        Tell(words_.OfCue(*result.cue, result.refusal));
     }
     if (result.focusHole) {
         TheGame().Host().SetFocus(Screen::Board, PictureControl(*result.focusHole));

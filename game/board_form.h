@@ -2,11 +2,14 @@
 #include "board/game_state.h"
 #include "board/puzzles.h"
 #include "board/solver_question.h"
+#include "game/board_words.h"
 #include "game/form.h"
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
 
 #include <cstdint>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace tintineables {
@@ -25,6 +28,9 @@ namespace tintineables {
 // Opened on the puzzles (F4), the board holds a puzzle instead of the game: its name or size is
 // said after the first arrival, F2 starts it again, Page Down and Page Up go to the next and the
 // previous puzzle. Everything else plays as the game does.
+//
+// T switches the text mode: everything the board says by sound it then also says in words,
+// after the cue, to the host's screen reader and braille display (GameHost::Tell).
 class BoardForm final : public Form {
 public:
     explicit BoardForm(Game& game);
@@ -54,10 +60,18 @@ private:
     // The focus goes to a hole, which announces itself, also when it is there already.
     void SendFocusTo(int hole);
 
+    // The text mode: its switch, an answer's words for the control with the focus, and an
+    // arrival's words (or, out of the mode, the control's own name back).
+    void SwitchTextMode();
+    void Tell(const std::string& text);
+    void TellArrival(ControlId control, int hole);
+    std::string NameOutOfTextMode(ControlId control) const;
+
     bool AnswerHelpKey(ControlId control, KeyCode keyCode);
     void SetUpTheBoard();
     void ChangePuzzle(KeyCode keyCode);
     std::vector<SpokenWord> PuzzleName() const;
+    std::string PuzzleText() const;
     void TakeBack();
     void Ask(SolverQuestion::Kind kind);
     void ForgetQuestion();
@@ -67,7 +81,12 @@ private:
     Puzzle puzzle_{0, StartPosition, std::nullopt};
     // Said after the next arrival's cue: the direction of a hint's jump, a puzzle's name.
     std::vector<SpokenWord> afterArrival_;
-    std::uint64_t questionId_ = 0; // the question whose answer is awaited
+    std::string afterArrivalText_; // the same, in words
+    BoardWords words_;
+    // The controls whose name the text mode changed, to be given their own back out of it.
+    std::set<ControlId> told_;
+    bool arrivalWithoutFocusEvent_ = false; // the focus was on the hole already
+    std::uint64_t questionId_ = 0;          // the question whose answer is awaited
 };
 
 } // namespace tintineables

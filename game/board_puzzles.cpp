@@ -19,6 +19,7 @@ void BoardForm::SetUpTheBoard() {
     }
     SetUpPuzzle(state_, puzzle_.start);
     afterArrival_ = PuzzleName(); // the arrival that follows says which puzzle this is
+    afterArrivalText_ = PuzzleText();
 }
 
 namespace {
@@ -51,6 +52,10 @@ std::vector<SpokenWord> BoardForm::PuzzleName() const {
     return {CountWord(PegCount(puzzle_.start)), SpokenWord::PuzzlePegs};
 }
 
+std::string BoardForm::PuzzleText() const {
+    return words_.PuzzleName(puzzle_.classic, PegCount(puzzle_.start));
+}
+
 // The next or the previous puzzle: a new start, and the cursor to the first hole, where the
 // board opens, which announces itself and says the puzzle's name. Past the first or the last
 // puzzle, the buzz. They mean nothing in the game itself.
@@ -61,6 +66,7 @@ void BoardForm::ChangePuzzle(KeyCode keyCode) {
     const int next = puzzle_.number + (keyCode == Key::PageDown ? 1 : -1);
     if (next < 1 || next > PuzzleCount) {
         Play(SoundCue::Error);
+        Tell(words_.NoMorePuzzles());
         return;
     }
     ForgetQuestion();

@@ -48,12 +48,15 @@ bool BoardForm::AnswerHelpKey(ControlId control, KeyCode keyCode) {
         return true;
     case Key::B:
         Say(PegsLeftPhrase(PegCount(PegsOf(state_))));
+        Tell(words_.PegsLeft(PegCount(PegsOf(state_))));
         return true;
     case Key::P:
         if (const int hole = HoleOfControl(control); hole != NoHole) {
             Say(PositionPhrase(HoleByNumber(hole).y, HoleByNumber(hole).x));
+            Tell(words_.Position(hole));
         } else {
             Say({SpokenWord::Command9Name});
+            Tell(NameOutOfTextMode(control));
         }
         return true;
     case Key::G:
@@ -64,6 +67,9 @@ bool BoardForm::AnswerHelpKey(ControlId control, KeyCode keyCode) {
         PutBackPegInHand(state_);
         Ask(SolverQuestion::Kind::Hint);
         return true;
+    case Key::T:
+        SwitchTextMode();
+        return true;
     default:
         return false;
     }
@@ -73,9 +79,12 @@ void BoardForm::TakeBack() {
     const HoleKeyResult result = Undo(state_);
     if (result.cue) {
         Play(*result.cue);
+        Tell(*result.cue == SoundCue::Error ? words_.NothingToTakeBack()
+                                            : words_.PegInHandPutBack());
     }
     if (result.focusHole) {
         ForgetQuestion();
+        afterArrivalText_ = words_.TakenBack(); // the hole the peg went back to, then this
         SendFocusTo(*result.focusHole);
     }
 }
@@ -83,7 +92,10 @@ void BoardForm::TakeBack() {
 void BoardForm::SendFocusTo(int hole) {
     const ControlId target = PictureControl(hole);
     if (Focused() == target) {
-        ControlFocused(target); // no focus event comes for a hole that has the focus
+        // No focus event comes for a hole that has the focus: its words are said at once.
+        arrivalWithoutFocusEvent_ = true;
+        ControlFocused(target);
+        arrivalWithoutFocusEvent_ = false;
     } else {
         TheGame().Host().SetFocus(Screen::Board, target);
     }
@@ -104,17 +116,21 @@ void BoardForm::Answered(const SolverAnswer& answer) {
     ++questionId_; // answered: a second answer to it is never said
     if (answer.question.kind == SolverQuestion::Kind::Hint && answer.hint) {
         afterArrival_ = {DirectionWord(answer.hint->direction)};
+        afterArrivalText_ = words_.HintDirection(answer.hint->direction);
         SendFocusTo(answer.hint->from);
         afterArrival_.clear(); // said with that arrival, or never
+        afterArrivalText_.clear();
         return;
     }
     Say({OutlookWord(answer.outlook)});
+    Tell(words_.Outlook(answer.outlook));
 }
 
 void BoardForm::ForgetQuestion() {
     ++questionId_;
     TheGame().Host().ForgetSolverQuestion();
     afterArrival_.clear();
+    afterArrivalText_.clear();
 }
 
 // An answer, word after word, on the board's own player: the next cue cuts it, as any cue.

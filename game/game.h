@@ -71,6 +71,9 @@ public:
     void ChoosePuzzle(int number) { boardPuzzle_ = lastPuzzle_ = number; }
     // The puzzle's number, 0 for the game.
     int BoardPuzzle() const { return boardPuzzle_; }
+    // The board's text mode (T): off at start, kept until the end; nothing is written to disk.
+    bool TextMode() const { return textMode_; }
+    void SetTextMode(bool on) { textMode_ = on; }
 
     // Runs an event procedure. A run-time error in it is reported and ends the program; after
     // the end no procedure runs at all.
@@ -96,6 +99,7 @@ private:
     bool ended_ = false;
     int boardPuzzle_ = 0;
     int lastPuzzle_ = 1;
+    bool textMode_ = false;
 };
 
 } // namespace tintineables

@@ -62,6 +62,13 @@ public:
     // The question waiting, if any, is stale: the game would drop its answer.
     virtual void ForgetSolverQuestion() = 0;
 
+    // Words for a screen reader and a braille display, in the board's text mode. `text` becomes
+    // the name of a control of the shown form (empty: it has none again). `now`: the control has
+    // the focus and the text is an answer, said at once; otherwise it is what the control says as
+    // the focus arrives on it, or, for an arrival being handled, says now. Never waits for the
+    // screen reader.
+    virtual void Tell(Screen screen, ControlId control, const std::string& text, bool now) = 0;
+
     // A text of the design data (in Spanish) in the language the game speaks.
     virtual std::string Translate(const char* text) = 0;
 

@@ -4,8 +4,8 @@
 namespace tintineables {
 
 // The keys that mean something to the game on some screen: arrows, Space, Ctrl, F1..F4,
-// Escape, Tab, Backspace, the letters of the board's questions, and Page Up and Page Down for
-// the puzzles. A host keeps its platform's
+// Escape, Tab, Backspace, the letters of the board's questions and of its text mode, and Page Up
+// and Page Down for the puzzles. A host keeps its platform's
 // own meaning of these away from the game's windows (a browser's help, find, back, scrolling);
 // every other key keeps its platform meaning, and the game does nothing with it.
 constexpr bool IsGameKey(KeyCode code) {
@@ -23,6 +23,7 @@ constexpr bool IsGameKey(KeyCode code) {
     case Key::B:
     case Key::G:
     case Key::P:
+    case Key::T:
     case Key::F1:
     case Key::F2:
     case Key::F3:

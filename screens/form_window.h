@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -27,6 +29,10 @@ public:
     // The form is unloaded: from now on this window, which only waits to be deleted, and its
     // controls hear nothing, and nothing here reaches the game again.
     void Detach();
+    // The text mode's words as a control's name; `now`: also said at once (GameHost::Tell).
+    void Tell(ControlId id, const QString& text, bool now);
+    // Whether a widget holds an answer's words inside a control (its keys are the control's).
+    bool IsWordHolder(const QObject* widget) const;
     Game* TheGame() const { return game_; }
 
 protected:
@@ -34,11 +40,13 @@ protected:
 
 private:
     void Build(const ControlView& view);
+    void SayNow(QWidget& control, const QString& text);
 
     Game* game_;
     Screen screen_;
     KeyPreview* preview_;
     std::vector<std::pair<ControlId, QWidget*>> controls_;
+    std::map<QWidget*, std::array<QPointer<QWidget>, 2>> wordHolders_; // by control
 };
 
 // The key preview: sees every key press on the window and its controls before the control

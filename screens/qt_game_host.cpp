@@ -74,6 +74,12 @@ void QtGameHost::ForgetSolverQuestion() {
     }
 }
 
+void QtGameHost::Tell(Screen screen, ControlId control, const std::string& text, bool now) {
+    if (FormWindow* window = windows_[static_cast<std::size_t>(screen)]) {
+        window->Tell(control, QString::fromStdString(text), now);
+    }
+}
+
 std::string QtGameHost::Translate(const char* text) {
     return QCoreApplication::translate(TranslationContext, text).toStdString();
 }

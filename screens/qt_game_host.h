@@ -45,6 +45,7 @@ public:
     std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
     void AskSolver(const SolverQuestion& question) override;
     void ForgetSolverQuestion() override;
+    void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
     std::string Translate(const char* text) override;
     void ReportError(const std::string& message) override;
     void End(int status) override;

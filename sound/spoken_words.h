@@ -1,7 +1,7 @@
 #pragma once
 // The words the board speaks when asked (how many pegs are left, where the cursor is, whether
-// the game can still be won, which way a hinted peg jumps) and the names of its puzzles, each a
-// recording of its own. The
+// the game can still be won, which way a hinted peg jumps), the names of its puzzles and the
+// switch of its text mode, each a recording of its own. The
 // board's answers are joined from them at play time: "quedan" "diecisiete" "bolas". One list
 // gives the enum and the file of each word, so the two cannot drift apart.
 
@@ -65,7 +65,9 @@
     WORD(PuzzleFireplace, "voz_chimenea.wav")  /* "Chimenea" */                                    \
     WORD(PuzzlePyramid, "voz_piramide.wav")    /* "Pirámide" */                                   \
     WORD(PuzzleUpArrow, "voz_flecha.wav")      /* "Flecha" */                                      \
-    WORD(PuzzleDiamond, "voz_diamante.wav")    /* "Diamante" */
+    WORD(PuzzleDiamond, "voz_diamante.wav")    /* "Diamante" */                                    \
+    WORD(TextModeOn, "voz_modo_texto_si.wav")  /* "Modo texto activado" */                         \
+    WORD(TextModeOff, "voz_modo_texto_no.wav") /* "Modo texto desactivado" */
 
 namespace tintineables {
 

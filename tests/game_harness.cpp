@@ -91,11 +91,15 @@ void TestHost::ShowForm(Screen screen, ControlId focus) {
     if (focus != NoControl) {
         focused_ = focus;
         game_->GotFocus(screen, focus);
+        ReadFocused();
     }
 }
 
 void TestHost::UnloadForm(Screen screen) {
     std::erase_if(windows_, [&](const Window& window) { return window.view.screen == screen; });
+    if (screen == Screen::Board) {
+        names_.clear(); // its controls are gone
+    }
     if (active_ == screen) {
         active_.reset();
         focused_ = NoControl;
@@ -106,6 +110,31 @@ void TestHost::SetFocus(Screen screen, ControlId control) {
     ASSERT_EQ(active_, screen) << "the focus moved on a window that is not active";
     focused_ = control;
     game_->GotFocus(screen, control);
+    ReadFocused();
+}
+
+// A screen reader reads the name of the control the focus arrived on once the platform's focus
+// event reaches it: after the game has handled the arrival.
+void TestHost::ReadFocused() {
+    if (const std::string& name = names_[focused_]; !name.empty()) {
+        told_.push_back(name);
+    }
+}
+
+void TestHost::Tell(Screen screen, ControlId control, const std::string& text, bool now) {
+    ASSERT_EQ(screen, Screen::Board) << "only the board speaks in words";
+    names_[control] = text;
+    if (now) {
+        ASSERT_EQ(control, focused_) << "told at once of a control without the focus";
+        told_.push_back(text);
+    }
+}
+
+std::vector<std::string> TestHost::TakeTold() { return std::exchange(told_, {}); }
+
+std::string TestHost::NameOf(ControlId control) const {
+    const auto name = names_.find(control);
+    return name == names_.end() ? std::string() : name->second;
 }
 
 std::unique_ptr<SoundPlayer> TestHost::MakePlayer(Screen) { return makePlayer_(); }

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -49,6 +50,11 @@ public:
     std::vector<std::string> TakePlayedFiles();
     std::vector<SoundCue> TakeCues(); // the same, each file known as its cue by HeardCues
 
+    // What the text mode told a screen reader: each control's name as it now stands, and what was
+    // said, in order (an arrival's words as the focus event reads them, an answer's at once).
+    std::vector<std::string> TakeTold();
+    std::string NameOf(ControlId control) const;
+
     int endStatus = -1;
     std::string error;
     std::vector<std::string> translated;               // every text the game asked to translate
@@ -61,11 +67,14 @@ public:
     std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
     void AskSolver(const SolverQuestion& question) override;
     void ForgetSolverQuestion() override {}
+    void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
     std::string Translate(const char* text) override;
     void ReportError(const std::string& message) override { error = message; }
     void End(int status) override { endStatus = status; }
 
 private:
+    void ReadFocused();
+
     Solver solver_;
     PlayerFactory makePlayer_;
     std::vector<std::string> played_;
@@ -78,6 +87,8 @@ private:
     std::optional<Screen> active_;
     ControlId focused_ = NoControl;
     std::deque<SolverQuestion> questions_;
+    std::vector<std::string> told_;
+    std::map<ControlId, std::string> names_;
     std::unique_ptr<Game> game_;
 };
 

@@ -68,6 +68,8 @@ inline constexpr HeardWord HeardWords[] = {
     {SpokenWord::PuzzlePyramid, "voz_piramide.wav"},
     {SpokenWord::PuzzleUpArrow, "voz_flecha.wav"},
     {SpokenWord::PuzzleDiamond, "voz_diamante.wav"},
+    {SpokenWord::TextModeOn, "voz_modo_texto_si.wav"},
+    {SpokenWord::TextModeOff, "voz_modo_texto_no.wav"},
 };
 
 } // namespace tintineables::testing

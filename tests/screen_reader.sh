@@ -4,7 +4,8 @@
 # a file, the real executable, and real keys through XTest (xdotool).
 #   screen_reader.sh GAME [LAUNCHES]
 # The first launch walks every screen; every launch checks that the menu's title is the first
-# thing spoken, before any key. A last launch on an English desktop hears the English names.
+# thing spoken, before any key. A launch on an English desktop hears the English names, and a
+# last one plays a whole game in the text mode, in English words.
 set -uo pipefail
 game=$1
 launches=${2:-5}
@@ -14,9 +15,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 own_session "$work"
 
+node "$here/web/winning_game.js" | cut -d' ' -f2 > "$work/winning_game.keys" || exit 1
+
 cat > "$work/session.sh" <<'SESSION'
 set -uo pipefail
-work=$1 game=$2 launches=$3
+work=$1 game=$2 launches=$3 here=$4
 
 start_screen_reader "$work" || exit 1
 
@@ -99,6 +102,41 @@ key Escape
 heard "English: Escape, back to the menu" "^TINTINEABLES"
 key Escape
 end_game
+# The text mode, in English: every arrival and every answer of Bergholt's winning game, then the
+# help keys, an undo and a refusal, said in words matched against the board played apart
+# (board_in_words.py); switched off, the holes say nothing again.
+said_words() { # NAME WORDS: Orca has said WORDS since the mark, its lines joined (10 s)
+    local i
+    for ((i = 0; i < 200; i++)); do
+        said | tr -d '|' | grep -q -F -- "$2" && return 0
+        sleep 0.05
+    done
+    fail "$1: expected \"$2\", Orca said \"$(said)\""
+    return 1
+}
+start_game LANGUAGE=en
+heard "text mode: the menu" "^TINTINEABLES" 10
+key F2
+heard "text mode: the board" "^BOARD"
+key t
+said_words "T" "text mode on" && ok "T: text mode on"
+words_failed=$failures
+{ cat "$work/winning_game.keys"; printf '%s\n' b g BackSpace p Control_L Left space space BackSpace; } |
+    python3 "$here/board_in_words.py" > "$work/words.expected"
+while IFS=$'\t' read -r name words; do
+    key "$name"
+    [ -z "$words" ] || said_words "$name" "$words"
+done < "$work/words.expected"
+[ "$failures" = "$words_failed" ] &&
+    ok "text mode: all $(wc -l < "$work/words.expected") keys of the won game and the help keys said in words"
+key t
+said_words "T again" "text mode off" && ok "T: text mode off"
+key Up
+quiet "out of the text mode, a hole says nothing" 1
+key Escape
+key Escape
+end_game
+
 echo "the menu's title spoken first in $first_spoken_ok of $launches launches"
 stop_screen_reader
 exit $(( failures > 0 ))
@@ -108,7 +146,7 @@ SESSION
 # a file, not a pipe they hold.
 with_x_server -s "-screen 0 1024x768x24" timeout 600 \
     bash -c ". '$here/screen_reader_session.sh'; . '$work/session.sh'" \
-    _ "$work" "$game" "$launches" > "$work/session.log" 2>&1
+    _ "$work" "$game" "$launches" "$here" > "$work/session.log" 2>&1
 status=$?
 grep -E '^(ok|FAIL|the menu)' "$work/session.log"
 if [ "$status" != 0 ]; then

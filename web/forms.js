@@ -142,9 +142,26 @@ export class Forms {
     this.game.gotFocus(screen, control);
   }
 
+  // The text mode's words. A hole never holds the browser's focus, so what it says, it says in
+  // the live region, as an answer is said; a button says its name itself.
+  tell(screen, control, text, now) {
+    const target = this.forms.get(screen)?.client.querySelector(`[data-control="${control}"]`);
+    if (!target) {
+      return;
+    }
+    if (target.tagName === 'BUTTON' && !now) {
+      target.setAttribute('aria-label', text);
+    } else if (text) {
+      this.announce(text);
+    }
+  }
+
   announce(title) {
     clearTimeout(this.titleTimer);
-    this.announcer.textContent = title;
+    // The same words again are a change too: they alternate with a no-break space after them,
+    // which no screen reader speaks.
+    const again = title !== '' && this.announcer.textContent.replace(/\u00a0$/, '') === title;
+    this.announcer.textContent = again && !this.announcer.textContent.endsWith('\u00a0') ? `${title}\u00a0` : title;
     if (title) {
       this.titleTimer = setTimeout(() => { this.announcer.textContent = ''; }, TitleMilliseconds);
     }

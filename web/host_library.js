@@ -36,6 +36,9 @@ mergeInto(LibraryManager.library, {
   tintineables_page_ask_solver: function (kind, pegsLow, pegsHigh, nearHole, startLow, startHigh, id) {
     Module.page.askSolver([kind, pegsLow >>> 0, pegsHigh >>> 0, nearHole, startLow >>> 0, startHigh >>> 0, id >>> 0]);
   },
+  tintineables_page_tell: function (screen, control, text, now) {
+    Module.page.tell(screen, control, UTF8ToString(text), now !== 0);
+  },
   tintineables_page_translate: function (text) {
     return allocateUTF8(Module.page.translate(UTF8ToString(text)));
   },

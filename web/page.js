@@ -91,6 +91,7 @@ class Page {
   showForm(screen, focus) { this.forms.show(screen, focus); }
   unloadForm(screen) { this.forms.unload(screen); }
   setFocus(screen, control) { this.forms.focus(screen, control); }
+  tell(screen, control, text, now) { this.forms.tell(screen, control, text, now); }
   newPlayer() { return this.players.create(); }
   play(player, files) { this.players.play(player, files); }
   stop(player) { this.players.stop(player); }

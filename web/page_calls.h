@@ -28,6 +28,10 @@ void tintineables_page_free_player(int player);
 void tintineables_page_ask_solver(int kind, unsigned pegsLow, unsigned pegsHigh, int nearHole,
                                   unsigned startLow, unsigned startHigh, unsigned id);
 
+// Words for a screen reader and a braille display, in the board's text mode: a control's name,
+// said at once when `now` or when the control is a hole (GameHost::Tell).
+void tintineables_page_tell(int screen, int control, const char* text, int now);
+
 // A text of the design data in the page's language, as a string the caller frees.
 char* tintineables_page_translate(const char* text);
 

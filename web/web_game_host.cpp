@@ -74,6 +74,10 @@ void WebGameHost::Searched(unsigned id, int packed) {
     game_->Answered(answer);
 }
 
+void WebGameHost::Tell(Screen screen, ControlId control, const std::string& text, bool now) {
+    tintineables_page_tell(static_cast<int>(screen), control, text.c_str(), now ? 1 : 0);
+}
+
 std::string WebGameHost::Translate(const char* text) {
     char* translated = tintineables_page_translate(text);
     std::string result = translated != nullptr ? translated : text;

@@ -28,6 +28,7 @@ public:
     void ForgetSolverQuestion() override { searching_.reset(); }
     // The worker's answer (as tintineables_solver_answer packs it) to the question of that id.
     void Searched(unsigned id, int packed);
+    void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
     std::string Translate(const char* text) override;
     void ReportError(const std::string& message) override;
     void End(int status) override;

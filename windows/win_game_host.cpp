@@ -3,7 +3,10 @@
 #include "windows/translated_texts.h"
 #include "windows/wide_text.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cwchar>
+#include <map>
 #include <utility>
 
 namespace tintineables {
@@ -34,6 +37,9 @@ struct WinGameHost::Form {
     // text, which every screen reader reads, and shows the caption, drawn by the form.
     std::vector<std::pair<HWND, std::wstring>> shownCaptions;
     HWND kept = nullptr; // the focus when the window stopped being active
+    // The text mode's words for each hole that has any: its window text, answered by the hole
+    // itself (WM_GETTEXT), so that setting it sends no event of its own.
+    std::map<HWND, std::wstring> told;
 
     ControlId IdOf(HWND control) const {
         for (const auto& [id, child] : controls) {
@@ -215,6 +221,25 @@ LRESULT CALLBACK WinGameHost::HoleProcedure(HWND window, UINT message, WPARAM wP
     }
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS;
+    case WM_GETTEXTLENGTH:
+    case WM_GETTEXT: {
+        // A screen reader asks a window's text as its name (MSAA).
+        auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(GetParent(window), GWLP_USERDATA));
+        const auto told =
+            form != nullptr ? form->told.find(window) : decltype(form->told)::iterator{};
+        const std::wstring text = form != nullptr && told != form->told.end() ? told->second : L"";
+        if (message == WM_GETTEXTLENGTH) {
+            return static_cast<LRESULT>(text.size());
+        }
+        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+        if (buffer == nullptr || wParam == 0) {
+            return 0;
+        }
+        const std::size_t copied = std::min<std::size_t>(text.size(), wParam - 1);
+        text.copy(buffer, copied);
+        buffer[copied] = L'\0';
+        return static_cast<LRESULT>(copied);
+    }
     case WM_LBUTTONDOWN:
         ::SetFocus(window);
         return 0;
@@ -329,6 +354,26 @@ void WinGameHost::UnloadForm(Screen screen) {
         // Nothing of the window reaches the game any more, not even the rest of this key.
         SetWindowLongPtrW(form->window, GWLP_USERDATA, 0);
         DestroyWindow(form->window);
+    }
+}
+
+void WinGameHost::Tell(Screen screen, ControlId control, const std::string& text, bool now) {
+    Form* form = forms_[static_cast<std::size_t>(screen)].get();
+    HWND child = form != nullptr ? form->Control(control) : nullptr;
+    if (child == nullptr) {
+        return;
+    }
+    const std::wstring wide = Wide(text);
+    wchar_t windowClass[32] = L"";
+    GetClassNameW(child, windowClass, 32);
+    if (std::wcscmp(windowClass, HoleClass) == 0) {
+        form->told[child] = wide;
+        if (now) {
+            // What NVDA and JAWS read of the focused control when its name changes.
+            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, child, OBJID_CLIENT, CHILDID_SELF);
+        }
+    } else {
+        SetWindowTextW(child, wide.c_str()); // a button's name; the system tells the change
     }
 }
 

@@ -35,5 +35,153 @@
         <source>TINTINEABLES no puede sonar: el navegador no reproduce sonido. Comprueba el dispositivo de sonido y vuelve a cargar la página.</source>
         <translation>TINTINEABLES cannot play sound: the browser plays no sound. Check the sound device and reload the page.</translation>
     </message>
+    <message>
+        <source>centro, bola</source>
+        <translation>centre, peg</translation>
+    </message>
+    <message>
+        <source>centro, vacío</source>
+        <translation>centre, empty</translation>
+    </message>
+    <message>
+        <source>bola, fila %1, columna %2</source>
+        <translation>peg, row %1, column %2</translation>
+    </message>
+    <message>
+        <source>vacío, fila %1, columna %2</source>
+        <translation>empty, row %1, column %2</translation>
+    </message>
+    <message>
+        <source>borde</source>
+        <translation>edge</translation>
+    </message>
+    <message>
+        <source>bola en la mano</source>
+        <translation>peg in hand</translation>
+    </message>
+    <message>
+        <source>salto</source>
+        <translation>jump</translation>
+    </message>
+    <message>
+        <source>¡has ganado!</source>
+        <translation>you have won!</translation>
+    </message>
+    <message>
+        <source>error: vacío</source>
+        <translation>error: empty</translation>
+    </message>
+    <message>
+        <source>error: ya tienes una bola</source>
+        <translation>error: you already hold a peg</translation>
+    </message>
+    <message>
+        <source>error: no tienes ninguna bola</source>
+        <translation>error: no peg in hand</translation>
+    </message>
+    <message>
+        <source>error: no es un salto, la bola vuelve a su sitio</source>
+        <translation>error: not a jump, the peg goes back to its place</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>salto deshecho</source>
+        <translation>jump taken back</translation>
+    </message>
+    <message>
+        <source>error: nada que deshacer</source>
+        <translation>error: nothing to take back</translation>
+    </message>
+    <message>
+        <source>bola devuelta a su sitio</source>
+        <translation>peg put back in its place</translation>
+    </message>
+    <message>
+        <source>queda %1 bola</source>
+        <translation>there is %1 peg left</translation>
+    </message>
+    <message>
+        <source>quedan %1 bolas</source>
+        <translation>there are %1 pegs left</translation>
+    </message>
+    <message>
+        <source>fila %1, columna %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>todavía puedes ganar</source>
+        <translation>you can still win</translation>
+    </message>
+    <message>
+        <source>ya has ganado</source>
+        <translation>you have won</translation>
+    </message>
+    <message>
+        <source>ya no puedes ganar</source>
+        <translation>you can no longer win</translation>
+    </message>
+    <message>
+        <source>salta hacia la izquierda</source>
+        <translation>jump left</translation>
+    </message>
+    <message>
+        <source>salta hacia arriba</source>
+        <translation>jump up</translation>
+    </message>
+    <message>
+        <source>salta hacia la derecha</source>
+        <translation>jump right</translation>
+    </message>
+    <message>
+        <source>salta hacia abajo</source>
+        <translation>jump down</translation>
+    </message>
+    <message>
+        <source>juego nuevo</source>
+        <translation>new game</translation>
+    </message>
+    <message>
+        <source>%1 bolas</source>
+        <translation>%1 pegs</translation>
+    </message>
+    <message>
+        <source>Cruz</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>Más</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Chimenea</source>
+        <translation>Fireplace</translation>
+    </message>
+    <message>
+        <source>Pirámide</source>
+        <translation>Pyramid</translation>
+    </message>
+    <message>
+        <source>Flecha</source>
+        <translation>Up arrow</translation>
+    </message>
+    <message>
+        <source>Diamante</source>
+        <translation>Diamond</translation>
+    </message>
+    <message>
+        <source>error: no hay más retos</source>
+        <translation>error: no more puzzles</translation>
+    </message>
+    <message>
+        <source>modo texto activado</source>
+        <translation>text mode on</translation>
+    </message>
+    <message>
+        <source>modo texto desactivado</source>
+        <translation>text mode off</translation>
+    </message>
 </context>
 </TS>

@@ -35,5 +35,153 @@
         <source>TINTINEABLES no puede sonar: el navegador no reproduce sonido. Comprueba el dispositivo de sonido y vuelve a cargar la página.</source>
         <translation>TINTINEABLES ne peut pas jouer de son : le navigateur ne joue aucun son. Vérifie le périphérique audio et recharge la page.</translation>
     </message>
+    <message>
+        <source>centro, bola</source>
+        <translation>centre, bille</translation>
+    </message>
+    <message>
+        <source>centro, vacío</source>
+        <translation>centre, vide</translation>
+    </message>
+    <message>
+        <source>bola, fila %1, columna %2</source>
+        <translation>bille, ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>vacío, fila %1, columna %2</source>
+        <translation>vide, ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>borde</source>
+        <translation>bord</translation>
+    </message>
+    <message>
+        <source>bola en la mano</source>
+        <translation>bille en main</translation>
+    </message>
+    <message>
+        <source>salto</source>
+        <translation>saut</translation>
+    </message>
+    <message>
+        <source>¡has ganado!</source>
+        <translation>tu as gagné !</translation>
+    </message>
+    <message>
+        <source>error: vacío</source>
+        <translation>erreur : vide</translation>
+    </message>
+    <message>
+        <source>error: ya tienes una bola</source>
+        <translation>erreur : tu as déjà une bille</translation>
+    </message>
+    <message>
+        <source>error: no tienes ninguna bola</source>
+        <translation>erreur : aucune bille en main</translation>
+    </message>
+    <message>
+        <source>error: no es un salto, la bola vuelve a su sitio</source>
+        <translation>erreur : ce n'est pas un saut, la bille revient à sa place</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>salto deshecho</source>
+        <translation>saut annulé</translation>
+    </message>
+    <message>
+        <source>error: nada que deshacer</source>
+        <translation>erreur : rien à annuler</translation>
+    </message>
+    <message>
+        <source>bola devuelta a su sitio</source>
+        <translation>bille remise à sa place</translation>
+    </message>
+    <message>
+        <source>queda %1 bola</source>
+        <translation>il reste %1 bille</translation>
+    </message>
+    <message>
+        <source>quedan %1 bolas</source>
+        <translation>il reste %1 billes</translation>
+    </message>
+    <message>
+        <source>fila %1, columna %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>todavía puedes ganar</source>
+        <translation>tu peux encore gagner</translation>
+    </message>
+    <message>
+        <source>ya has ganado</source>
+        <translation>tu as gagné</translation>
+    </message>
+    <message>
+        <source>ya no puedes ganar</source>
+        <translation>tu ne peux plus gagner</translation>
+    </message>
+    <message>
+        <source>salta hacia la izquierda</source>
+        <translation>saute vers la gauche</translation>
+    </message>
+    <message>
+        <source>salta hacia arriba</source>
+        <translation>saute vers le haut</translation>
+    </message>
+    <message>
+        <source>salta hacia la derecha</source>
+        <translation>saute vers la droite</translation>
+    </message>
+    <message>
+        <source>salta hacia abajo</source>
+        <translation>saute vers le bas</translation>
+    </message>
+    <message>
+        <source>juego nuevo</source>
+        <translation>nouvelle partie</translation>
+    </message>
+    <message>
+        <source>%1 bolas</source>
+        <translation>%1 billes</translation>
+    </message>
+    <message>
+        <source>Cruz</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Más</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Chimenea</source>
+        <translation>Cheminée</translation>
+    </message>
+    <message>
+        <source>Pirámide</source>
+        <translation>Pyramide</translation>
+    </message>
+    <message>
+        <source>Flecha</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Diamante</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>error: no hay más retos</source>
+        <translation>erreur : plus de défis</translation>
+    </message>
+    <message>
+        <source>modo texto activado</source>
+        <translation>mode texte activé</translation>
+    </message>
+    <message>
+        <source>modo texto desactivado</source>
+        <translation>mode texte désactivé</translation>
+    </message>
 </context>
 </TS>

@@ -35,5 +35,153 @@
         <source>TINTINEABLES no puede sonar: el navegador no reproduce sonido. Comprueba el dispositivo de sonido y vuelve a cargar la página.</source>
         <translation>TINTINEABLES não consegue tocar som: o navegador não reproduz som. Verifique o dispositivo de som e recarregue a página.</translation>
     </message>
+    <message>
+        <source>centro, bola</source>
+        <translation>centro, bola</translation>
+    </message>
+    <message>
+        <source>centro, vacío</source>
+        <translation>centro, vazio</translation>
+    </message>
+    <message>
+        <source>bola, fila %1, columna %2</source>
+        <translation>bola, linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>vacío, fila %1, columna %2</source>
+        <translation>vazio, linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>borde</source>
+        <translation>borda</translation>
+    </message>
+    <message>
+        <source>bola en la mano</source>
+        <translation>bola na mão</translation>
+    </message>
+    <message>
+        <source>salto</source>
+        <translation>salto</translation>
+    </message>
+    <message>
+        <source>¡has ganado!</source>
+        <translation>você ganhou!</translation>
+    </message>
+    <message>
+        <source>error: vacío</source>
+        <translation>erro: vazio</translation>
+    </message>
+    <message>
+        <source>error: ya tienes una bola</source>
+        <translation>erro: você já tem uma bola</translation>
+    </message>
+    <message>
+        <source>error: no tienes ninguna bola</source>
+        <translation>erro: você não tem nenhuma bola</translation>
+    </message>
+    <message>
+        <source>error: no es un salto, la bola vuelve a su sitio</source>
+        <translation>erro: não é um salto, a bola volta ao seu lugar</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erro</translation>
+    </message>
+    <message>
+        <source>salto deshecho</source>
+        <translation>salto desfeito</translation>
+    </message>
+    <message>
+        <source>error: nada que deshacer</source>
+        <translation>erro: nada para desfazer</translation>
+    </message>
+    <message>
+        <source>bola devuelta a su sitio</source>
+        <translation>bola devolvida ao seu lugar</translation>
+    </message>
+    <message>
+        <source>queda %1 bola</source>
+        <translation>resta %1 bola</translation>
+    </message>
+    <message>
+        <source>quedan %1 bolas</source>
+        <translation>restam %1 bolas</translation>
+    </message>
+    <message>
+        <source>fila %1, columna %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>todavía puedes ganar</source>
+        <translation>você ainda pode ganhar</translation>
+    </message>
+    <message>
+        <source>ya has ganado</source>
+        <translation>você já ganhou</translation>
+    </message>
+    <message>
+        <source>ya no puedes ganar</source>
+        <translation>você já não pode ganhar</translation>
+    </message>
+    <message>
+        <source>salta hacia la izquierda</source>
+        <translation>salte para a esquerda</translation>
+    </message>
+    <message>
+        <source>salta hacia arriba</source>
+        <translation>salte para cima</translation>
+    </message>
+    <message>
+        <source>salta hacia la derecha</source>
+        <translation>salte para a direita</translation>
+    </message>
+    <message>
+        <source>salta hacia abajo</source>
+        <translation>salte para baixo</translation>
+    </message>
+    <message>
+        <source>juego nuevo</source>
+        <translation>novo jogo</translation>
+    </message>
+    <message>
+        <source>%1 bolas</source>
+        <translation>%1 bolas</translation>
+    </message>
+    <message>
+        <source>Cruz</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Más</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Chimenea</source>
+        <translation>Lareira</translation>
+    </message>
+    <message>
+        <source>Pirámide</source>
+        <translation>Pirâmide</translation>
+    </message>
+    <message>
+        <source>Flecha</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>Diamante</source>
+        <translation>Diamante</translation>
+    </message>
+    <message>
+        <source>error: no hay más retos</source>
+        <translation>erro: não há mais desafios</translation>
+    </message>
+    <message>
+        <source>modo texto activado</source>
+        <translation>modo texto ligado</translation>
+    </message>
+    <message>
+        <source>modo texto desactivado</source>
+        <translation>modo texto desligado</translation>
+    </message>
 </context>
 </TS>

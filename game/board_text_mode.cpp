@@ -1,0 +1,58 @@
+// The board's text mode: T switches it; in it, every arrival and every answer of the board is
+// also told in words to the host's screen reader and braille display, after its cue.
+#include "board/hole_table.h"
+#include "game/board_form.h"
+#include "game/design_data.h"
+#include "game/game.h"
+
+namespace tintineables {
+
+void BoardForm::SwitchTextMode() {
+    const bool on = !TheGame().TextMode();
+    Say({on ? SpokenWord::TextModeOn : SpokenWord::TextModeOff});
+    TheGame().SetTextMode(true); // the switch is told in words either way
+    Tell(words_.TextMode(on));
+    TheGame().SetTextMode(on);
+    if (!on) {
+        // Every other control says nothing of the mode any more; the focused one keeps the
+        // switch's words until the focus leaves it, and gets its own name back on its next
+        // arrival.
+        for (const ControlId control : told_) {
+            if (control != Focused()) {
+                TheGame().Host().Tell(Screen::Board, control, NameOutOfTextMode(control), false);
+            }
+        }
+        told_ = {Focused()};
+    }
+}
+
+void BoardForm::Tell(const std::string& text) {
+    const ControlId control = Focused();
+    if (!TheGame().TextMode() || text.empty() || control == NoControl) {
+        return;
+    }
+    told_.insert(control);
+    TheGame().Host().Tell(Screen::Board, control, text, true);
+}
+
+void BoardForm::TellArrival(ControlId control, int hole) {
+    if (!TheGame().TextMode()) {
+        if (told_.erase(control) > 0) {
+            TheGame().Host().Tell(Screen::Board, control, NameOutOfTextMode(control), false);
+        }
+        return;
+    }
+    const std::string text =
+        hole == NoHole ? NameOutOfTextMode(control)
+                       : BoardWords::Then(words_.Arrival(state_, hole), afterArrivalText_);
+    told_.insert(control);
+    TheGame().Host().Tell(Screen::Board, control, text, arrivalWithoutFocusEvent_);
+}
+
+// A hole has no name of its own (its cue is its answer); Command9 says what it does.
+std::string BoardForm::NameOutOfTextMode(ControlId control) const {
+    return HoleOfControl(control) == NoHole ? TheGame().Host().Translate(Command9AccessibleName)
+                                            : std::string();
+}
+
+} // namespace tintineables
