@@ -105,30 +105,13 @@ end_game
 # The text mode, in English: every arrival and every answer of Bergholt's winning game, then the
 # help keys, an undo and a refusal, said in words matched against the board played apart
 # (board_in_words.py); switched off, the holes say nothing again.
-said_words() { # NAME WORDS: Orca has said WORDS since the mark, its lines joined (10 s)
-    local i
-    for ((i = 0; i < 200; i++)); do
-        said | tr -d '|' | grep -q -F -- "$2" && return 0
-        sleep 0.05
-    done
-    fail "$1: expected \"$2\", Orca said \"$(said)\""
-    return 1
-}
 start_game LANGUAGE=en
 heard "text mode: the menu" "^TINTINEABLES" 10
 key F2
 heard "text mode: the board" "^BOARD"
 key t
 said_words "T" "text mode on" && ok "T: text mode on"
-words_failed=$failures
-{ cat "$work/winning_game.keys"; printf '%s\n' b g BackSpace p Control_L Left space space BackSpace; } |
-    python3 "$here/board_in_words.py" > "$work/words.expected"
-while IFS=$'\t' read -r name words; do
-    key "$name"
-    [ -z "$words" ] || said_words "$name" "$words"
-done < "$work/words.expected"
-[ "$failures" = "$words_failed" ] &&
-    ok "text mode: all $(wc -l < "$work/words.expected") keys of the won game and the help keys said in words"
+played_in_words en "$work/winning_game.keys" "$here"
 key t
 said_words "T again" "text mode off" && ok "T: text mode off"
 key Up

@@ -11,6 +11,8 @@
 #   key KEYS...                  marks what Orca has said so far, then presses KEYS (xdotool)
 #   heard NAME PATTERN [SECONDS] Orca has said something matching PATTERN since the mark (15 s)
 #   quiet NAME SECONDS [ALLOWED] Orca says nothing in SECONDS but lines matching ALLOWED
+#   said_words NAME WORDS        Orca has said WORDS (a fixed text) since the mark, across lines
+#   played_in_words LANGUAGE KEYS TESTS   a game and the help keys in the text mode, said in words
 . "$(dirname "${BASH_SOURCE[0]}")/own_session.sh"
 
 : "${screen_reader_pid:=}" "${screen_reader_bus:=}"
@@ -101,3 +103,29 @@ quiet() {
     if [ -z "$extra" ]; then ok "$1: \"$(said)\""; else fail "$1: Orca said \"$extra\""; fi
 }
 key() { set_mark; xdotool key "$@"; }
+said_words() { # NAME WORDS: Orca has said WORDS since the mark, its lines joined (10 s)
+    local i
+    for ((i = 0; i < 200; i++)); do
+        said | tr -d '|' | grep -q -F -- "$2" && return 0
+        sleep 0.05
+    done
+    fail "$1: expected \"$2\", Orca said \"$(said)\""
+    return 1
+}
+# played_in_words LANGUAGE KEYS TESTS: on the board in its text mode, from its first hole, the
+# keys of a whole game (X names, a line each), then the help keys, an undo and refusals; each
+# key's words, as the board played apart says them (board_in_words.py), must be said.
+played_in_words() {
+    local before=$failures name words expected
+    expected=$(mktemp)
+    { cat "$2"; printf '%s\n' b b g BackSpace p Control_L Left space space BackSpace; } |
+        python3 "$3/board_in_words.py" "$1" > "$expected"
+    while IFS=$'\t' read -r name words; do
+        key "$name"
+        # After a first miss the rest would only wait: the board no longer stands as expected.
+        [ -z "$words" ] || said_words "$name" "$words" || break
+    done < "$expected"
+    [ "$failures" = "$before" ] &&
+        ok "text mode: all $(wc -l < "$expected") keys of a won game and the help keys said in words"
+    rm -f "$expected"
+}
