@@ -4,7 +4,8 @@
 // focus is known to the page, and to the screen reader only when it is the one visible button,
 // Command9, which then holds the browser's focus and says its name. A hole says nothing when the
 // focus arrives on it (its recorded cue is the answer), and each form's title is spoken, by a live
-// region, when the form opens.
+// region, when the form opens. In the board's text mode the same live region says the words of
+// each arrival and each answer.
 //
 // The browser's keys go to the game as they come; what it asks back (show, unload, focus) is done
 // here at once, and a control's arrival reaches the game inside its own call, as a desktop's
