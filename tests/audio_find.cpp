@@ -5,6 +5,7 @@
 // cues in the order a scenario must sound them, the same recording as often as it comes.
 // With --every, every place each recording sounds, a line "FRAME RECORDING" for each: what a
 // scenario sounded, to set beside what it should have.
+// AUDIO_FIND_MS: how many milliseconds of a recording must sound exactly (50 when unset).
 #include "sound/wave_file.h"
 #include "tests/disk_audio.h"
 
@@ -22,7 +23,7 @@ using tintineables::testing::MixedOutput;
 // A recording in any other format than the device's goes through SDL's converter: allow a
 // step or two.
 constexpr int Tolerance = 3;
-constexpr std::size_t Compared = 2400;     // 50 ms
+std::size_t Compared = 2400;               // 50 ms, or AUDIO_FIND_MS
 constexpr std::size_t LaterAnchor = 12000; // 250 ms
 
 // Where the cue's 50 ms from `anchor` on lie in the output, as the frame where the cue starts.
@@ -68,6 +69,9 @@ long Find(const MixedOutput& output, const std::vector<std::int16_t>& cue, std::
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const char* ms = std::getenv("AUDIO_FIND_MS"); ms != nullptr && std::atoi(ms) > 0) {
+        Compared = static_cast<std::size_t>(std::atoi(ms)) * 48;
+    }
     int first = 1;
     const bool inOrder = argc > 1 && std::string_view(argv[1]) == "--in-order";
     const bool every = argc > 1 && std::string_view(argv[1]) == "--every";

@@ -1,7 +1,8 @@
 // What a Windows screen reader is told, read the way NVDA and JAWS read it: listens to the
-// system's accessibility events for the foreground window and the focus, and for each asks the
-// object's accessible name and role through Windows' accessibility interfaces (MSAA), then
-// prints one line: "foreground|NAME|ROLE" or "focus|NAME|ROLE". For the Windows edition's test.
+// system's accessibility events for the foreground window, the focus and a name's change, and
+// for each asks the object's accessible name and role through Windows' accessibility interfaces
+// (MSAA), then prints one line: "foreground|NAME|ROLE", "focus|NAME|ROLE" or "name|NAME|ROLE".
+// For the Windows edition's test.
 //   accessibility_probe.exe SECONDS
 #include <oleacc.h>
 #include <windows.h>
@@ -23,7 +24,9 @@ std::string Utf8(const wchar_t* wide) {
 }
 
 void CALLBACK Told(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-    const char* what = event == EVENT_SYSTEM_FOREGROUND ? "foreground" : "focus";
+    const char* what = event == EVENT_SYSTEM_FOREGROUND ? "foreground"
+                       : event == EVENT_OBJECT_FOCUS    ? "focus"
+                                                        : "name";
     IAccessible* accessible = nullptr;
     VARIANT self;
     VariantInit(&self);
@@ -55,6 +58,8 @@ int main(int argc, char** argv) {
     SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, Told, 0, 0,
                     WINEVENT_OUTOFCONTEXT);
     SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, Told, 0, 0,
+                    WINEVENT_OUTOFCONTEXT);
+    SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Told, 0, 0,
                     WINEVENT_OUTOFCONTEXT);
     std::printf("listening\n");
     std::fflush(stdout);
