@@ -117,6 +117,7 @@ said_words "T again" "text mode off" && ok "T: text mode off"
 key Up
 quiet "out of the text mode, a hole says nothing" 1
 key Escape
+heard "text mode: Escape, back to the menu" "^TINTINEABLES"
 key Escape
 end_game
 
