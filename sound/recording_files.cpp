@@ -7,7 +7,7 @@
 
 namespace tintineables {
 
-std::vector<RecordingFile> RecordingFiles() {
+std::vector<RecordingFile> RecordingFiles(bool withTouch) {
     std::vector<RecordingFile> files;
     for (const SoundCueInfo& info : SoundCueTable) {
         files.push_back({info.fileName, info.spoken});
@@ -15,11 +15,16 @@ std::vector<RecordingFile> RecordingFiles() {
     for (const SpokenWordInfo& info : SpokenWordTable) {
         files.push_back({info.fileName, true});
     }
+    if (withTouch) {
+        for (std::string_view touch : {TouchPresentationFile, TouchTutorialFile, TouchCreditsFile}) {
+            files.push_back({touch, true});
+        }
+    }
     return files;
 }
 
 bool IsRecording(std::string_view fileName) {
-    const std::vector<RecordingFile> files = RecordingFiles();
+    const std::vector<RecordingFile> files = RecordingFiles(true);
     return std::any_of(files.begin(), files.end(),
                        [&](const RecordingFile& file) { return file.fileName == fileName; });
 }

@@ -18,6 +18,8 @@ function(_recordings_beside target how)
     set(sounds ${PROJECT_SOURCE_DIR}/assets/sounds)
     set(compressor ${PROJECT_SOURCE_DIR}/tools/compress_recording.py)
     file(GLOB_RECURSE recordings CONFIGURE_DEPENDS RELATIVE ${sounds} ${sounds}/*.wav)
+    # The touch screens' recordings are the page's alone: no desktop is played by touch.
+    list(FILTER recordings EXCLUDE REGEX "_tactil\\.wav$")
     set(copied)
     foreach(recording IN LISTS recordings)
         set(copy ${PROJECT_BINARY_DIR}/sounds/${recording})

@@ -102,11 +102,12 @@ std::vector<fs::path> RecordingFolders() {
 #endif
 }
 
-std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders, Language language) {
+std::vector<Recording> LoadRecordings(const std::vector<fs::path>& folders, Language language,
+                                      bool withTouch) {
     const LanguageInfo& spokenIn = InfoOf(language);
     std::vector<Recording> recordings;
     std::string problems;
-    for (const RecordingFile& file : RecordingFiles()) {
+    for (const RecordingFile& file : RecordingFiles(withTouch)) {
         // As the player reads it in a message: "en/tutorial.wav", "bola.wav".
         const fs::path name =
             file.spoken ? fs::path(spokenIn.folder) / file.fileName : fs::path(file.fileName);

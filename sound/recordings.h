@@ -37,7 +37,9 @@ std::string DescribeSearch(const std::vector<std::filesystem::path>& folders, La
 // folder under each recording folder (for English, sounds/en/), the earcons in the folder
 // itself. Any that is missing, unreadable, empty, truncated or not a playable wave file throws
 // StartupError: a line per file with its reason, then the folders searched and the language.
+// `withTouch`: the touch screens' recordings too (RecordingFiles).
 std::vector<Recording> LoadRecordings(const std::vector<std::filesystem::path>& folders,
-                                      Language language = Language::Spanish);
+                                      Language language = Language::Spanish,
+                                      bool withTouch = false);
 
 } // namespace tintineables
