@@ -29,6 +29,7 @@ std::vector<ControlView> BoardForm::Controls() const {
 void BoardForm::ForgetControls() {
     ForgetQuestion();
     told_.clear();
+    touchNames_ = {}; // the next window's holes have no name yet
 }
 
 void BoardForm::Form_Load() { SetUpTheBoard(); }

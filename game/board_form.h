@@ -7,6 +7,7 @@
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -42,6 +43,10 @@ public:
     void Command_Click(int button);
     // The solver's answer to a question of this board.
     void Answered(const SolverAnswer& answer);
+
+    // Under touch: every hole named by its state and place, as it now stands, for a phone's
+    // screen reader to find by touch; only the names that changed are told again.
+    void NameHolesForTouch();
 
     ControlId FirstFocus() const override { return PictureControl(1); }
     const GameState& State() const { return state_; }
@@ -86,6 +91,8 @@ private:
     // The controls whose name the text mode changed, to be given their own back out of it.
     std::set<ControlId> told_;
     bool arrivalWithoutFocusEvent_ = false; // the focus was on the hole already
+    // Under touch, the name each hole was last given (PictureControl order).
+    std::array<std::string, HoleCount> touchNames_;
     std::uint64_t questionId_ = 0;          // the question whose answer is awaited
 };
 

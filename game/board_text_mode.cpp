@@ -36,6 +36,20 @@ void BoardForm::Tell(const std::string& text) {
 }
 
 void BoardForm::TellArrival(ControlId control, int hole) {
+    if (TheGame().Touch() && hole != NoHole) {
+        // Under touch a hole holds its name at all times, which the screen reader reads as it
+        // arrives; the mode adds what follows the arrival, and an arrival with no focus event.
+        if (TheGame().TextMode()) {
+            const std::string text = arrivalWithoutFocusEvent_
+                                         ? BoardWords::Then(words_.Arrival(state_, hole),
+                                                            afterArrivalText_)
+                                         : afterArrivalText_;
+            if (!text.empty()) {
+                TheGame().Host().Tell(Screen::Board, control, text, true);
+            }
+        }
+        return;
+    }
     if (!TheGame().TextMode()) {
         if (told_.erase(control) > 0) {
             TheGame().Host().Tell(Screen::Board, control, NameOutOfTextMode(control), false);
@@ -49,10 +63,25 @@ void BoardForm::TellArrival(ControlId control, int hole) {
     TheGame().Host().Tell(Screen::Board, control, text, arrivalWithoutFocusEvent_);
 }
 
-// A hole has no name of its own (its cue is its answer); Command9 says what it does.
+// A hole has no name of its own (its cue is its answer), but under touch, where it is found by
+// its name; Command9 says what it does.
 std::string BoardForm::NameOutOfTextMode(ControlId control) const {
-    return HoleOfControl(control) == NoHole ? TheGame().Host().Translate(Command9AccessibleName)
-                                            : std::string();
+    const int hole = HoleOfControl(control);
+    if (hole == NoHole) {
+        return TheGame().Host().Translate(Command9AccessibleName);
+    }
+    return TheGame().Touch() ? words_.Arrival(state_, hole) : std::string();
+}
+
+void BoardForm::NameHolesForTouch() {
+    for (int hole = 1; hole <= HoleCount; ++hole) {
+        const ControlId control = PictureControl(hole);
+        std::string name = words_.Arrival(state_, hole);
+        if (name != touchNames_[static_cast<std::size_t>(control)]) {
+            TheGame().Host().Tell(Screen::Board, control, name, false);
+            touchNames_[static_cast<std::size_t>(control)] = std::move(name);
+        }
+    }
 }
 
 } // namespace tintineables

@@ -70,6 +70,32 @@ void Game::Click(Screen screen, ControlId control) {
     }
 }
 
+bool Game::Gesture(Screen screen, const TouchGesture& gesture, ControlId focused) {
+    const std::optional<KeyCode> key = KeyOfGesture(screen, gesture);
+    if (!key || LoadedForm(screen) == nullptr) {
+        return false;
+    }
+    KeyCode pressed = *key;
+    if (pressed == ActivateKey) {
+        pressed = BoardState().Holding != 0 ? Key::Control : Key::Space;
+    }
+    if (KeyDown(screen, pressed, 0, focused) == KeyUse::ForTheControl) {
+        Click(screen, focused);
+    }
+    return true;
+}
+
+void Game::Activate(Screen screen, ControlId control, ControlId focused) {
+    if (HoleOfControl(control) == NoHole || screen != Screen::Board) {
+        Click(screen, control);
+        return;
+    }
+    if (control != focused) {
+        Guard([&] { host_.SetFocus(screen, control); });
+    }
+    Gesture(screen, {TouchGesture::Kind::Tap, 1, 2, TouchGesture::Way::None, 0}, control);
+}
+
 void Game::Close(Screen screen) {
     Guard([&] { Unload(screen); });
 }
@@ -133,6 +159,12 @@ const GameState& Game::BoardState() const {
 Form* Game::LoadedForm(Screen screen) const {
     const auto& instance = instances_[static_cast<std::size_t>(screen)];
     return instance && instance->Loaded() ? instance.get() : nullptr;
+}
+
+void Game::AfterProcedure() {
+    if (Form* board = touch_ ? LoadedForm(Screen::Board) : nullptr) {
+        static_cast<BoardForm*>(board)->NameHolesForTouch();
+    }
 }
 
 void Game::Fail(const std::string& message) {

@@ -12,6 +12,7 @@
 #include "game/controls.h"
 #include "game/game_host.h"
 #include "game/screen.h"
+#include "game/touch.h"
 
 #include <array>
 #include <cstdint>
@@ -48,6 +49,14 @@ public:
     void GotFocus(Screen screen, ControlId control);
     // The platform pressed a button (Space on it, a mouse click).
     void Click(Screen screen, ControlId control);
+    // A touch host read a gesture on a form's window: the game presses the key it stands for,
+    // and the button it is on, as the platform does with Space. Nothing for a gesture that means
+    // nothing there; whether it meant something.
+    bool Gesture(Screen screen, const TouchGesture& gesture, ControlId focused);
+    // A phone's screen reader activated a control (its double tap): a hole takes the focus, if
+    // it has not got it, and then picks up or drops, as the board's double tap does; a button
+    // is pressed.
+    void Activate(Screen screen, ControlId control, ControlId focused);
     // The player closed a form's window through its frame.
     void Close(Screen screen);
     // The solver answered a question the board asked (GameHost::AskSolver).
@@ -71,6 +80,10 @@ public:
     void ChoosePuzzle(int number) { boardPuzzle_ = lastPuzzle_ = number; }
     // The puzzle's number, 0 for the game.
     int BoardPuzzle() const { return boardPuzzle_; }
+    // The game was started by a touch: the spoken screens name gestures, and the board names its
+    // holes for a phone's screen reader to find by touch. Set before Start, kept until the end.
+    bool Touch() const { return touch_; }
+    void SetTouch(bool touch) { touch_ = touch; }
     // The board's text mode (T): off at start, kept until the end; nothing is written to disk.
     bool TextMode() const { return textMode_; }
     void SetTextMode(bool on) { textMode_ = on; }
@@ -83,6 +96,7 @@ public:
         }
         try {
             procedure();
+            AfterProcedure();
         } catch (const std::exception& error) {
             Fail(std::string("Run-time error: ") + error.what());
         } catch (...) {
@@ -92,6 +106,8 @@ public:
 
 private:
     void Fail(const std::string& message);
+    // What follows every procedure: under touch, the board's holes named as they now stand.
+    void AfterProcedure();
     Form* LoadedForm(Screen screen) const;
 
     GameHost& host_;
@@ -100,6 +116,7 @@ private:
     int boardPuzzle_ = 0;
     int lastPuzzle_ = 1;
     bool textMode_ = false;
+    bool touch_ = false;
 };
 
 } // namespace tintineables

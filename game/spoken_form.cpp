@@ -1,6 +1,8 @@
 #include "game/spoken_form.h"
 
+#include "game/game.h"
 #include "sound/play_cue.h"
+#include "sound/recording_files.h"
 
 namespace tintineables {
 
@@ -13,11 +15,25 @@ SoundCue CueOf(Screen screen) {
                                         : SoundCue::Credits;
 }
 
+// The same screen for a player who started the game by touch: it names gestures, not keys.
+std::string_view TouchFileOf(Screen screen) {
+    return screen == Screen::Menu       ? TouchPresentationFile
+           : screen == Screen::Tutorial ? TouchTutorialFile
+                                        : TouchCreditsFile;
+}
+
 } // namespace
 
 SpokenForm::SpokenForm(Game& game, Screen screen) : Form(game, screen) {}
 
-void SpokenForm::Form_Load() { PlayCue(MMControl1(), CueOf(WhichScreen())); }
+void SpokenForm::Form_Load() {
+    if (TheGame().Touch()) {
+        const std::string_view file = TouchFileOf(WhichScreen());
+        PlayJoined(MMControl1(), {&file, 1});
+        return;
+    }
+    PlayCue(MMControl1(), CueOf(WhichScreen()));
+}
 
 void SpokenForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) { FollowFlow(keyCode); }
 

@@ -183,5 +183,81 @@
         <source>modo texto desactivado</source>
         <translation>text mode off</translation>
     </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Jugar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Créditos</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Retos</source>
+        <translation>Puzzles</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Repetir el tutorial</source>
+        <translation>Hear the tutorial again</translation>
+    </message>
+    <message>
+        <source>Volver al menú</source>
+        <translation>Back to the menu</translation>
+    </message>
+    <message>
+        <source>Repetir los créditos</source>
+        <translation>Hear the credits again</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Take back</translation>
+    </message>
+    <message>
+        <source>Bolas que quedan</source>
+        <translation>Pegs left</translation>
+    </message>
+    <message>
+        <source>Dónde estoy</source>
+        <translation>Where am I</translation>
+    </message>
+    <message>
+        <source>¿Puedo ganar?</source>
+        <translation>Can I still win?</translation>
+    </message>
+    <message>
+        <source>Pista</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Juego nuevo</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Modo texto</source>
+        <translation>Text mode</translation>
+    </message>
+    <message>
+        <source>Reto anterior</source>
+        <translation>Previous puzzle</translation>
+    </message>
+    <message>
+        <source>Reto siguiente</source>
+        <translation>Next puzzle</translation>
+    </message>
+    <message>
+        <source>Vibrar en el borde y en los errores</source>
+        <translation>Vibrate at the edge and on errors</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES: toca para jugar</source>
+        <translation>TINTINEABLES: tap to play</translation>
+    </message>
 </context>
 </TS>

@@ -183,5 +183,81 @@
         <source>modo texto desactivado</source>
         <translation>mode texte désactivé</translation>
     </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutoriel</translation>
+    </message>
+    <message>
+        <source>Jugar</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Créditos</source>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>Retos</source>
+        <translation>Défis</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Repetir el tutorial</source>
+        <translation>Réécouter le tutoriel</translation>
+    </message>
+    <message>
+        <source>Volver al menú</source>
+        <translation>Revenir au menu</translation>
+    </message>
+    <message>
+        <source>Repetir los créditos</source>
+        <translation>Réécouter les crédits</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Bolas que quedan</source>
+        <translation>Billes restantes</translation>
+    </message>
+    <message>
+        <source>Dónde estoy</source>
+        <translation>Où suis-je</translation>
+    </message>
+    <message>
+        <source>¿Puedo ganar?</source>
+        <translation>Puis-je encore gagner ?</translation>
+    </message>
+    <message>
+        <source>Pista</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Juego nuevo</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Modo texto</source>
+        <translation>Mode texte</translation>
+    </message>
+    <message>
+        <source>Reto anterior</source>
+        <translation>Défi précédent</translation>
+    </message>
+    <message>
+        <source>Reto siguiente</source>
+        <translation>Défi suivant</translation>
+    </message>
+    <message>
+        <source>Vibrar en el borde y en los errores</source>
+        <translation>Vibrer au bord et aux erreurs</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES: toca para jugar</source>
+        <translation>TINTINEABLES : touche pour jouer</translation>
+    </message>
 </context>
 </TS>

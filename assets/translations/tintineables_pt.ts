@@ -183,5 +183,81 @@
         <source>modo texto desactivado</source>
         <translation>modo texto desligado</translation>
     </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Jugar</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Créditos</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>Retos</source>
+        <translation>Desafios</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Repetir el tutorial</source>
+        <translation>Repetir o tutorial</translation>
+    </message>
+    <message>
+        <source>Volver al menú</source>
+        <translation>Voltar ao menu</translation>
+    </message>
+    <message>
+        <source>Repetir los créditos</source>
+        <translation>Ouvir os créditos de novo</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Bolas que quedan</source>
+        <translation>Bolas que restam</translation>
+    </message>
+    <message>
+        <source>Dónde estoy</source>
+        <translation>Onde estou</translation>
+    </message>
+    <message>
+        <source>¿Puedo ganar?</source>
+        <translation>Ainda posso ganhar?</translation>
+    </message>
+    <message>
+        <source>Pista</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Juego nuevo</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Modo texto</source>
+        <translation>Modo texto</translation>
+    </message>
+    <message>
+        <source>Reto anterior</source>
+        <translation>Desafio anterior</translation>
+    </message>
+    <message>
+        <source>Reto siguiente</source>
+        <translation>Próximo desafio</translation>
+    </message>
+    <message>
+        <source>Vibrar en el borde y en los errores</source>
+        <translation>Vibrar na borda e nos erros</translation>
+    </message>
+    <message>
+        <source>TINTINEABLES: toca para jugar</source>
+        <translation>TINTINEABLES: toque para jogar</translation>
+    </message>
 </context>
 </TS>

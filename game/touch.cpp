@@ -1,0 +1,116 @@
+#include "game/touch.h"
+
+#include "game/design_data.h"
+
+#include <array>
+
+namespace tintineables {
+
+namespace {
+
+using Kind = TouchGesture::Kind;
+using Way = TouchGesture::Way;
+
+// Where a gesture means something: on the board, or on the three spoken screens alike.
+enum class Where { Board, Spoken };
+
+struct GestureRow {
+    Where where;
+    Kind kind;
+    int fingers;
+    int taps;  // of a tap; 0 for a swipe or a scrub
+    Way way;   // of a swipe
+    int band;  // of a tap on a spoken screen; -1 anywhere
+    KeyCode key;
+};
+
+// Every gesture of the game. One finger moves and plays, as with a screen reader's own
+// gestures: a swipe is an arrow, a double tap picks up or drops. Two fingers ask and take back;
+// three fingers say where, and turn the puzzles' pages, as a screen reader's three-finger
+// gestures do. What loses a game takes a deliberate hand: a two-finger scrub (a screen reader's
+// "back") for Escape, a two-finger triple tap for F2. A single tap on the board, a two-finger
+// tap or double tap, a short or slanting swipe mean nothing, so a slip changes nothing.
+constexpr std::array<GestureRow, 19> GestureTable = {{
+    {Where::Board, Kind::Swipe, 1, 0, Way::Left, -1, Key::Left},
+    {Where::Board, Kind::Swipe, 1, 0, Way::Up, -1, Key::Up},
+    {Where::Board, Kind::Swipe, 1, 0, Way::Right, -1, Key::Right},
+    {Where::Board, Kind::Swipe, 1, 0, Way::Down, -1, Key::Down},
+    {Where::Board, Kind::Tap, 1, 2, Way::None, -1, ActivateKey},
+    {Where::Board, Kind::Swipe, 2, 0, Way::Left, -1, Key::Backspace},
+    {Where::Board, Kind::Swipe, 2, 0, Way::Up, -1, Key::B},
+    {Where::Board, Kind::Swipe, 2, 0, Way::Down, -1, Key::G},
+    {Where::Board, Kind::Swipe, 2, 0, Way::Right, -1, Key::A},
+    {Where::Board, Kind::Tap, 3, 1, Way::None, -1, Key::P},
+    {Where::Board, Kind::Tap, 2, 3, Way::None, -1, Key::F2},
+    {Where::Board, Kind::Scrub, 2, 0, Way::None, -1, Key::Escape},
+    {Where::Board, Kind::Swipe, 3, 0, Way::Left, -1, Key::PageDown},
+    {Where::Board, Kind::Swipe, 3, 0, Way::Right, -1, Key::PageUp},
+    // The spoken screens: the screen in three bands, the top one F1, the middle F2, the bottom
+    // F3.
+    {Where::Spoken, Kind::Tap, 1, 1, Way::None, 0, Key::F1},
+    {Where::Spoken, Kind::Tap, 1, 1, Way::None, 1, Key::F2},
+    {Where::Spoken, Kind::Tap, 1, 1, Way::None, 2, Key::F3},
+    {Where::Spoken, Kind::Swipe, 3, 0, Way::Left, -1, Key::F4},
+    {Where::Spoken, Kind::Scrub, 2, 0, Way::None, -1, Key::Escape},
+}};
+
+bool Matches(const GestureRow& row, Where where, const TouchGesture& gesture) {
+    return row.where == where && row.kind == gesture.kind && row.fingers == gesture.fingers &&
+           (row.kind != Kind::Tap || row.taps == gesture.taps) &&
+           (row.kind != Kind::Swipe || row.way == gesture.way) &&
+           (row.band < 0 || row.band == gesture.band);
+}
+
+} // namespace
+
+std::optional<KeyCode> KeyOfGesture(Screen screen, const TouchGesture& gesture) {
+    const Where where = screen == Screen::Board ? Where::Board : Where::Spoken;
+    for (const GestureRow& row : GestureTable) {
+        if (Matches(row, where, gesture)) {
+            return row.key;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<TouchChoice> TouchChoices(Screen screen, bool puzzles) {
+    switch (screen) {
+    case Screen::Menu:
+        return {{Key::F1, TINTINEABLES_TEXT("tintineables", "Tutorial"), 0},
+                {Key::F2, TINTINEABLES_TEXT("tintineables", "Jugar"), 1},
+                {Key::F3, TINTINEABLES_TEXT("tintineables", "Créditos"), 2},
+                {Key::F4, TINTINEABLES_TEXT("tintineables", "Retos"), -1},
+                {Key::Escape, TINTINEABLES_TEXT("tintineables", "Salir"), -1}};
+    case Screen::Tutorial:
+        return {{Key::F1, TINTINEABLES_TEXT("tintineables", "Repetir el tutorial"), 0},
+                {Key::F2, TINTINEABLES_TEXT("tintineables", "Jugar"), 1},
+                {Key::F3, TINTINEABLES_TEXT("tintineables", "Créditos"), 2},
+                {Key::F4, TINTINEABLES_TEXT("tintineables", "Retos"), -1},
+                {Key::Escape, TINTINEABLES_TEXT("tintineables", "Volver al menú"), -1}};
+    case Screen::Credits:
+        return {{Key::F1, TINTINEABLES_TEXT("tintineables", "Tutorial"), 0},
+                {Key::F2, TINTINEABLES_TEXT("tintineables", "Jugar"), 1},
+                {Key::F3, TINTINEABLES_TEXT("tintineables", "Repetir los créditos"), 2},
+                {Key::F4, TINTINEABLES_TEXT("tintineables", "Retos"), -1},
+                {Key::Escape, TINTINEABLES_TEXT("tintineables", "Volver al menú"), -1}};
+    case Screen::Board:
+        break;
+    }
+    std::vector<TouchChoice> choices = {
+        {Key::Backspace, TINTINEABLES_TEXT("tintineables", "Deshacer"), -1},
+        {Key::B, TINTINEABLES_TEXT("tintineables", "Bolas que quedan"), -1},
+        {Key::P, TINTINEABLES_TEXT("tintineables", "Dónde estoy"), -1},
+        {Key::G, TINTINEABLES_TEXT("tintineables", "¿Puedo ganar?"), -1},
+        {Key::A, TINTINEABLES_TEXT("tintineables", "Pista"), -1},
+        {Key::F2, TINTINEABLES_TEXT("tintineables", "Juego nuevo"), -1},
+        {Key::T, TINTINEABLES_TEXT("tintineables", "Modo texto"), -1},
+    };
+    if (puzzles) {
+        choices.push_back({Key::PageUp, TINTINEABLES_TEXT("tintineables", "Reto anterior"), -1});
+        choices.push_back({Key::PageDown, TINTINEABLES_TEXT("tintineables", "Reto siguiente"), -1});
+    }
+    choices.push_back({Key::Escape, TINTINEABLES_TEXT("tintineables", "Volver al menú"), -1});
+    return choices;
+}
+
+} // namespace tintineables
