@@ -10,6 +10,12 @@
 // The browser's keys go to the game as they come; what it asks back (show, unload, focus) is done
 // here at once, and a control's arrival reaches the game inside its own call, as a desktop's
 // focus event does.
+//
+// When the game was started by a touch, the forms are laid out for a phone and for its screen
+// reader (VoiceOver, TalkBack), which finds things by touch and by swipes: the holes are buttons
+// in the cross's places, each named by its state and place, which the browser's focus visits
+// with the screen reader's, and a double tap on one plays it; each screen's choices (the keys of
+// the screen) are buttons with names, the spoken screens' first three filling the screen in bands.
 
 const Kind = { Hole: 0, Button: 1, MultimediaControl: 2 };
 const TwipsPerPixel = 15;
@@ -25,10 +31,14 @@ const TitleMilliseconds = 1500;
 export class Forms {
   // `game`: keyDown(screen, keyCode, shift, control) -> KeyUse, gotFocus(screen, control),
   // click(screen, control). `announcer`: the live region that speaks a form's title.
+  // Also activate(screen, control, focused), choices(screen) -> [{ key, band, name }] and
+  // holePlace(control) -> column + 10 * row, for the touch layout.
   constructor(root, announcer, game) {
     this.root = root;
     this.announcer = announcer;
     this.game = game;
+    this.touch = false; // laid out for touch: set before the game starts
+    this.moving = false; // the page itself is moving the browser's focus
     this.forms = new Map(); // screen -> { element, client, title, focused }
     this.shown = null; // the screen shown last
     this.pressing = null; // the button Space went down on, pressed when it comes up
@@ -37,6 +47,7 @@ export class Forms {
       [document, 'keydown', (event) => this.keyDown(event), true],
       [document, 'keyup', (event) => this.keyUp(event), true],
       [this.root, 'click', (event) => this.click(event), false],
+      [this.root, 'focusin', (event) => this.focusIn(event), false],
     ];
   }
 
@@ -65,8 +76,11 @@ export class Forms {
     element.id = formName;
     element.hidden = true;
     element.tabIndex = -1;
-    // Unnamed: the live region speaks the title, once, as every screen reader takes it.
-    element.setAttribute('role', 'application');
+    // Unnamed: the live region speaks the title, once, as every screen reader takes it. On a
+    // phone the screen reader's own gestures find the buttons; there is no browse mode to leave.
+    if (!this.touch) {
+      element.setAttribute('role', 'application');
+    }
     element.dataset.screen = screen;
     const caption = document.createElement('div');
     caption.className = 'title';
@@ -75,13 +89,32 @@ export class Forms {
     const client = document.createElement('div');
     client.className = 'client';
     element.append(caption, client);
+    if (this.touch) {
+      element.append(this.choicesOf(screen));
+    }
     this.root.append(element);
     this.forms.set(screen, { element, client, title, focused: NoControl });
   }
 
+  // A screen's choices as buttons: each presses its key, on whatever has the game's focus.
+  choicesOf(screen) {
+    const choices = document.createElement('div');
+    choices.className = 'choices';
+    for (const { key, band, name } of this.game.choices(screen)) {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.className = band >= 0 ? `choice band${band}` : 'choice';
+      button.dataset.key = key;
+      button.textContent = name;
+      choices.append(button);
+    }
+    return choices;
+  }
+
   addControl(screen, control) {
-    const { client } = this.forms.get(screen);
-    const element = document.createElement(control.kind === Kind.Button ? 'button' : 'div');
+    const { client, element: form } = this.forms.get(screen);
+    const place = this.touch && control.kind === Kind.Hole ? this.game.holePlace(control.id) : 0;
+    const element = document.createElement(control.kind === Kind.Button || place ? 'button' : 'div');
     element.id = control.name;
     element.dataset.control = control.id;
     element.hidden = !control.visible;
@@ -96,6 +129,19 @@ export class Forms {
       }
     } else if (control.kind === Kind.Hole) {
       element.className = 'hole';
+    }
+    if (this.touch) {
+      // Holes in the cross's places; a button among the choices.
+      if (place) {
+        element.type = 'button';
+        element.tabIndex = -1;
+        element.style.gridColumn = place % 10;
+        element.style.gridRow = Math.floor(place / 10);
+        client.append(element);
+      } else {
+        (control.kind === Kind.Button ? form.querySelector('.choices') : client).append(element);
+      }
+      return;
     }
     Object.assign(element.style, {
       left: `${control.left / TwipsPerPixel}px`,
@@ -130,23 +176,42 @@ export class Forms {
   // the screen reader to name it; a hole leaves it on its form, where it has nothing to say.
   focus(screen, control) {
     const form = this.forms.get(screen);
-    const target = form.client.querySelector(`[data-control="${control}"]`);
+    const target = form.element.querySelector(`[data-control="${control}"]`);
     form.focused = control;
-    for (const focused of form.client.querySelectorAll('.focused')) {
+    for (const focused of form.element.querySelectorAll('.focused')) {
       focused.classList.remove('focused');
     }
     target.classList.add('focused');
     const holder = target.tagName === 'BUTTON' ? target : form.element;
     if (document.activeElement !== holder) {
-      holder.focus({ preventScroll: true });
+      this.moving = true;
+      try {
+        holder.focus({ preventScroll: true });
+      } finally {
+        this.moving = false;
+      }
     }
     this.game.gotFocus(screen, control);
+  }
+
+  // On a phone, the screen reader moves the browser's focus where the player's finger found a
+  // control (Safari does for buttons): the control arrives, as with a key, and plays its cue.
+  focusIn(event) {
+    const target = event.target.closest?.('[data-control]');
+    const screen = this.shown;
+    if (!this.touch || this.moving || !target || screen === null) {
+      return;
+    }
+    const control = Number(target.dataset.control);
+    if (this.forms.get(screen)?.focused !== control) {
+      this.focus(screen, control);
+    }
   }
 
   // The text mode's words. A hole never holds the browser's focus, so what it says, it says in
   // the live region, as an answer is said; a button says its name itself.
   tell(screen, control, text, now) {
-    const target = this.forms.get(screen)?.client.querySelector(`[data-control="${control}"]`);
+    const target = this.forms.get(screen)?.element.querySelector(`[data-control="${control}"]`);
     if (!target) {
       return;
     }
@@ -201,14 +266,25 @@ export class Forms {
     }
   }
 
-  // A pointer on a control: a hole takes the focus, a button is pressed.
+  // A pointer on a control: a hole takes the focus, a button is pressed. On a phone a click is
+  // the screen reader's double tap: a hole is played, as the board's double tap plays it, and a
+  // choice presses its key.
   click(event) {
-    const target = event.target.closest('[data-control]');
     const screen = this.shown;
+    const choice = event.target.closest('[data-key]');
+    if (choice && screen !== null) {
+      this.game.keyDown(screen, Number(choice.dataset.key), 0, this.forms.get(screen)?.focused ?? NoControl);
+      return;
+    }
+    const target = event.target.closest('[data-control]');
     if (!target || screen === null) {
       return;
     }
     const control = Number(target.dataset.control);
+    if (this.touch && target.classList.contains('hole')) {
+      this.game.activate(screen, control, this.forms.get(screen)?.focused ?? NoControl);
+      return;
+    }
     if (this.forms.get(screen)?.focused !== control) {
       this.focus(screen, control);
     }

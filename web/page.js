@@ -5,6 +5,8 @@
 import createGame from './tintineables.js';
 import { texts } from './texts.js';
 import { Forms } from './forms.js';
+import { GestureReader } from './gestures.js';
+import { PhoneAids } from './phone_aids.js';
 import { Players, Recordings } from './players.js';
 import { fetchAndKeep, openPageCache, registerServiceWorker } from './offline.js';
 
@@ -21,6 +23,8 @@ function translate(text) {
   return texts[language]?.[text] ?? text;
 }
 const StartText = () => translate(globalThis.PageTexts.start);
+const TouchStartText = () => translate(globalThis.PageTexts.startByTouch);
+const VibrateText = () => translate(globalThis.PageTexts.vibrate);
 const CannotLoad = () => translate(globalThis.PageTexts.cannotLoad);
 const CannotSound = () => translate(globalThis.PageTexts.cannotSound);
 // How long the sound may take to start after the key that starts the game, before the page says
@@ -85,6 +89,8 @@ class Page {
     this.forms = null;
     this.solver = null; // the worker that searches, made at the first question that needs it
     this.answered = null;
+    this.gestures = null;
+    this.aids = null;
   }
   loadForm(screen, formName, title) { this.forms.load(screen, formName, title); }
   addControl(screen, control) { this.forms.addControl(screen, control); }
@@ -93,7 +99,10 @@ class Page {
   setFocus(screen, control) { this.forms.focus(screen, control); }
   tell(screen, control, text, now) { this.forms.tell(screen, control, text, now); }
   newPlayer() { return this.players.create(); }
-  play(player, files) { this.players.play(player, files); }
+  play(player, files) {
+    this.players.play(player, files);
+    this.aids.played(files);
+  }
   stop(player) { this.players.stop(player); }
   freePlayer(player) { this.players.free(player); }
   translate(text) { return translate(text); }
@@ -114,6 +123,9 @@ class Page {
   end() {
     this.players.stopAll();
     this.forms.detach();
+    this.gestures.detach();
+    this.aids.gameEnded();
+    document.body.classList.remove('playing');
     showStart();
   }
 }
@@ -123,6 +135,7 @@ const page = new Page();
 function showStart() {
   startButton.hidden = false;
   startButton.focus();
+  page.aids?.showSetting();
 }
 
 async function main() {
@@ -143,21 +156,38 @@ async function main() {
   const recordings = new Recordings(context);
   const speech = (await decodesOpus(context)) ? '.opus' : '.m4a';
   document.body.dataset.speech = speech.slice(1);
+  const felt = new Set();
   const files = game.ccall('tintineables_recordings', 'string', [], []).trim().split('\n').map((line) => {
-    const [name, kind] = line.split(' ');
+    const [name, kind, ...tags] = line.split(' ');
+    if (tags.includes('felt')) {
+      felt.add(name);
+    }
+    const startedBy = tags.find((tag) => tag === 'touch' || tag === 'keys');
     const spoken = kind === 'spoken';
-    return { name, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, speech) : name}` };
+    return { name, startedBy, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, speech) : name}` };
   });
   const fetched = await Promise.all(files.map(async (file) => ({ ...file, bytes: await load(file.url) })));
   let decodeLongOnes;
   const shortOnesDecoded = new Promise((resolve) => { decodeLongOnes = resolve; });
+  // The spoken screens come twice, naming keys and naming gestures: only the set the game is
+  // started for is decoded (some minutes of speech each), the one a phone is likely to start
+  // with first.
+  const coarse = matchMedia('(pointer: coarse)').matches;
+  const wanted = {};
+  for (const startedBy of ['keys', 'touch']) {
+    wanted[startedBy] = {};
+    wanted[startedBy].promise = new Promise((resolve) => { wanted[startedBy].resolve = resolve; });
+  }
+  const likely = coarse ? 'touch' : 'keys';
+  wanted[likely].resolve();
   const decodings = fetched.map((file) => {
     const long = file.bytes.byteLength > LongRecording;
-    const decoded = recordings.add(file.name, long ? shortOnesDecoded.then(() => file.bytes) : file.bytes)
+    const after = [long ? shortOnesDecoded : null, file.startedBy ? wanted[file.startedBy].promise : null];
+    const decoded = recordings.add(file.name, Promise.all(after).then(() => file.bytes))
       .catch((error) => { throw new LoadError(file.url, error?.message ?? String(error)); });
-    return { long, decoded };
+    return { long, decoded, now: !file.startedBy || file.startedBy === likely };
   });
-  await Promise.all(decodings.filter((decoding) => !decoding.long).map((decoding) => decoding.decoded));
+  await Promise.all(decodings.filter((decoding) => !decoding.long && decoding.now).map((decoding) => decoding.decoded));
   const tableBytes = new Uint8Array(await table);
   game.HEAPU8.set(tableBytes, game._tintineables_table_room(tableBytes.length));
 
@@ -166,16 +196,48 @@ async function main() {
     keyDown: (screen, keyCode, shift, control) => game._tintineables_key_down(screen, keyCode, shift, control),
     gotFocus: (screen, control) => game._tintineables_got_focus(screen, control),
     click: (screen, control) => game._tintineables_click(screen, control),
+    activate: (screen, control, focused) => game._tintineables_activate(screen, control, focused),
+    choices: (screen) => game.ccall('tintineables_choices', 'string', ['number'], [screen]).trim().split('\n')
+      .map((line) => {
+        const [key, band, ...name] = line.split(' ');
+        return { key: Number(key), band: Number(band), name: name.join(' ') };
+      }),
+    holePlace: (control) => game._tintineables_hole_place(control),
   });
+  // A gesture is the key it stands for, on the form shown, with its focused control.
+  page.gestures = new GestureReader(({ kind, fingers, taps, way, band }) => {
+    const screen = page.forms.shown;
+    if (screen !== null) {
+      wake(context);
+      const focused = page.forms.forms.get(screen)?.focused ?? -1;
+      if (game._tintineables_gesture(screen, kind, fingers, taps, way, band, focused)) {
+        page.gestures.forgetTaps(); // a double tap's taps are spent: the next tap is a first
+      }
+    }
+  });
+  page.aids = new PhoneAids(felt, document.getElementById('vibrate'), VibrateText());
   page.answered = (id, packed) => game._tintineables_solver_answered(id, packed);
-  startButton.textContent = StartText();
-  // Enter, Space or a tap on the first element starts the game, and the sound with it.
-  startButton.addEventListener('click', () => {
+  startButton.textContent = coarse ? TouchStartText() : StartText();
+  // The last pointer that went down: a finger's tap on the first element starts the game by
+  // touch, its screens naming gestures and laid out for a phone.
+  let lastPointer = '';
+  document.addEventListener('pointerdown', (event) => { lastPointer = event.pointerType; }, true);
+  document.addEventListener('keydown', () => { lastPointer = ''; }, true);
+  // Enter, Space or a tap on the first element starts the game, and the sound with it. A click
+  // with no pointer before it on a phone is its screen reader's double tap: by touch too.
+  startButton.addEventListener('click', (event) => {
+    const touch = lastPointer === 'touch' || (coarse && event.detail > 0 && lastPointer !== 'mouse');
     wake(context);
     message.textContent = '';
     startButton.hidden = true;
+    page.forms.touch = touch;
+    document.body.classList.toggle('touch', touch);
+    document.body.classList.add('playing');
     page.forms.attach();
-    game._tintineables_start();
+    page.gestures.attach();
+    page.aids.gameStarted();
+    wanted[touch ? 'touch' : 'keys'].resolve();
+    game._tintineables_start(touch ? 1 : 0);
     // Where the browser will not play at all (no sound device, a sound server it cannot reach),
     // the player is told, by the message a screen reader reads, which needs no sound of the page.
     setTimeout(() => {
@@ -190,7 +252,7 @@ async function main() {
   document.body.dataset.ready = 'true';
   showStart();
   decodeLongOnes();
-  await Promise.all(decodings.filter((decoding) => decoding.long).map((decoding) => decoding.decoded));
+  await Promise.all(decodings.filter((decoding) => decoding.long && decoding.now).map((decoding) => decoding.decoded));
   performance.mark('tintineables-decoded'); // every recording decoded: no key waits any more
   document.body.dataset.decoded = 'true';
 }
@@ -199,6 +261,8 @@ async function main() {
 function stop(error) {
   page.players?.stopAll();
   page.forms?.detach();
+  page.gestures?.detach();
+  page.aids?.gameEnded();
   startButton.hidden = true;
   tell(error instanceof LoadError ? error.message : `TINTINEABLES: ${error?.message ?? error}`);
 }

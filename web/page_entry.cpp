@@ -1,6 +1,7 @@
 // What the page (page.js) calls in the game: the language to speak, the recordings to load,
 // the table of winnable positions, then the start and, from then on, the player's keys, the
 // focus's arrivals and the buttons pressed. Everything the game decides is decided in game/.
+#include "board/hole_table.h"
 #include "board/winnable_table.h"
 #include "sound/language.h"
 #include "sound/recording_files.h"
@@ -8,6 +9,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -66,11 +68,31 @@ EMSCRIPTEN_KEEPALIVE const char* tintineables_language_folder(const char* code) 
     return Handed("");
 }
 
-// Every recording the game plays, one a line: its file name, then "spoken" or "earcon".
+// Every recording the game plays, the touch screens' too, one a line: its file name, "spoken"
+// or "earcon", then what else the page must know of it: "felt" for a cue a phone also gives as a
+// vibration, "touch" for one that only a game started by touch plays, "keys" for one that only a
+// game started by a key plays (the spoken screens naming keys).
 EMSCRIPTEN_KEEPALIVE const char* tintineables_recordings(void) {
+    const auto isOneOf = [](std::string_view name, std::initializer_list<SoundCue> cues) {
+        return std::any_of(cues.begin(), cues.end(),
+                           [&](SoundCue cue) { return FileNameOf(cue) == name; });
+    };
+    const std::vector<RecordingFile> keysAndTouch = RecordingFiles(true);
+    const std::size_t everyHost = RecordingFiles().size();
     std::string list;
-    for (const RecordingFile& file : RecordingFiles()) {
-        list += std::string(file.fileName) + (file.spoken ? " spoken\n" : " earcon\n");
+    for (std::size_t i = 0; i < keysAndTouch.size(); ++i) {
+        const RecordingFile& file = keysAndTouch[i];
+        list += std::string(file.fileName) + (file.spoken ? " spoken" : " earcon");
+        if (isOneOf(file.fileName, {FeltCues[0], FeltCues[1]})) {
+            list += " felt";
+        }
+        if (i >= everyHost) {
+            list += " touch";
+        } else if (isOneOf(file.fileName,
+                           {SoundCue::Presentation, SoundCue::Tutorial, SoundCue::Credits})) {
+            list += " keys";
+        }
+        list += '\n';
     }
     return Handed(list);
 }
@@ -81,7 +103,11 @@ EMSCRIPTEN_KEEPALIVE unsigned char* tintineables_table_room(int bytes) {
     return TableBytes().data();
 }
 
-EMSCRIPTEN_KEEPALIVE void tintineables_start(void) { Host().Start(); }
+// The game starts; `touch`: by a touch, so that its screens name gestures and its holes are
+// named for touch exploration.
+EMSCRIPTEN_KEEPALIVE void tintineables_start(int touch) {
+    Host().Start(touch != 0);
+}
 
 // A key went down on a form's window; what the page then does with it: 0 nothing more (the
 // game's), 1 let the browser press the focused button, 2 let the browser have it.
@@ -104,6 +130,46 @@ EMSCRIPTEN_KEEPALIVE void tintineables_got_focus(int screen, int control) {
 
 EMSCRIPTEN_KEEPALIVE void tintineables_click(int screen, int control) {
     Host().TheGame().Click(ScreenOf(screen), control);
+}
+
+// A gesture the page read (TouchGesture's fields, kind and way as numbers); 1 when it stood for
+// a key there, after which the page counts taps afresh.
+EMSCRIPTEN_KEEPALIVE int tintineables_gesture(int screen, int kind, int fingers, int taps, int way,
+                                              int band, int focused) {
+    return Host().TheGame().Gesture(ScreenOf(screen),
+                             {static_cast<TouchGesture::Kind>(kind), fingers, taps,
+                              static_cast<TouchGesture::Way>(way), band},
+                             focused)
+               ? 1
+               : 0;
+}
+
+// A phone's screen reader activated a control (its double tap).
+EMSCRIPTEN_KEEPALIVE void tintineables_activate(int screen, int control, int focused) {
+    Host().TheGame().Activate(ScreenOf(screen), control, focused);
+}
+
+// A screen's choices as buttons, one a line: the key, the band, then the name in the game's
+// language.
+EMSCRIPTEN_KEEPALIVE const char* tintineables_choices(int screen) {
+    std::string list;
+    for (const TouchChoice& choice :
+         TouchChoices(ScreenOf(screen), Host().TheGame().BoardPuzzle() != 0)) {
+        list += std::to_string(choice.key) + ' ' + std::to_string(choice.band) + ' ' +
+                Host().Translate(choice.name) + '\n';
+    }
+    return Handed(list);
+}
+
+// Where a board control stands in the cross, for a touch screen's layout: column + 10 * row,
+// rows counted from the top as a screen draws them; 0 for a control that is no hole.
+EMSCRIPTEN_KEEPALIVE int tintineables_hole_place(int control) {
+    const int hole = HoleOfControl(control);
+    if (hole == NoHole) {
+        return 0;
+    }
+    const Hole& place = HoleByNumber(hole);
+    return place.x + 10 * (8 - place.y);
 }
 
 // The page's worker answered a question the game asked (tintineables_page_ask_solver).

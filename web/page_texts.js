@@ -8,6 +8,10 @@ function QT_TRANSLATE_NOOP(context, text) {
 var PageTexts = {
   // The name of the page's first element, which starts the game.
   start: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES: pulsa Intro para jugar'),
+  // The same on a phone, where the first touch starts the game.
+  startByTouch: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES: toca para jugar'),
+  // The setting beside it: a short vibration on the edge of the cross and on a refusal.
+  vibrate: QT_TRANSLATE_NOOP('tintineables', 'Vibrar en el borde y en los errores'),
   // A file of the page that could not be had: %1 the file, %2 the reason.
   cannotLoad: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES no puede empezar: no se pudo cargar %1: %2'),
   // The browser plays no sound at all: no sound device, or none it can reach.

@@ -3,7 +3,7 @@
 // browser installs it, fills its cache and drops the old one.
 const Version = '@VERSION@';
 const Cache = `tintineables-${Version}`;
-const Shell = ['./', 'index.html', 'page.css', 'page.js', 'page_texts.js', 'forms.js', 'players.js', 'offline.js',
+const Shell = ['./', 'index.html', 'page.css', 'page.js', 'page_texts.js', 'forms.js', 'gestures.js', 'phone_aids.js', 'players.js', 'offline.js',
                'texts.js', 'tintineables.js', 'solver_worker.js', 'solver.js', 'page_files.json', 'manifest.webmanifest',
                'icons/tintineables.svg', 'icons/tintineables-192.png', 'icons/tintineables-512.png'];
 

@@ -12,10 +12,11 @@ WebGameHost::WebGameHost() : game_(std::make_unique<Game>(*this)) {}
 
 WebGameHost::~WebGameHost() { game_.reset(); }
 
-void WebGameHost::Start() {
+void WebGameHost::Start(bool touch) {
     // The game before ended itself (Escape on the menu) or was never started.
     game_.reset();
     game_ = std::make_unique<Game>(*this);
+    game_->SetTouch(touch);
     game_->Start();
 }
 

@@ -16,7 +16,7 @@ public:
     ~WebGameHost() override;
 
     // A new game from the menu, the one before it forgotten (after Escape on the menu).
-    void Start();
+    void Start(bool touch);
     Game& TheGame() { return *game_; }
 
     void LoadForm(const FormView& view) override;

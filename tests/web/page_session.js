@@ -122,13 +122,13 @@ const VirtualKeys = {
 
 // What the game itself gives from its start and for these keys after it: a list, one entry for
 // the start and then one per key, of the recordings it plays, in order (a spoken answer's words
-// each on their own).
-function gameSounds(keys) {
+// each on their own). `touch`: the game started by a touch, as a phone starts it.
+function gameSounds(keys, { touch = false } = {}) {
   const codes = keys.map((key) => {
     if (!(key in VirtualKeys)) throw new Error(`no virtual key for ${key}`);
     return VirtualKeys[key];
   });
-  const lines = execFileSync(cuesForKeys, codes, { encoding: 'utf8' }).split('\n');
+  const lines = execFileSync(cuesForKeys, touch ? ['--touch', ...codes] : codes, { encoding: 'utf8' }).split('\n');
   return lines.slice(0, keys.length + 1).map((line) => line.split(/[ +]/).filter(Boolean));
 }
 
