@@ -93,7 +93,7 @@ private:
     bool arrivalWithoutFocusEvent_ = false; // the focus was on the hole already
     // Under touch, the name each hole was last given (PictureControl order).
     std::array<std::string, HoleCount> touchNames_;
-    std::uint64_t questionId_ = 0;          // the question whose answer is awaited
+    std::uint64_t questionId_ = 0; // the question whose answer is awaited
 };
 
 } // namespace tintineables

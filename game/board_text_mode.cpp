@@ -40,10 +40,10 @@ void BoardForm::TellArrival(ControlId control, int hole) {
         // Under touch a hole holds its name at all times, which the screen reader reads as it
         // arrives; the mode adds what follows the arrival, and an arrival with no focus event.
         if (TheGame().TextMode()) {
-            const std::string text = arrivalWithoutFocusEvent_
-                                         ? BoardWords::Then(words_.Arrival(state_, hole),
-                                                            afterArrivalText_)
-                                         : afterArrivalText_;
+            const std::string text =
+                arrivalWithoutFocusEvent_
+                    ? BoardWords::Then(words_.Arrival(state_, hole), afterArrivalText_)
+                    : afterArrivalText_;
             if (!text.empty()) {
                 TheGame().Host().Tell(Screen::Board, control, text, true);
             }

@@ -2,7 +2,7 @@
 
 #include "game/game.h"
 #include "sound/play_cue.h"
-#include "sound/recording_files.h"
+#include "sound/spoken_words.h"
 
 namespace tintineables {
 

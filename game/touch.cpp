@@ -18,9 +18,9 @@ struct GestureRow {
     Where where;
     Kind kind;
     int fingers;
-    int taps;  // of a tap; 0 for a swipe or a scrub
-    Way way;   // of a swipe
-    int band;  // of a tap on a spoken screen; -1 anywhere
+    int taps; // of a tap; 0 for a swipe or a scrub
+    Way way;  // of a swipe
+    int band; // of a tap on a spoken screen; -1 anywhere
     KeyCode key;
 };
 

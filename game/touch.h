@@ -20,9 +20,9 @@ struct TouchGesture {
     enum class Way { None, Left, Up, Right, Down };
     Kind kind = Kind::Tap;
     int fingers = 1;
-    int taps = 1;       // of a tap: 2 for the second tap of a double tap, and so on
+    int taps = 1;        // of a tap: 2 for the second tap of a double tap, and so on
     Way way = Way::None; // of a swipe
-    int band = 0;       // of a tap: the third of the screen it was in, 0 the top, 2 the bottom
+    int band = 0;        // of a tap: the third of the screen it was in, 0 the top, 2 the bottom
 };
 
 // A gesture on the board that picks up (Space) with nothing in hand and drops (Ctrl) with a peg

@@ -16,7 +16,8 @@ std::vector<RecordingFile> RecordingFiles(bool withTouch) {
         files.push_back({info.fileName, true});
     }
     if (withTouch) {
-        for (std::string_view touch : {TouchPresentationFile, TouchTutorialFile, TouchCreditsFile}) {
+        for (std::string_view touch :
+             {TouchPresentationFile, TouchTutorialFile, TouchCreditsFile}) {
             files.push_back({touch, true});
         }
     }

@@ -107,4 +107,10 @@ constexpr SpokenWord RowOrColumnWord(int number) {
     return number == 1 ? SpokenWord::One : number == 2 ? SpokenWord::Two : CountWord(number);
 }
 
+// The spoken screens as a touch host plays them, when the game was started by a touch: the same
+// screens, naming gestures where the others name keys. Spoken, one of each in every language.
+inline constexpr std::string_view TouchPresentationFile = "presentacion_tactil.wav";
+inline constexpr std::string_view TouchTutorialFile = "tutorial_tactil.wav";
+inline constexpr std::string_view TouchCreditsFile = "creditos_tactil.wav";
+
 } // namespace tintineables

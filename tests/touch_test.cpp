@@ -71,18 +71,26 @@ TEST_F(Touch, GesturesOnTheBoardAreItsKeysAndSlipsAreNothing) {
     Do(Tap(1, 1, 1));
     h.TakePlayedFiles();
     const std::vector<std::pair<KeyCode, TouchGesture>> played = {
-        {Key::Up, Swipe(Way::Up)},         {Key::Up, Swipe(Way::Up)},
-        {Key::Right, Swipe(Way::Right)},   {Key::Space, Tap(1, 2)},
-        {Key::Left, Swipe(Way::Left)},     {Key::Left, Swipe(Way::Left)},
-        {Key::Control, Tap(1, 2)},         {Key::B, Swipe(Way::Up, 2)},
-        {Key::P, Tap(3, 1)},               {Key::G, Swipe(Way::Down, 2)},
-        {Key::A, Swipe(Way::Right, 2)},    {Key::Space, Tap(1, 2)},
-        {Key::Control, Tap(1, 2)},         {Key::Backspace, Swipe(Way::Left, 2)},
-        {Key::Down, Swipe(Way::Down)},     {Key::Backspace, Swipe(Way::Left, 2)},
+        {Key::Up, Swipe(Way::Up)},
+        {Key::Up, Swipe(Way::Up)},
+        {Key::Right, Swipe(Way::Right)},
+        {Key::Space, Tap(1, 2)},
+        {Key::Left, Swipe(Way::Left)},
+        {Key::Left, Swipe(Way::Left)},
+        {Key::Control, Tap(1, 2)},
+        {Key::B, Swipe(Way::Up, 2)},
+        {Key::P, Tap(3, 1)},
+        {Key::G, Swipe(Way::Down, 2)},
+        {Key::A, Swipe(Way::Right, 2)},
+        {Key::Space, Tap(1, 2)},
+        {Key::Control, Tap(1, 2)},
+        {Key::Backspace, Swipe(Way::Left, 2)},
+        {Key::Down, Swipe(Way::Down)},
+        {Key::Backspace, Swipe(Way::Left, 2)},
         {Key::F2, Tap(2, 3)},
     };
-    const std::vector<TouchGesture> slips = {Tap(1, 1), Tap(1, 3), Tap(2, 1), Tap(2, 2),
-                                             Tap(3, 2), Swipe(Way::Up, 4)};
+    const std::vector<TouchGesture> slips = {Tap(1, 1), Tap(1, 3), Tap(2, 1),
+                                             Tap(2, 2), Tap(3, 2), Swipe(Way::Up, 4)};
     for (const auto& [key, gesture] : played) {
         keys.Press(key);
         EXPECT_TRUE(Do(gesture)) << key;
@@ -120,8 +128,8 @@ TEST_F(Touch, HolesCarryTheirNamesAndTheScreenReadersDoubleTapWinsAGame) {
     }
     EXPECT_EQ(named, 33);
 
-    // The first jump, from column 2 over column 3 into the centre: the reader moves the focus, then activates;
-    // then activates the centre without moving there first (TalkBack's way).
+    // The first jump, from column 2 over column 3 into the centre: the reader moves the focus, then
+    // activates; then activates the centre without moving there first (TalkBack's way).
     h.SetFocus(Screen::Board, PictureControl(15));
     EXPECT_EQ(h.TakeTold(), Told{"bola, fila 4, columna 2"}); // read as the focus arrives
     EXPECT_EQ(h.TakePlayedFiles(), Files{"bola.wav"});

@@ -105,9 +105,7 @@ EMSCRIPTEN_KEEPALIVE unsigned char* tintineables_table_room(int bytes) {
 
 // The game starts; `touch`: by a touch, so that its screens name gestures and its holes are
 // named for touch exploration.
-EMSCRIPTEN_KEEPALIVE void tintineables_start(int touch) {
-    Host().Start(touch != 0);
-}
+EMSCRIPTEN_KEEPALIVE void tintineables_start(int touch) { Host().Start(touch != 0); }
 
 // A key went down on a form's window; what the page then does with it: 0 nothing more (the
 // game's), 1 let the browser press the focused button, 2 let the browser have it.
@@ -137,9 +135,9 @@ EMSCRIPTEN_KEEPALIVE void tintineables_click(int screen, int control) {
 EMSCRIPTEN_KEEPALIVE int tintineables_gesture(int screen, int kind, int fingers, int taps, int way,
                                               int band, int focused) {
     return Host().TheGame().Gesture(ScreenOf(screen),
-                             {static_cast<TouchGesture::Kind>(kind), fingers, taps,
-                              static_cast<TouchGesture::Way>(way), band},
-                             focused)
+                                    {static_cast<TouchGesture::Kind>(kind), fingers, taps,
+                                     static_cast<TouchGesture::Way>(way), band},
+                                    focused)
                ? 1
                : 0;
 }
