@@ -209,7 +209,8 @@ export class Forms {
   }
 
   // The text mode's words. A hole never holds the browser's focus, so what it says, it says in
-  // the live region, as an answer is said; a button says its name itself.
+  // the live region, as an answer is said; a button says its name itself, and so on a phone does
+  // a hole, a button there, named as it stands.
   tell(screen, control, text, now) {
     const target = this.forms.get(screen)?.element.querySelector(`[data-control="${control}"]`);
     if (!target) {

@@ -215,7 +215,7 @@ async function main() {
       }
     }
   });
-  page.aids = new PhoneAids(felt, document.getElementById('vibrate'), VibrateText());
+  page.aids = new PhoneAids(felt, document.getElementById('vibrate'), VibrateText(), coarse);
   page.answered = (id, packed) => game._tintineables_solver_answered(id, packed);
   startButton.textContent = coarse ? TouchStartText() : StartText();
   // The last pointer that went down: a finger's tap on the first element starts the game by
@@ -224,9 +224,12 @@ async function main() {
   document.addEventListener('pointerdown', (event) => { lastPointer = event.pointerType; }, true);
   document.addEventListener('keydown', () => { lastPointer = ''; }, true);
   // Enter, Space or a tap on the first element starts the game, and the sound with it. A click
-  // with no pointer before it on a phone is its screen reader's double tap: by touch too.
+  // that no key made is a touch on a phone, its screen reader's double tap too (which may come as
+  // a mouse's events), and on a touch screen with a mouse beside it, unless the mouse made it.
+  const phone = coarse && !matchMedia('(any-pointer: fine)').matches;
   startButton.addEventListener('click', (event) => {
-    const touch = lastPointer === 'touch' || (coarse && event.detail > 0 && lastPointer !== 'mouse');
+    const touch = lastPointer === 'touch' ||
+      (event.detail > 0 && (phone || (coarse && lastPointer !== 'mouse')));
     wake(context);
     message.textContent = '';
     startButton.hidden = true;

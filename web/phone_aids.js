@@ -7,8 +7,8 @@ const VibrateSetting = 'tintineables-vibrate';
 
 export class PhoneAids {
   // `felt`: the recordings a phone also gives as a vibration; `setting`: the checkbox that turns
-  // the vibration off, with its label's text.
-  constructor(felt, setting, label) {
+  // the vibration off, with its label's text, shown on a touch screen that can vibrate.
+  constructor(felt, setting, label, touchScreen) {
     this.felt = felt;
     this.setting = setting;
     this.lock = null;
@@ -19,6 +19,7 @@ export class PhoneAids {
       navigator.audioSession.type = 'playback';
     }
     this.canVibrate = typeof navigator.vibrate === 'function';
+    this.touchScreen = touchScreen;
     if (setting) {
       setting.checked = localStorage.getItem(VibrateSetting) !== 'off';
       setting.addEventListener('change', () => {
@@ -36,7 +37,7 @@ export class PhoneAids {
 
   showSetting() {
     if (this.setting) {
-      this.setting.closest('label').hidden = !this.canVibrate;
+      this.setting.closest('label').hidden = !(this.canVibrate && this.touchScreen);
     }
   }
 
