@@ -1,5 +1,7 @@
 // A player's fingers on the page, in Chromium with touch emulation: each gesture as the touch
 // events a phone's screen sends, one or more fingers at once, through the DevTools protocol.
+// Each event carries the time a player's hand gives it (a double tap's taps 90 ms apart), not
+// the time a busy machine takes to send it, so the page reads the gesture the hand made.
 'use strict';
 
 const MoveSteps = 6;
@@ -9,6 +11,18 @@ class Fingers {
     this.tab = tab;
     this.cdp = cdp;
     this.ids = 0;
+    this.clock = 0; // the time of the last event sent, in seconds since the epoch
+  }
+
+  // An event's time: `after` seconds after the last one, within a gesture; now, for a gesture's
+  // first event.
+  stamp(after = null) {
+    this.clock = after === null ? Math.max(Date.now() / 1000, this.clock + 0.001) : this.clock + after;
+    return this.clock;
+  }
+
+  touch(type, touchPoints, after = null) {
+    return this.cdp.send('Input.dispatchTouchEvent', { type, touchPoints, timestamp: this.stamp(after) });
   }
 
   static async on(tab) {
@@ -23,14 +37,15 @@ class Fingers {
   async stroke(from, to = from, ms = 60, path = null) {
     const ids = from.map(() => ++this.ids);
     const points = (at) => at.map(([x, y], i) => ({ x, y, id: ids[i] }));
-    await this.cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: points(from) });
+    await this.touch('touchStart', points(from));
     const stops = path ?? Array.from({ length: MoveSteps }, (_, step) => (step + 1) / MoveSteps);
+    const step = ms / stops.length / 1000;
     for (const stop of stops) {
       await this.tab.waitForTimeout(ms / stops.length);
       const at = from.map(([x, y], i) => [x + (to[i][0] - x) * stop, y + (to[i][1] - y) * stop]);
-      await this.cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: points(at) });
+      await this.touch('touchMove', points(at), step);
     }
-    await this.cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    await this.touch('touchEnd', [], 0.005);
   }
 
   // `fingers` side by side around (x, y), 40 pixels apart.
@@ -42,9 +57,9 @@ class Fingers {
     for (let i = 0; i < taps; i++) {
       if (i > 0) await this.tab.waitForTimeout(90);
       const at = Fingers.spread(x, y, fingers).map(([px, py]) => ({ x: px, y: py, id: ++this.ids }));
-      await this.cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: at });
+      await this.touch('touchStart', at, i === 0 ? null : 0.09);
       await this.tab.waitForTimeout(40);
-      await this.cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      await this.touch('touchEnd', [], 0.04);
     }
   }
 
