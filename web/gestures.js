@@ -133,12 +133,12 @@ function strokes(path) {
   if (path.length === 0) return 0;
   let count = 0;
   let way = 0; // of the stroke under way: -1 left, 1 right
-  let turn = path[0].x; // where it began
-  let far = turn; // the furthest it has gone
+  const start = path[0].x;
+  let far = start; // the furthest the stroke under way has gone
   for (const { x } of path) {
     if (way === 0) {
-      if (Math.abs(x - turn) >= ScrubLeg) {
-        way = Math.sign(x - turn);
+      if (Math.abs(x - start) >= ScrubLeg) {
+        way = Math.sign(x - start);
         far = x;
         count = 1;
       }
@@ -146,7 +146,6 @@ function strokes(path) {
       far = x;
     } else if ((far - x) * way >= ScrubLeg) {
       // Turned back far enough: a new stroke, from the furthest point of the last.
-      turn = far;
       far = x;
       way = -way;
       count += 1;

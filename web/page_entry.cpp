@@ -10,6 +10,8 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,6 +38,10 @@ const char* Handed(std::string text) {
 }
 
 Screen ScreenOf(int screen) { return static_cast<Screen>(screen); }
+
+// The spoken screens that name keys, which a game started by touch plays in their touch versions.
+constexpr std::array<SoundCue, 3> KeyScreens = {SoundCue::Presentation, SoundCue::Tutorial,
+                                                SoundCue::Credits};
 
 } // namespace
 
@@ -73,7 +79,7 @@ EMSCRIPTEN_KEEPALIVE const char* tintineables_language_folder(const char* code) 
 // vibration, "touch" for one that only a game started by touch plays, "keys" for one that only a
 // game started by a key plays (the spoken screens naming keys).
 EMSCRIPTEN_KEEPALIVE const char* tintineables_recordings(void) {
-    const auto isOneOf = [](std::string_view name, std::initializer_list<SoundCue> cues) {
+    const auto isOneOf = [](std::string_view name, std::span<const SoundCue> cues) {
         return std::any_of(cues.begin(), cues.end(),
                            [&](SoundCue cue) { return FileNameOf(cue) == name; });
     };
@@ -83,13 +89,12 @@ EMSCRIPTEN_KEEPALIVE const char* tintineables_recordings(void) {
     for (std::size_t i = 0; i < keysAndTouch.size(); ++i) {
         const RecordingFile& file = keysAndTouch[i];
         list += std::string(file.fileName) + (file.spoken ? " spoken" : " earcon");
-        if (isOneOf(file.fileName, {FeltCues[0], FeltCues[1]})) {
+        if (isOneOf(file.fileName, FeltCues)) {
             list += " felt";
         }
         if (i >= everyHost) {
             list += " touch";
-        } else if (isOneOf(file.fileName,
-                           {SoundCue::Presentation, SoundCue::Tutorial, SoundCue::Credits})) {
+        } else if (isOneOf(file.fileName, KeyScreens)) {
             list += " keys";
         }
         list += '\n';

@@ -75,7 +75,6 @@ export class PhoneAids {
     const first = files.split('+')[0];
     if (this.canVibrate && this.felt.has(first) && (this.setting?.checked ?? true)) {
       navigator.vibrate(VibrateMilliseconds);
-      window.tintineablesVibrated = (window.tintineablesVibrated ?? 0) + 1;
     }
   }
 }

@@ -175,10 +175,6 @@ test("to a phone's screen reader: named choices, the holes as named buttons in t
 test('while a game is open the page holds still, keeps the screen on, plays as media and vibrates on the edge', { timeout: 60000 }, async () => withPageServed(async ({ url, browser }) => {
   for (const vibrate of [true, false]) {
     const { context, tab, fingers } = await openPhone(browser, url);
-    await tab.evaluate(() => {
-      window.vibrations = [];
-      navigator.vibrate = (ms) => { window.vibrations.push(ms); return true; };
-    });
     await context.addInitScript(() => {
       window.lockEvents = [];
       Object.defineProperty(navigator, 'wakeLock', { value: { request: async (type) => {
@@ -197,7 +193,7 @@ test('while a game is open the page holds still, keeps the screen on, plays as m
     });
     assert.equal(await tab.evaluate(() => navigator.audioSession.type), 'playback');
     if (!vibrate) await tab.locator('#vibrate').uncheck();
-    await tapStart(fingers.tab, fingers);
+    await tapStart(tab, fingers);
     await fingers.tapBand(1);
     await heardOnFromNow(tab, 200);
     const still = await tab.evaluate(() => {
