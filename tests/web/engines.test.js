@@ -11,7 +11,7 @@ const { press, playAndHear, heardInOrder, keepOutput, violations, presented } = 
 const { openEngine } = require('./engines');
 const { serve } = require('./test_server');
 const { RecorderPath, Recorder, InjectedPath, Injected, keptForOffline } = require('./in_page');
-const { tourAndGame, tourPauses, helpKeys, answerPauses, puzzleKeys, puzzlePauses } = require('./scenarios');
+const { tourAndGame, tourPauses, helpKeys, answerPauses, puzzleKeys, puzzlePauses, wrongOnThePlus } = require('./scenarios');
 
 const engine = process.env.TINTINEABLES_ENGINE;
 const page = process.env.TINTINEABLES_PAGE;
@@ -64,6 +64,7 @@ for (const refuseOpus of [false, true]) {
 test(`${engine}: the puzzles by F4, Page Down and Page Up sound as the game gives them`, { timeout: 180000 }, async () => withEngine({}, async ({ tab }) => {
   const { names } = await playAndHear(tab, puzzleKeys, puzzlePauses);
   assert.ok(names.includes('voz_cruz.wav') && names.includes('voz_mas.wav'), names.join(' '));
+  assert.equal(wrongOnThePlus(names), null);
   assert.equal(await tab.evaluate(() => window.tintineablesSearched), 2);
 }));
 
