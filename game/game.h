@@ -19,10 +19,17 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tintineables {
 
 class Form;
+
+// The recordings the program's first screen plays as it opens (the menu's presentation, or its
+// touch version): a host that decodes its recordings as it starts decodes these before the first
+// window shows, and may leave the rest for after.
+std::vector<std::string_view> FirstScreenRecordings(bool touch);
 
 // What the host does with a key the game has seen.
 enum class KeyUse {

@@ -24,6 +24,10 @@ std::string_view TouchFileOf(Screen screen) {
 
 } // namespace
 
+std::vector<std::string_view> FirstScreenRecordings(bool touch) {
+    return {touch ? TouchFileOf(Screen::Menu) : FileNameOf(CueOf(Screen::Menu))};
+}
+
 SpokenForm::SpokenForm(Game& game, Screen screen) : Form(game, screen) {}
 
 void SpokenForm::Form_Load() {

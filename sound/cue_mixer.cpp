@@ -55,16 +55,21 @@ std::vector<float> Decode(const Recording& recording, int rate,
 
 } // namespace
 
-CueMixer::CueMixer(const std::vector<Recording>& recordings, int deviceRate,
-                   const Pcm16Decoder& decodeCompressed)
-    : rate_(deviceRate) {
-    for (const Recording& recording : recordings) {
-        decoded_.emplace(std::string(recording.fileName),
-                         Decode(recording, deviceRate, decodeCompressed));
-    }
-}
+CueMixer::CueMixer(std::vector<Recording> recordings, int deviceRate, Pcm16Decoder decodeCompressed,
+                   const std::vector<std::string_view>& first)
+    : rate_(deviceRate),
+      decoded_(
+          std::move(recordings),
+          [deviceRate, decode = std::move(decodeCompressed)](const Recording& recording) {
+              return Decode(recording, deviceRate, decode);
+          },
+          first) {}
 
-bool CueMixer::Has(std::string_view fileName) const { return decoded_.contains(fileName); }
+bool CueMixer::Has(std::string_view fileName) const { return decoded_.Has(fileName); }
+
+int CueMixer::SoundsThatWaited() const { return decoded_.SoundsThatWaited(); }
+
+bool CueMixer::AllDecoded() const { return decoded_.AllDecoded(); }
 
 int CueMixer::OpenChannel() {
     const std::lock_guard lock(mutex_);
@@ -84,7 +89,7 @@ void CueMixer::Play(int channel, const std::vector<std::string_view>& fileNames)
     std::vector<Part> parts;
     const std::size_t pause = static_cast<std::size_t>(rate_) * JoinedPauseMilliseconds / 1000;
     for (std::string_view name : fileNames) {
-        const std::vector<float>& samples = decoded_.find(name)->second;
+        const std::vector<float>& samples = *decoded_.Get(name);
         if (!parts.empty()) {
             parts.push_back({nullptr, pause});
         }

@@ -1,17 +1,19 @@
 #pragma once
 // The game's own mixer, for a platform that offers only a device to write samples to (Windows'
-// WASAPI): every recording decoded once, at start, into the device's rate as float samples; one
+// WASAPI): every recording decoded once into the device's rate as float samples, those the first
+// screen plays before it shows and the rest on a thread of the mixer's own, the shortest first
+// (a sound that needs one not yet decoded waits for it, and for it alone); one
 // channel to each form's sound player for its whole life, so a cue on one form never stops
 // another form's; a new sound on a channel cuts the one before it. Recordings joined in one
 // sound play back to back with a speaker's pause between them. Mix() runs on the device's
 // thread, everything else on the thread of the keys; they meet under one short lock, which the
 // thread of the keys never holds for longer than it takes to copy a change in.
+#include "sound/decoding_behind.h"
 #include "sound/recordings.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -25,16 +27,21 @@ public:
     // when the platform cannot decode it.
     using Pcm16Decoder = std::function<std::vector<std::int16_t>(const Recording&)>;
 
-    // Decodes every recording at `deviceRate`, a compressed one through `decodeCompressed`.
-    // StartupError for one it cannot take.
-    CueMixer(const std::vector<Recording>& recordings, int deviceRate,
-             const Pcm16Decoder& decodeCompressed = {});
+    // Decodes the recordings at `deviceRate`, a compressed one through `decodeCompressed`: those
+    // named in `first` at once, StartupError for one it cannot take; the others on the mixer's
+    // own thread (all at once when `first` is empty). A recording that cannot be decoded there is
+    // a RunTimeError when it is played.
+    CueMixer(std::vector<Recording> recordings, int deviceRate, Pcm16Decoder decodeCompressed = {},
+             const std::vector<std::string_view>& first = {});
     CueMixer(const CueMixer&) = delete;
     CueMixer& operator=(const CueMixer&) = delete;
 
     int Rate() const { return rate_; }
-    // Whether a bare file name is a decoded recording.
+    // Whether a bare file name is one of the recordings, decoded or not yet.
     bool Has(std::string_view fileName) const;
+    // How many sounds had to wait for a recording still being decoded; and whether all are.
+    int SoundsThatWaited() const;
+    bool AllDecoded() const;
 
     int OpenChannel();
     void CloseChannel(int channel); // stops its sound and gives it back
@@ -89,7 +96,7 @@ private:
     void Release();
 
     int rate_;
-    std::map<std::string, std::vector<float>, std::less<>> decoded_;
+    DecodingBehind<std::vector<float>> decoded_;
     std::mutex mutex_;
     std::vector<Channel> channels_;
     int held_ = 0;                // thread of the keys only

@@ -66,6 +66,39 @@ std::string ReadFormat(std::span<const std::uint8_t> b, std::size_t at, std::siz
     return {};
 }
 
+// Every byte of MPEG layer 3 sound is in a frame, each starting with its header: the frames are
+// walked by their lengths, as any decoder walks them. What is wrong, or empty; a decoder would
+// stop at the first byte that is no frame (a file damaged, or cut short), so the game does too,
+// before any window opens, without decoding a sample.
+std::string MpegFramesProblem(std::span<const std::uint8_t> data) {
+    constexpr int Bitrates[2][15] = {
+        {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}, // MPEG-1
+        {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}};    // MPEG-2 and 2.5
+    constexpr int Rates[3][3] = {
+        {11025, 12000, 8000}, {22050, 24000, 16000}, {44100, 48000, 32000}};
+    std::size_t at = 0;
+    while (at < data.size()) {
+        const std::string where = "cannot be decoded: no MPEG layer 3 frame at byte " +
+                                  std::to_string(at) + " of its sound";
+        if (at + 4 > data.size() || data[at] != 0xFF || (data[at + 1] & 0xE0) != 0xE0) {
+            return where;
+        }
+        const int version = (data[at + 1] >> 3) & 3; // 0: 2.5, 2: MPEG-2, 3: MPEG-1
+        const int layer = (data[at + 1] >> 1) & 3;   // 1: layer 3
+        const int bitrate = data[at + 2] >> 4;
+        const int rate = (data[at + 2] >> 2) & 3;
+        if (version == 1 || layer != 1 || bitrate == 0 || bitrate == 15 || rate == 3) {
+            return where;
+        }
+        const int kbps = Bitrates[version == 3 ? 0 : 1][bitrate];
+        const int hertz = Rates[version == 3 ? 2 : version == 2 ? 1 : 0][rate];
+        at += static_cast<std::size_t>((version == 3 ? 144000 : 72000) * kbps / hertz +
+                                       ((data[at + 2] >> 1) & 1));
+    }
+    return at == data.size() ? std::string()
+                             : "truncated: its last MPEG layer 3 frame is cut short";
+}
+
 } // namespace
 
 WaveCheck CheckWave(std::span<const std::uint8_t> b) {
@@ -128,6 +161,9 @@ WaveCheck CheckWave(std::span<const std::uint8_t> b) {
             }
             f.dataOffset = body;
             f.dataBytes = size - size % static_cast<std::size_t>(f.blockAlign);
+            if (f.formatTag == WaveMpegLayer3) {
+                check.problem = MpegFramesProblem(b.subspan(body, f.dataBytes));
+            }
             return check;
         }
         at = body + size + (size & 1); // chunks are padded to an even length

@@ -5,12 +5,16 @@
 #include "sound/cue_mixer.h"
 #include "sound/cue_mixer_sound_player.h"
 #include "sound/play_cue.h"
+#include "sound/run_time_error.h"
+#include "sound/startup_error.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <future>
+#include <thread>
 
 namespace tintineables {
 namespace {
@@ -144,6 +148,58 @@ TEST(CueMixer, DecodesForADeviceOfAnotherRate) {
         const float high = std::max(ball[before], ball[std::min(before + 1, ball.size() - 1)]);
         ASSERT_TRUE(heard[i] >= low - 1e-6f && heard[i] <= high + 1e-6f) << "frame " << i;
     }
+}
+
+// What the first screen plays is decoded before the mixer is made, the rest behind it: a sound
+// that needs a recording still being decoded waits for that one, is heard whole, and is counted;
+// one the platform cannot decode is an error when it is played, not a silence.
+TEST(CueMixer, DecodesTheFirstScreensRecordingsFirstAndWaitsOnlyForWhatASoundNeeds) {
+    std::vector<Recording> recordings = Shipped();
+    // The ball and a word come compressed, by a decoder the test holds back.
+    std::atomic<bool> released{false};
+    for (Recording& recording : recordings) {
+        if (recording.fileName == "bola.wav" || recording.fileName == "voz_5.wav") {
+            recording.format.formatTag = WaveMpegLayer3;
+        }
+    }
+    const auto decode = [&](const Recording& recording) {
+        if (recording.fileName == "voz_5.wav") {
+            throw StartupError("voz_5.wav: damaged");
+        }
+        while (!released) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        WaveFormat pcm = recording.format;
+        pcm.formatTag = 1;
+        return Pcm16Samples(recording.bytes, pcm);
+    };
+    CueMixer mixer(recordings, 48000, decode, {"presentacion.wav"});
+    EXPECT_FALSE(mixer.AllDecoded());
+    CueMixerSoundPlayer menu(mixer);
+    PlayCue(menu, SoundCue::Presentation);
+    EXPECT_EQ(mixer.SoundsThatWaited(), 0);
+    mixer.Stop(menu.Channel());
+
+    // The ball is waited for: released once the key waits, and then heard whole.
+    auto release = std::async(std::launch::async, [&] {
+        while (mixer.SoundsThatWaited() == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        released = true;
+    });
+    CueMixerSoundPlayer board(mixer);
+    PlayCue(board, SoundCue::Ball);
+    release.get();
+    EXPECT_EQ(mixer.SoundsThatWaited(), 1);
+    const std::vector<float> ball = Samples("bola.wav");
+    EXPECT_EQ(Slice(Mixed(mixer, ball.size()), 0, ball.size()), ball);
+
+    const std::string_view word[] = {"voz_5.wav"};
+    EXPECT_THROW(PlayJoined(board, word), RunTimeError);
+    for (int i = 0; i < 5000 && !mixer.AllDecoded(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_TRUE(mixer.AllDecoded());
 }
 
 } // namespace

@@ -150,8 +150,11 @@ async function main() {
 
   // Every recording decoded once, into the context that plays them, at the rate the browser
   // plays at: a context at another rate would put a resampler, and its delay, between every cue
-  // and the speakers. The long ones (the tutorial's two minutes take a second to decode) are
-  // decoded after the page is ready; a sound that needs one before then waits for it.
+  // and the speakers. The page is ready once the first screen's recording is in and decoded: it is
+  // fetched first, alone, since a browser fetches few files at once from one server and the
+  // recordings are many. The rest follow: the short ones (the earcons and the words the board
+  // plays on every key) decoded before the long ones (the tutorial's two minutes take a second to
+  // decode). A sound that needs one not decoded yet waits for it, and is counted.
   const context = new AudioContext({ latencyHint: 'interactive' });
   const recordings = new Recordings(context);
   const speech = (await decodesOpus(context)) ? '.opus' : '.m4a';
@@ -166,9 +169,6 @@ async function main() {
     const spoken = kind === 'spoken';
     return { name, startedBy, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, speech) : name}` };
   });
-  const fetched = await Promise.all(files.map(async (file) => ({ ...file, bytes: await load(file.url) })));
-  let decodeLongOnes;
-  const shortOnesDecoded = new Promise((resolve) => { decodeLongOnes = resolve; });
   // The spoken screens come twice, naming keys and naming gestures: only the set the game is
   // started for is decoded (some minutes of speech each), the one a phone is likely to start
   // with first.
@@ -180,14 +180,53 @@ async function main() {
   }
   const likely = coarse ? 'touch' : 'keys';
   wanted[likely].resolve();
-  const decodings = fetched.map((file) => {
-    const long = file.bytes.byteLength > LongRecording;
-    const after = [long ? shortOnesDecoded : null, file.startedBy ? wanted[file.startedBy].promise : null];
-    const decoded = recordings.add(file.name, Promise.all(after).then(() => file.bytes))
-      .catch((error) => { throw new LoadError(file.url, error?.message ?? String(error)); });
-    return { long, decoded, now: !file.startedBy || file.startedBy === likely };
+  const firstName = game.ccall('tintineables_first_screen', 'string', ['number'], [coarse ? 1 : 0]);
+  const first = files.find((file) => file.name === firstName);
+  const firstBytes = load(first.url);
+  const now = files.filter((file) => !file.startedBy || file.startedBy === likely);
+  let shortOnesLeft = now.length - 1;
+  let shortOnesDone;
+  const shortOnesDecoded = new Promise((resolve) => { shortOnesDone = resolve; });
+  const shortOneDone = () => {
+    if (--shortOnesLeft === 0) {
+      shortOnesDone();
+    }
+  };
+  // Every file is fetched (and kept for playing offline), the other set of spoken screens too;
+  // any that cannot be had stops the page.
+  const fetched = new Map(files.map((file) => [file, file === first ? firstBytes : firstBytes.then(() => load(file.url))]));
+  Promise.all(fetched.values()).catch(stop);
+  const decodings = files.map((file) => {
+    if (file === first) {
+      return recordings.add(file.name, firstBytes);
+    }
+    const isNow = now.includes(file);
+    let long = false;
+    const bytes = Promise.all([fetched.get(file), file.startedBy ? wanted[file.startedBy].promise : null])
+      .then(async ([loaded]) => {
+        long = loaded.byteLength > LongRecording;
+        if (isNow && long) {
+          shortOneDone();
+          await shortOnesDecoded;
+        }
+        return loaded;
+      });
+    return recordings.add(file.name, bytes)
+      .then((buffer) => {
+        if (isNow && !long) {
+          shortOneDone();
+        }
+        return buffer;
+      })
+      .catch((error) => {
+        throw error instanceof LoadError ? error : new LoadError(file.url, error?.message ?? String(error));
+      });
   });
-  await Promise.all(decodings.filter((decoding) => !decoding.long && decoding.now).map((decoding) => decoding.decoded));
+  // The other set's, decoded only if the game is started that way, stops the page too.
+  for (const file of files.filter((other) => !now.includes(other))) {
+    decodings[files.indexOf(file)].catch(stop);
+  }
+  await decodings[files.indexOf(first)];
   const tableBytes = new Uint8Array(await table);
   game.HEAPU8.set(tableBytes, game._tintineables_table_room(tableBytes.length));
 
@@ -254,14 +293,18 @@ async function main() {
   performance.mark('tintineables-ready'); // the first key's sound is ready
   document.body.dataset.ready = 'true';
   showStart();
-  decodeLongOnes();
-  await Promise.all(decodings.filter((decoding) => decoding.long && decoding.now).map((decoding) => decoding.decoded));
+  await Promise.all(now.map((file) => decodings[files.indexOf(file)]));
   performance.mark('tintineables-decoded'); // every recording decoded: no key waits any more
   document.body.dataset.decoded = 'true';
 }
 
-// A recording that cannot be had stops the page, the game with it.
+// A recording that cannot be had stops the page, the game with it, and says so once.
+let stopped = false;
 function stop(error) {
+  if (stopped) {
+    return;
+  }
+  stopped = true;
   page.players?.stopAll();
   page.forms?.detach();
   page.gestures?.detach();

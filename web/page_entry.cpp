@@ -102,6 +102,12 @@ EMSCRIPTEN_KEEPALIVE const char* tintineables_recordings(void) {
     return Handed(list);
 }
 
+// The recording the game's first screen plays as it opens, started by a touch or by a key: the
+// page has it in before it is ready, and the rest behind it.
+EMSCRIPTEN_KEEPALIVE const char* tintineables_first_screen(int touch) {
+    return Handed(std::string(FirstScreenRecordings(touch != 0).front()));
+}
+
 // Room for the table of winnable positions, which the page then fills.
 EMSCRIPTEN_KEEPALIVE unsigned char* tintineables_table_room(int bytes) {
     TableBytes().assign(static_cast<std::size_t>(bytes), 0);

@@ -44,6 +44,7 @@ export class Players {
     this.players = new Map(); // id -> { sources, sound: a number for each play, to know it by }
     this.nextId = 1;
     this.starting = []; // [player, sound, names] to start once the game's call returns
+    this.waited = 0;
   }
 
   create() {
@@ -75,6 +76,8 @@ export class Players {
       this.starting.push([player, sound, names]);
       return;
     }
+    // A sound that waits for its recording: counted, for the tests (window.tintineablesWaited).
+    globalThis.tintineablesWaited = ++this.waited;
     Promise.all(names.map((name) => this.recordings.decoding.get(name))).then(() => {
       if (player.sound === sound && this.players.get(id) === player) {
         this.start(player, names); // unless another sound, or the form's end, came first

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <future>
 #include <memory>
 
 using namespace tintineables;
@@ -45,14 +46,22 @@ void Tell(const std::string& message) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Everything that can stop the game is checked before a window opens: every recording, in
-    // the user's language, and the sound device.
+    // the user's language, read while the sound device opens, and the device. Only what the menu
+    // plays as it opens is decoded before its window; the rest is decoded behind it.
     const Language language = WindowsLanguage();
     std::unique_ptr<WasapiOutput> output;
     std::unique_ptr<CueMixer> mixer;
     try {
-        const std::vector<Recording> recordings = LoadRecordings(RecordingFolders(), language);
-        output = std::make_unique<WasapiOutput>();
-        mixer = std::make_unique<CueMixer>(recordings, output->Rate(), DecodeMpegLayer3);
+        auto read = std::async(std::launch::async,
+                               [language] { return LoadRecordings(RecordingFolders(), language); });
+        try {
+            output = std::make_unique<WasapiOutput>();
+        } catch (const StartupError&) {
+            read.get(); // a missing recording is said before a missing device
+            throw;
+        }
+        mixer = std::make_unique<CueMixer>(read.get(), output->Rate(), DecodeMpegLayer3,
+                                           FirstScreenRecordings(false));
     } catch (const StartupError& error) {
         Tell(std::string("cannot start:\n") + error.what());
         return 1;
@@ -69,6 +78,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                           MB_OK | MB_ICONERROR);
                           }});
         status = host.Run();
+    }
+    // For the benchmark and the tests: a key must never wait for a recording.
+    if (const int waited = mixer->SoundsThatWaited(); waited > 0) {
+        std::fprintf(stderr, "tintineables: %d sounds waited for a recording still being decoded\n",
+                     waited);
     }
     output.reset();
     CoUninitialize();

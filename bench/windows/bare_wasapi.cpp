@@ -2,8 +2,9 @@
 // ("peer") and one WASAPI stream, shared mode, event-driven, the device's float format and the
 // game's 20 ms buffer, on a thread of the game's priority, started as the game starts its own
 // (opened first, started half a second later, full of silence); an arrow key starts bola.wav
-// from its first sample. Nothing else.
-//   bare_wasapi.exe BOLA.WAV
+// from its first sample. Nothing else. With --at-start, the stream starts at once with the cue:
+// the soonest a Windows program under the same sound stack can be heard, for the start-up's bench.
+//   bare_wasapi.exe BOLA.WAV [--at-start]
 #include <audioclient.h>
 #include <mmdeviceapi.h>
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -28,6 +30,7 @@ const IID RenderInterface = {
 
 std::vector<float> cue;         // mono, at the device's rate (the recording's 48 kHz)
 std::atomic<std::size_t> at{0}; // the next frame of the cue to play; cue.size(): none
+bool atStart = false;
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && wParam >= VK_LEFT && wParam <= VK_DOWN) {
@@ -66,7 +69,11 @@ void Play() {
     // The game opens its device, decodes its recordings (about half a second) and only then
     // starts the stream, with silence in the whole buffer, as Windows' own rendering example
     // does. Under Wine how full the queue stays depends on both, so this program does the same.
-    Sleep(500);
+    if (atStart) {
+        at = 0;
+    } else {
+        Sleep(500);
+    }
     BYTE* first = nullptr;
     if (FAILED(render->GetBuffer(frames, &first)) ||
         FAILED(render->ReleaseBuffer(frames, AUDCLNT_BUFFERFLAGS_SILENT)) ||
@@ -110,6 +117,7 @@ int main(int argc, char** argv) {
                       32768.0f);
     }
     at = cue.size();
+    atStart = argc > 2 && std::string_view(argv[2]) == "--at-start";
     // The stream is made before the window, as the game's is.
     std::thread(Play).detach();
     WNDCLASSW type{};

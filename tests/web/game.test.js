@@ -5,7 +5,7 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const { withPageServed, openPage, press, heardOnFromNow, playAndHear, heardInOrder, keepOutput } = require('./page_session');
-const { tourAndGame, tourPauses, helpKeys, answerPauses, puzzleKeys, puzzlePauses } = require('./scenarios');
+const { tourAndGame, tourPauses, helpKeys, answerPauses, puzzleKeys, puzzlePauses, wrongOnThePlus } = require('./scenarios');
 
 
 // Every key here is heard at once: the test waits until the page has decoded every recording,
@@ -23,6 +23,7 @@ test('a published winning game and the screen tour sound as the game gives them'
   assert.equal(await tab.evaluate(() => document.activeElement.id), 'start');
   await press(tab, ['Enter'], 300);
   assert.equal(await tab.evaluate(() => document.activeElement.id), 'Form2');
+  assert.equal(await tab.evaluate(() => window.tintineablesWaited ?? 0), 0, 'a sound waited for its recording');
   assert.deepEqual(problems, []);
 }));
 
@@ -45,6 +46,7 @@ test('on a busy machine each key is heard alone, from its start, once its record
   const heard = await heardInOrder(tab, ['presentacion.wav', 'creditos.wav', 'tutorial.wav', 'creditos.wav',
                                          'presentacion.wav', 'bola.wav']);
   assert.deepEqual(before.frames, [-1], 'the tutorial was heard before it was decoded');
+  assert.ok(await tab.evaluate(() => window.tintineablesWaited) >= 1, 'no sound was counted waiting');
   assert.ok(heard.frames.every((frame) => frame >= 0), `heard ${heard.frames}; ${heard.diagnosis}`);
   // Heard once, from its start, after the first credits and before the second: the F1 it first
   // waited for, overtaken by F3, never sounded.
@@ -80,6 +82,7 @@ test('the puzzles open by F4 and go by Page Down and Page Up as the game gives t
   assert.ok(names.includes('reiniciar.wav'), 'F2 did not start the puzzle again');
   assert.ok(names.includes('voz_mas.wav'), names.join(' '));
   // The Plus's G and A were searched by the worker, not on the page's thread.
+  assert.equal(wrongOnThePlus(names), null);
   assert.equal(await tab.evaluate(() => window.tintineablesSearched), 2);
   assert.equal(await tab.evaluate(() => window.scrollY), 0);
   assert.deepEqual(problems, []);
