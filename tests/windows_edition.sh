@@ -49,12 +49,35 @@ wine "$windows/accessibility_probe.exe" 600 >> "$work/told" 2> /dev/null &
 probe=$!
 for ((i = 0; i < 200; i++)); do grep -q listening "$work/told" 2> /dev/null && break; sleep 0.1; done
 
-# play NAME LANG FOLDER READY [KEY SECONDS]...: runs the game unpacked in FOLDER with LANG,
-# records the sink, waits until READY ("window:TITLE", its window is shown; "told:PATTERN", a screen
+# The installer as a player runs it, in French: every page read by a screen reader's probe of its
+# own (which also reads each page's controls), the desktop shortcut asked (Space on the first check
+# box), the game not opened at the end (the second), Enter to install.
+wine "$windows/accessibility_probe.exe" 60 pages > "$work/pages" 2> /dev/null &
+pages=$!
+for ((i = 0; i < 200; i++)); do grep -q listening "$work/pages" 2> /dev/null && break; sleep 0.1; done
+LANG=fr_FR.UTF-8 wine "$windows/tintineables-setup.exe" > /dev/null 2>&1 &
+installer=$!
+for ((i = 0; i < 200; i++)); do grep -q "^focus|Mettre aussi" "$work/pages" && break; sleep 0.1; done
+for key in space Tab space Return; do xdotool key $key; sleep 0.5; done
+end_within 30 $installer
+echo $? > "$work/install.status"
+users="$WINEPREFIX/drive_c/users/$(whoami)"
+start_menu="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/TINTINEABLES.lnk"
+programs="$users/AppData/Local/Programs"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TINTINEABLES'
+# installed NAME: what an install left, for the checks below.
+installed() {
+    { find -L "$programs" "$start_menu" "$users/Desktop/TINTINEABLES.lnk" -maxdepth 3 2> /dev/null | sed "s|$users/||"
+      wine reg query "$uninstall_key" 2> /dev/null | tr -d '\r' | grep -v '^reg:'; } > "$work/$1.installed"
+}
+installed interactive
+
+# play NAME LANG PROGRAM READY [KEY SECONDS]...: runs the game with LANG, from its executable or
+# a shortcut to it (a .lnk, as the Start menu starts it), records the sink, waits until READY ("window:TITLE", its window is shown; "told:PATTERN", a screen
 # reader was told it; "said:PATTERN", the game wrote it on stderr), then presses each X key and waits the seconds after it; the
 # game's status goes to NAME.status.
 play() {
-    local name=$1 lang=$2 folder=$3 ready=$4 game recorder from i
+    local name=$1 lang=$2 program=$3 ready=$4 game recorder from i
     shift 4
     echo "$EPOCHREALTIME" > "$work/$name.start"
     parec --raw --format=s16le --rate=48000 --channels=2 --latency-msec=10 -d speaker.monitor \
@@ -62,7 +85,11 @@ play() {
     recorder=$!
     echo "== $name" >> "$work/told"
     from=$(wc -l < "$work/told")
-    LANG=$lang wine "$folder/tintineables.exe" > "$work/$name.stderr" 2>&1 &
+    if [[ $program = *.lnk ]]; then
+        LANG=$lang wine start /wait /unix "$program" > "$work/$name.stderr" 2>&1 &
+    else
+        LANG=$lang wine "$program" > "$work/$name.stderr" 2>&1 &
+    fi
     game=$!
     for ((i = 0; i < 300; i++)); do
         case $ready in
@@ -100,22 +127,24 @@ away_and_back() {
     kill $other
 }
 
-# Spanish: the tour of the screens, then Bergholt's game, won; Escape to the menu, Escape out.
+# Spanish, started from the Start menu: the tour of the screens, then Bergholt's game, won; Escape
+# to the menu, Escape out.
 keys=()
 for key in F1 F1 F3 F3 F1 Escape F3 Escape F2; do keys+=("$key" 0.8); done
 # A key every 0.3 s: faster, an X server and Wine that the machine holds up for a moment hand the
 # game two keys at once, and the first one's cue is cut before it sounds.
 while read -r code name; do keys+=("$name" 0.3); done < "$work/winning_game.keys"
 keys+=(Escape 0.8 Escape 0.3)
-play spanish es_ES.UTF-8 "$windows" window:TINTINEABLES "${keys[@]}"
+play spanish es_ES.UTF-8 "$start_menu" window:TINTINEABLES "${keys[@]}"
 
-# French: onto the board in the text mode, the questions, Command9 (its name, its sound), back to
+# French, the installed game started by itself (its messages on stderr kept): onto the board in
+# the text mode, the questions, Command9 (its name, its sound), back to
 # the first hole, away to another window and back, a hint followed and its jump taken back; then
 # the puzzles, on to the Plus, whose G the solver's thread searches.
 keys=(F2 0.8 t 1.5 b 3 p 3 g 2 shift+Tab 0.8 space 0.8 Tab 0.8 away 0 a 2.5 space 0.8 Up 0.8 Up 0.8
       Control_L 0.8 BackSpace 0.8 Escape 0.8 F4 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2
-      Next 2 g 2 Escape 0.8 Escape 0.3)
-play french fr_FR.UTF-8 "$windows" window:TINTINEABLES "${keys[@]}"
+      Next 2 g 2 a 2.5 Escape 0.8 Escape 0.3)
+play french fr_FR.UTF-8 "$programs/TINTINEABLES/tintineables.exe" window:TINTINEABLES "${keys[@]}"
 
 # The sound server dies mid-game, as it does when a device goes or the audio service restarts,
 # and comes back: the game finds the device again by itself and the next keys are heard.
@@ -139,20 +168,45 @@ end_within 15 $game
 echo $? > "$work/restart.status"
 kill $recorder
 
+# The uninstaller, in French, read as the installer was; then, after an install by /S (no page, no
+# desktop shortcut), "Uninstall.exe /S". Each time, nothing of the game may be left. An uninstaller
+# runs as a copy of itself in the temporary folder, which goes on after the one started ends.
+gone_within() { # SECONDS PATH
+    for ((i = 0; i < $1 * 10; i++)); do [ -e "$2" ] || return 0; sleep 0.1; done
+    return 1
+}
+kill $pages 2> /dev/null
+wine "$windows/accessibility_probe.exe" 60 pages >> "$work/pages" 2> /dev/null &
+pages=$!
+LANG=fr_FR.UTF-8 wine "$programs/TINTINEABLES/Uninstall.exe" > /dev/null 2>&1
+for ((i = 0; i < 200; i++)); do grep -q "^control|Désinstaller|" "$work/pages" && break; sleep 0.1; done
+xdotool key Return
+for ((i = 0; i < 200; i++)); do grep -q "^focus|Fermer|" "$work/pages" && break; sleep 0.1; done
+xdotool key Return
+gone_within 20 "$programs/TINTINEABLES"
+installed uninstalled
+LANG=es_ES.UTF-8 wine "$windows/tintineables-setup.exe" /S > /dev/null 2>&1
+echo $? > "$work/silent.status"
+installed silent
+wine "$programs/TINTINEABLES/Uninstall.exe" /S > /dev/null 2>&1
+gone_within 20 "$programs/TINTINEABLES"
+installed silently_uninstalled
+kill $pages 2> /dev/null
+
 # A missing recording: the message names it, in a box the player closes with Enter.
 mkdir -p "$work/unpacked"
 cp -r "$windows/tintineables.exe" "$windows/sounds" "$work/unpacked/"
 rm "$work/unpacked/sounds/bola.wav"
-play missing es_ES.UTF-8 "$work/unpacked" "said:missing" Return 0.5
+play missing es_ES.UTF-8 "$work/unpacked/tintineables.exe" "said:missing" Return 0.5
 # A compressed recording whose sound is gone (zeros where its frames were), its header intact.
 cp "$windows/sounds/bola.wav" "$work/unpacked/sounds/"
 size=$(stat -c %s "$work/unpacked/sounds/voz_5.wav")
 dd if=/dev/zero of="$work/unpacked/sounds/voz_5.wav" bs=1 seek=100 count=$((size - 100)) conv=notrunc 2> /dev/null
-play broken es_ES.UTF-8 "$work/unpacked" "said:voz_5" Return 0.5
+play broken es_ES.UTF-8 "$work/unpacked/tintineables.exe" "said:voz_5" Return 0.5
 
 # No sound device at all: the sound server is gone.
 stop_sound_server
-play nodevice es_ES.UTF-8 "$windows" "said:no audio device" Return 0.5
+play nodevice es_ES.UTF-8 "$windows/tintineables.exe" "said:no audio device" Return 0.5
 
 kill $probe 2> /dev/null
 wineserver -k 2> /dev/null
@@ -186,8 +240,19 @@ python3 "$here/windows/same_onset.py" "$here/../assets/sounds" "$work/heard" voz
 codes=(112 112 114 114 112 27 114 27 113)
 while read -r code name; do codes+=("$code"); done < "$work/winning_game.keys"
 heard_as_the_game spanish "" "${codes[@]}" 27 27
-heard_as_the_game french fr/ 113 84 66 80 71 9s 32 9 65 32 38 38 17 8 27 115 34 34 34 34 34 34 34 34 71 27 27
+heard_as_the_game french fr/ 113 84 66 80 71 9s 32 9 65 32 38 38 17 8 27 115 34 34 34 34 34 34 34 34 71 65 27 27
 grep -q aplauso <("$cues_for_keys" "${codes[@]}") || { echo "FAIL: the game was not won"; fail=1; }
+# The Plus can be won, which the table of the game from the full cross cannot tell: written out
+# here, not taken from the game's own answers, G says so after its name and A names a way.
+plus=$("$audio_find" --in-order "$work/french.raw" "$work/heard/fr/voz_mas.wav" "$work/heard/fr/voz_puedes_ganar.wav" | tr '\n' ' ')
+way=
+for word in izquierda arriba derecha abajo; do
+    at=$("$audio_find" --in-order "$work/french.raw" "$work/heard/fr/voz_mas.wav" "$work/heard/fr/voz_puedes_ganar.wav" \
+        "$work/heard/fr/voz_$word.wav" | tail -n 1)
+    [ "$at" != -1 ] && way=$word
+done
+[[ " $plus" != *" -1"* ]] && [ -n "$way" ] && echo "ok   french: the Plus can be won, and its hint jumps $way" ||
+    { echo "FAIL: french: on the Plus G and A did not say it can be won ($plus; a way: ${way:-none})"; fail=1; }
 
 # After the restart, the board as it was left: Picture4 and Picture1 hold their pegs, twice (a cue
 # broken while Wine's queue refills must not hide that the sound came back).
@@ -197,17 +262,53 @@ at=$("$audio_find" --in-order "$work/restart.raw" "$work"/heard/bola.wav "$work"
 [ "$(grep -c "was lost" "$work/restart.stderr")" = 1 ] && [ "$(grep -c "is back" "$work/restart.stderr")" = 1 ] &&
     echo "ok   restart: said once that the device was lost, once that it is back" ||
     { echo "FAIL: restart: said $(grep -v ALSA "$work/restart.stderr" | tr '\n' ' ')"; fail=1; }
-for run in spanish:0 french:0 restart:0 missing:1 broken:1 nodevice:1; do
+for run in install:0 silent:0 spanish:0 french:0 restart:0 missing:1 broken:1 nodevice:1; do
     status=$(cat "$work/${run%:*}.status" 2> /dev/null || echo none)
     [ "$status" = "${run#*:}" ] && echo "ok   ${run%:*}: ended with status $status" ||
         { echo "FAIL: ${run%:*}: ended with status $status, not ${run#*:}"; fail=1; }
 done
 grep -q "^bola.wav: missing" "$work/missing.stderr" && echo "ok   missing: $(grep -m1 missing "$work/missing.stderr")" ||
     { echo "FAIL: the missing recording was not named: $(cat "$work/missing.stderr")"; fail=1; }
+# No key waited for a recording still being decoded behind the first window.
+grep -h "waited for a recording" "$work/french.stderr" "$work/restart.stderr" &&
+    { echo "FAIL: a sound waited for its recording"; fail=1; }
 grep -q "voz_5.wav: .*decode" "$work/broken.stderr" && echo "ok   broken: $(grep -m1 voz_5 "$work/broken.stderr")" ||
     { echo "FAIL: the broken recording was not named: $(cat "$work/broken.stderr")"; fail=1; }
 grep -q "no audio device" "$work/nodevice.stderr" && echo "ok   no device: $(grep -m1 "no audio device" "$work/nodevice.stderr")" ||
     { echo "FAIL: no device, not said: $(grep -v ALSA "$work/nodevice.stderr")"; fail=1; }
+
+# What each install left, and each uninstall: the game in the user's own programs folder, its Start
+# menu entry, its desktop shortcut when asked for, its entry in the list of installed apps; then
+# nothing at all. The game played above was started from that Start menu entry.
+expect_installed() { # NAME WHAT PATTERN
+    if grep -q -E -- "$3" "$work/$1.installed"; then echo "ok   $1: $2"; else
+        echo "FAIL: $1: not $2; found: $(tr '\n' ' ' < "$work/$1.installed")"; fail=1; fi
+}
+for install in interactive silent; do
+    expect_installed $install "the game in the user's programs folder" '^AppData/Local/Programs/TINTINEABLES/tintineables.exe$'
+    expect_installed $install "its recordings" '^AppData/Local/Programs/TINTINEABLES/sounds/bola.wav$'
+    expect_installed $install "its Start menu entry" '^AppData/Roaming/Microsoft/Windows/Start Menu/Programs/TINTINEABLES.lnk$'
+    expect_installed $install "its uninstaller in the list of installed apps" 'UninstallString +REG_SZ +"C:.users.*Programs.TINTINEABLES.Uninstall.exe"$'
+done
+expect_installed interactive "the desktop shortcut asked for" '^Desktop/TINTINEABLES.lnk$'
+grep -q '^Desktop/' "$work/silent.installed" && { echo "FAIL: silent: a desktop shortcut not asked for"; fail=1; }
+for uninstall in uninstalled silently_uninstalled; do
+    [ ! -s "$work/$uninstall.installed" ] && echo "ok   $uninstall: nothing left" ||
+        { echo "FAIL: $uninstall: left $(tr '\n' ' ' < "$work/$uninstall.installed")"; fail=1; }
+done
+# The installer's and the uninstaller's pages as a screen reader reads them, in French: each page's
+# text, check boxes and buttons by their names, and each control that takes the focus named.
+expect_page() { # WHAT PATTERN
+    if grep -q -E -- "$2" "$work/pages"; then echo "ok   installer: $1"; else
+        echo "FAIL: installer: not read: $1"; fail=1; fi
+}
+expect_page "its page of choices, and where it installs" '^control\|TINTINEABLES, le solitaire .*dans C:.users.*Programs.TINTINEABLES\. Tu le trouveras dans le menu Démarrer\.\|'
+expect_page "the desktop shortcut's check box, as it takes the focus" '^focus\|Mettre aussi un raccourci sur le bureau\|'
+expect_page "the check box that opens the game" '^control\|Ouvrir TINTINEABLES à la fin\|'
+expect_page "the button that installs" '^control\|Installer\|'
+expect_page "the uninstaller's page" '^control\|TINTINEABLES sera retiré de cet ordinateur.*\|'
+expect_page "the button that uninstalls" '^control\|Désinstaller\|'
+expect_page "the button that closes the uninstaller" '^focus\|Fermer\|'
 
 # What a screen reader was told, run by run: each form's title as it opens, nothing for a hole,
 # Command9's name.

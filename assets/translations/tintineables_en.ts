@@ -259,5 +259,21 @@
         <source>TINTINEABLES: toca para jugar</source>
         <translation>TINTINEABLES: tap to play</translation>
     </message>
+    <message>
+        <source>TINTINEABLES, el solitario que se juega con el oído y el teclado, se instalará solo para ti, en $INSTDIR. Lo encontrarás en el menú Inicio.</source>
+        <translation>TINTINEABLES, the solitaire played by ear and keyboard, will be installed for you alone, in $INSTDIR. You will find it in the Start menu.</translation>
+    </message>
+    <message>
+        <source>Poner también un acceso directo en el escritorio</source>
+        <translation>Also put a shortcut on the desktop</translation>
+    </message>
+    <message>
+        <source>Abrir TINTINEABLES al terminar</source>
+        <translation>Open TINTINEABLES when done</translation>
+    </message>
+    <message>
+        <source>Se quitará TINTINEABLES de este equipo, con su entrada del menú Inicio y su acceso directo del escritorio.</source>
+        <translation>TINTINEABLES will be removed from this computer, with its Start menu entry and its desktop shortcut.</translation>
+    </message>
 </context>
 </TS>

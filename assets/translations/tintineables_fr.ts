@@ -259,5 +259,21 @@
         <source>TINTINEABLES: toca para jugar</source>
         <translation>TINTINEABLES : touche pour jouer</translation>
     </message>
+    <message>
+        <source>TINTINEABLES, el solitario que se juega con el oído y el teclado, se instalará solo para ti, en $INSTDIR. Lo encontrarás en el menú Inicio.</source>
+        <translation>TINTINEABLES, le solitaire qui se joue à l'oreille et au clavier, sera installé pour toi seul, dans $INSTDIR. Tu le trouveras dans le menu Démarrer.</translation>
+    </message>
+    <message>
+        <source>Poner también un acceso directo en el escritorio</source>
+        <translation>Mettre aussi un raccourci sur le bureau</translation>
+    </message>
+    <message>
+        <source>Abrir TINTINEABLES al terminar</source>
+        <translation>Ouvrir TINTINEABLES à la fin</translation>
+    </message>
+    <message>
+        <source>Se quitará TINTINEABLES de este equipo, con su entrada del menú Inicio y su acceso directo del escritorio.</source>
+        <translation>TINTINEABLES sera retiré de cet ordinateur, avec son entrée du menu Démarrer et son raccourci du bureau.</translation>
+    </message>
 </context>
 </TS>

@@ -259,5 +259,21 @@
         <source>TINTINEABLES: toca para jugar</source>
         <translation>TINTINEABLES: toque para jogar</translation>
     </message>
+    <message>
+        <source>TINTINEABLES, el solitario que se juega con el oído y el teclado, se instalará solo para ti, en $INSTDIR. Lo encontrarás en el menú Inicio.</source>
+        <translation>TINTINEABLES, o resta um que se joga com o ouvido e o teclado, será instalado só para você, em $INSTDIR. Você o encontrará no menu Iniciar.</translation>
+    </message>
+    <message>
+        <source>Poner también un acceso directo en el escritorio</source>
+        <translation>Colocar também um atalho na área de trabalho</translation>
+    </message>
+    <message>
+        <source>Abrir TINTINEABLES al terminar</source>
+        <translation>Abrir o TINTINEABLES ao terminar</translation>
+    </message>
+    <message>
+        <source>Se quitará TINTINEABLES de este equipo, con su entrada del menú Inicio y su acceso directo del escritorio.</source>
+        <translation>O TINTINEABLES será removido deste computador, com sua entrada no menu Iniciar e seu atalho na área de trabalho.</translation>
+    </message>
 </context>
 </TS>
