@@ -1,6 +1,5 @@
 // TINTINEABLES: peg solitaire played by keyboard and ear.
 #include "app/display.h"
-#include "game/game.h"
 #include "screens/game_application.h"
 #include "screens/qt_game_host.h"
 #include "screens/screen_reader_support.h"
@@ -31,8 +30,7 @@ int main(int argc, char* argv[]) {
     try {
         const std::vector<std::filesystem::path> folders = RecordingFolders();
         translation = LoadTranslation(language, TranslationFolders(folders));
-        // What the menu plays as it opens is decoded before its window, the rest behind it.
-        audio = StartAudio(folders, language, FirstScreenRecordings(false));
+        audio = StartAudio(folders, language);
     } catch (const StartupError& error) {
         std::fprintf(stderr, "tintineables: cannot start:\n%s\n", error.what());
         return 1;
@@ -71,11 +69,6 @@ int main(int argc, char* argv[]) {
         if (status < 0) {
             status = QApplication::exec();
         }
-    }
-    // For the tests: a key must never wait for a recording.
-    if (const int waited = audio->SoundsThatWaited(); waited > 0) {
-        std::fprintf(stderr, "tintineables: %d sounds waited for a recording still being decoded\n",
-                     waited);
     }
     audio.reset();
     LetTheWindowSystemSettle();

@@ -25,8 +25,7 @@ std::string NoDeviceMessage(const char* reason) {
 
 } // namespace
 
-AudioEngine::AudioEngine(std::vector<Recording> recordings,
-                         const std::vector<std::string_view>& first) {
+AudioEngine::AudioEngine(std::vector<Recording> recordings) {
     // Leave SIGINT and SIGTERM alone: they must still end the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     std::string problem;
@@ -41,10 +40,16 @@ AudioEngine::AudioEngine(std::vector<Recording> recordings,
     const bool deviceIsAsAsked =
         frequency == Frequency && format == AUDIO_S16LSB && channels == Channels;
 
-    if (const std::string unplayable = cues_.Start(std::move(recordings), deviceIsAsAsked, first);
-        !unplayable.empty()) {
+    std::string problems;
+    for (Recording& recording : recordings) {
+        const std::string unplayable = cues_.Add(recording, deviceIsAsAsked);
+        if (!unplayable.empty()) {
+            problems += recording.path.string() + ": not playable: " + unplayable + "\n";
+        }
+    }
+    if (!problems.empty()) {
         Shutdown();
-        throw StartupError(unplayable);
+        throw StartupError(problems.substr(0, problems.size() - 1));
     }
 
     // The first callback shows the buffer the device really took.
@@ -151,9 +156,8 @@ void AudioEngine::PostMix(void* self, std::uint8_t* stream, int bytes) {
 }
 
 std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders,
-                                        Language language,
-                                        const std::vector<std::string_view>& first) {
-    return std::make_unique<AudioEngine>(LoadRecordings(folders, language), first);
+                                        Language language) {
+    return std::make_unique<AudioEngine>(LoadRecordings(folders, language));
 }
 
 } // namespace tintineables

@@ -40,20 +40,14 @@ public:
     static constexpr int Channels = 2;
     static constexpr int BufferFrames = 128; // the latency floor: 2.7 ms at 48 kHz
 
-    // Opens the device and decodes the recordings, those named in `first` before it returns and
-    // the rest behind it (all of them first when it is empty); StartupError when the device or
-    // one of those fails.
-    explicit AudioEngine(std::vector<Recording> recordings,
-                         const std::vector<std::string_view>& first = {});
+    // Opens the device and decodes the recordings; StartupError when either fails.
+    explicit AudioEngine(std::vector<Recording> recordings);
     ~AudioEngine();
     AudioEngine(const AudioEngine&) = delete;
     AudioEngine& operator=(const AudioEngine&) = delete;
 
-    // The decoded cue for a bare file name, waiting for it if it is still being decoded, or
-    // nullptr for a name that is no recording.
+    // The decoded cue for a bare file name, or nullptr for a name that is no recording.
     const Mix_Chunk* Decoded(std::string_view fileName) const;
-    // How many sounds had to wait for a recording still being decoded.
-    int SoundsThatWaited() const { return cues_.SoundsThatWaited(); }
 
     // A mixer channel of its own for a sound player, until it gives it back.
     int AcquireChannel();
@@ -106,10 +100,8 @@ private:
 };
 
 // Starts the game's audio from its recording folders: the check of every recording of the
-// language, then the device; `first` decoded before it returns, the rest behind. StartupError
-// carries the message for the player.
+// language, then the device. StartupError carries the message for the player.
 std::unique_ptr<AudioEngine> StartAudio(const std::vector<std::filesystem::path>& folders,
-                                        Language language = Language::Spanish,
-                                        const std::vector<std::string_view>& first = {});
+                                        Language language = Language::Spanish);
 
 } // namespace tintineables

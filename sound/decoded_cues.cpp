@@ -4,9 +4,8 @@
 
 #include <SDL2/SDL_mixer.h>
 
+#include <algorithm>
 #include <cstring>
-#include <stdexcept>
-#include <utility>
 
 namespace tintineables {
 
@@ -46,49 +45,29 @@ Mix_Chunk* Decode(const Recording& recording, bool deviceIsAsAsked,
 
 } // namespace
 
-DecodedCues::Cue::Cue(Cue&& other) noexcept
-    : chunk(std::exchange(other.chunk, nullptr)), samples(std::move(other.samples)) {}
-
-DecodedCues::Cue& DecodedCues::Cue::operator=(Cue&& other) noexcept {
-    std::swap(chunk, other.chunk);
-    std::swap(samples, other.samples);
-    return *this;
-}
-
-DecodedCues::Cue::~Cue() {
-    if (chunk != nullptr) {
-        Mix_FreeChunk(chunk);
+std::string DecodedCues::Add(Recording& recording, bool deviceIsAsAsked) {
+    std::vector<std::uint8_t> samples;
+    Mix_Chunk* chunk = Decode(recording, deviceIsAsAsked, samples);
+    // The file's bytes are done with: let them go before the next, larger one comes in.
+    std::vector<std::uint8_t>().swap(recording.bytes);
+    if (chunk == nullptr) {
+        return Mix_GetError();
     }
-}
-
-std::string DecodedCues::Start(std::vector<Recording> recordings, bool deviceIsAsAsked,
-                               const std::vector<std::string_view>& first) {
-    try {
-        cues_ = std::make_unique<DecodingBehind<Cue>>(
-            std::move(recordings),
-            [deviceIsAsAsked](const Recording& recording) {
-                Cue cue;
-                cue.chunk = Decode(recording, deviceIsAsAsked, cue.samples);
-                if (cue.chunk == nullptr) {
-                    throw std::runtime_error(recording.path.string() +
-                                             ": not playable: " + Mix_GetError());
-                }
-                return cue;
-            },
-            first);
-    } catch (const std::runtime_error& problem) {
-        return problem.what();
-    }
+    cues_.push_back({recording.fileName, chunk, std::move(samples)});
     return {};
 }
 
 const Mix_Chunk* DecodedCues::Find(std::string_view fileName) const {
-    const Cue* cue = cues_ ? cues_->Get(fileName) : nullptr;
-    return cue == nullptr ? nullptr : cue->chunk;
+    const auto found = std::find_if(cues_.begin(), cues_.end(),
+                                    [&](const Cue& cue) { return cue.fileName == fileName; });
+    return found == cues_.end() ? nullptr : found->chunk;
 }
 
-int DecodedCues::SoundsThatWaited() const { return cues_ ? cues_->SoundsThatWaited() : 0; }
-
-void DecodedCues::Clear() { cues_.reset(); }
+void DecodedCues::Clear() {
+    for (Cue& cue : cues_) {
+        Mix_FreeChunk(cue.chunk);
+    }
+    cues_.clear();
+}
 
 } // namespace tintineables

@@ -1,9 +1,7 @@
 #pragma once
-#include "sound/decoding_behind.h"
 #include "sound/recordings.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +10,7 @@ struct Mix_Chunk;
 
 namespace tintineables {
 
-// Every recording decoded once into the mixer's format, found by its bare file name: those the
-// first screen plays at once, the rest behind it (DecodingBehind).
+// Every recording decoded once, at start, into the mixer's format, found by its bare file name.
 class DecodedCues {
 public:
     DecodedCues() = default;
@@ -21,28 +18,20 @@ public:
     DecodedCues(const DecodedCues&) = delete;
     DecodedCues& operator=(const DecodedCues&) = delete;
 
-    // Decodes those named in `first` (every one when it is empty) now, the others behind, each
-    // file's bytes let go once it is decoded. Returns the mixer's reason for one of those it
-    // decodes now that it cannot decode, or an empty string.
-    std::string Start(std::vector<Recording> recordings, bool deviceIsAsAsked,
-                      const std::vector<std::string_view>& first);
-    // The decoded cue for a bare file name, waiting for it if it is still being decoded; nullptr
-    // for a name that is no recording; RunTimeError for one that could not be decoded.
+    // Decodes a recording, then lets its file's bytes go. Returns the mixer's reason when it
+    // cannot, or an empty string.
+    std::string Add(Recording& recording, bool deviceIsAsAsked);
+    // The decoded cue for a bare file name, or nullptr for a name that is no recording.
     const Mix_Chunk* Find(std::string_view fileName) const;
-    int SoundsThatWaited() const;
     void Clear();
 
 private:
-    // A chunk for the mixer, and the samples it points at when they are laid out here.
     struct Cue {
-        Cue() = default;
-        Cue(Cue&& other) noexcept;
-        Cue& operator=(Cue&& other) noexcept;
-        ~Cue();
-        Mix_Chunk* chunk = nullptr;
-        std::vector<std::uint8_t> samples;
+        std::string_view fileName;
+        Mix_Chunk* chunk;
+        std::vector<std::uint8_t> samples; // owned here when the chunk only points at them
     };
-    std::unique_ptr<DecodingBehind<Cue>> cues_;
+    std::vector<Cue> cues_;
 };
 
 } // namespace tintineables

@@ -37,11 +37,14 @@ public:
             if (first.empty() || std::find(first.begin(), first.end(), name) != first.end()) {
                 entry.decoded = decode_(entry.recording);
                 entry.done = true;
-                entry.recording.bytes = {};
+                LetGo(entry.recording.bytes);
             }
         }
         if (!AllDecoded()) {
-            thread_ = std::thread([this] { DecodeTheRest(); });
+            thread_ = std::thread([this] {
+                while (DecodeOneMore()) {
+                }
+            });
         }
     }
     ~DecodingBehind() {
@@ -89,6 +92,33 @@ public:
     }
 
 private:
+    // Decodes the next recording left (the one a sound waits for, else the shortest); whether any
+    // is left after it.
+    bool DecodeOneMore() {
+        Entry* next = nullptr;
+        {
+            const std::lock_guard lock(mutex_);
+            next = stop_ ? nullptr : Next();
+        }
+        if (next == nullptr) {
+            return false;
+        }
+        Decoded decoded{};
+        std::string problem;
+        try {
+            decoded = decode_(next->recording);
+        } catch (const std::exception& error) {
+            problem = error.what();
+        }
+        const std::lock_guard lock(mutex_);
+        next->decoded = std::move(decoded);
+        next->problem = std::move(problem);
+        next->done = true;
+        LetGo(next->recording.bytes);
+        decodedOne_.notify_all();
+        return Next() != nullptr;
+    }
+
     // Made at the start and never moved: `decoded` is written once, by whichever thread decodes
     // it, before `done` is set under the mutex.
     struct Entry {
@@ -97,6 +127,9 @@ private:
         bool done = false;
         std::string problem;
     };
+
+    // A file's bytes once it is decoded: clearing a vector would keep its memory.
+    static void LetGo(std::vector<std::uint8_t>& bytes) { std::vector<std::uint8_t>().swap(bytes); }
 
     Entry* Next() { // with the mutex held
         if (const auto wanted = entries_.find(wanted_);
@@ -111,32 +144,6 @@ private:
             }
         }
         return next;
-    }
-
-    void DecodeTheRest() {
-        for (;;) {
-            Entry* next = nullptr;
-            {
-                const std::lock_guard lock(mutex_);
-                next = stop_ ? nullptr : Next();
-            }
-            if (next == nullptr) {
-                return;
-            }
-            Decoded decoded{};
-            std::string problem;
-            try {
-                decoded = decode_(next->recording);
-            } catch (const std::exception& error) {
-                problem = error.what();
-            }
-            const std::lock_guard lock(mutex_);
-            next->decoded = std::move(decoded);
-            next->problem = std::move(problem);
-            next->done = true;
-            next->recording.bytes = {};
-            decodedOne_.notify_all();
-        }
     }
 
     Decoder decode_;

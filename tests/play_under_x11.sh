@@ -84,6 +84,4 @@ echo "at frames $frames"
 fail=0
 [ "$status" = 0 ] || { echo "FAIL: the game ended with status $status"; cat "$work/stderr"; fail=1; }
 case " $frames" in *" -1"*) echo "FAIL: not every sound was heard, in that order"; fail=1 ;; esac
-# What the menu does not play is decoded behind its window: no key may wait for it.
-grep "waited for a recording" "$work/stderr" && { echo "FAIL: a sound waited for its recording"; fail=1; }
 exit $fail
