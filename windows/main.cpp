@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <future>
+#include <map>
 #include <memory>
 
 using namespace tintineables;
@@ -42,33 +43,57 @@ void Tell(const std::string& message) {
     MessageBoxW(nullptr, Wide(message).c_str(), L"TINTINEABLES", MB_OK | MB_ICONERROR);
 }
 
+// The recordings as read at start, and those of the first screen already decoded.
+struct FirstRead {
+    std::vector<Recording> recordings;
+    std::map<std::string_view, std::vector<std::int16_t>> decoded;
+};
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Everything that can stop the game is checked before a window opens: every recording, in
-    // the user's language, read while the sound device opens, and the device. Only what the menu
-    // plays as it opens is decoded before its window; the rest is decoded behind it.
+    // the user's language, and the sound device. They are read and opened at once, beside each
+    // other and beside the windows' thread's own start; of the recordings, only what the menu
+    // plays as it opens is decoded before its window, the rest behind it.
     const Language language = WindowsLanguage();
+    auto read = std::async(std::launch::async, [language] {
+        auto found = std::make_shared<FirstRead>();
+        found->recordings = LoadRecordings(RecordingFolders(), language);
+        for (std::string_view name : FirstScreenRecordings(false)) {
+            for (const Recording& recording : found->recordings) {
+                if (recording.fileName == name && recording.format.formatTag == WaveMpegLayer3) {
+                    found->decoded.emplace(name, DecodeMpegLayer3(recording));
+                }
+            }
+        }
+        return found;
+    });
+    auto device = std::async(std::launch::async, [] { return std::make_unique<WasapiOutput>(); });
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     std::unique_ptr<WasapiOutput> output;
     std::unique_ptr<CueMixer> mixer;
     try {
-        auto read = std::async(std::launch::async,
-                               [language] { return LoadRecordings(RecordingFolders(), language); });
-        try {
-            output = std::make_unique<WasapiOutput>();
-        } catch (const StartupError&) {
-            read.get(); // a missing recording is said before a missing device
-            throw;
-        }
-        mixer = std::make_unique<CueMixer>(read.get(), output->Rate(), DecodeMpegLayer3,
-                                           FirstScreenRecordings(false));
+        const std::shared_ptr<FirstRead> first = read.get(); // a missing recording is said first
+        output = device.get();
+        mixer = std::make_unique<CueMixer>(
+            std::move(first->recordings), output->Rate(),
+            [first](const Recording& recording) {
+                const auto decoded = first->decoded.find(recording.fileName);
+                return decoded != first->decoded.end() ? std::move(decoded->second)
+                                                       : DecodeMpegLayer3(recording);
+            },
+            FirstScreenRecordings(false));
     } catch (const StartupError& error) {
+        if (device.valid()) {
+            device.wait();
+        }
         Tell(std::string("cannot start:\n") + error.what());
+        CoUninitialize();
         return 1;
     }
     output->Play(*mixer);
 
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int status = 0;
     {
         WinGameHost host(instance, language,
