@@ -11,7 +11,9 @@
 //   stream's latency; the server counts the sink's own latency in it (a monitor reports the
 //   sink's latency as negative), so "now - latency" is when the last frame read was played.
 //   Each read is placed by the median of the readings around it.
-// Prints one line: presses, heard, median / p95 / max key-to-audible in ms, dropouts.
+// Prints one line: presses, heard, median / p95 / max key-to-audible in ms, dropouts, and of those
+// the cues broken at their start (their first 20 ms not as recorded: a period or two lost, heard
+// as a sound that is none of the game's).
 // --resampled: the player's sound reaches the sink through a resampler (Chromium on a PulseAudio
 // whose default rate is not the sink's), so no frame of it is the recording's: a cue is heard
 // where the sound first rises above -30 dBFS after its key, and only a cue never heard counts as
@@ -358,6 +360,8 @@ int main(int argc, char** argv) {
         }
     }
     int dropouts = 0;
+    int brokenAtStart = 0;
+    constexpr long StartFrames = Rate / 50; // 20 ms
     for (std::size_t i = 0; i < onsets.size(); ++i) {
         if (onsets[i] < 0) {
             ++dropouts; // never heard at all
@@ -379,6 +383,7 @@ int main(int argc, char** argv) {
         const long broken =
             FirstBrokenFrame(frames, cue, static_cast<std::size_t>(onsets[i]), until);
         dropouts += broken < 0 ? 0 : 1;
+        brokenAtStart += broken >= 0 && broken < StartFrames ? 1 : 0;
         if (broken >= 0 && std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr) {
             std::fprintf(stderr, "press %zu: cue at frame %ld broken from its frame %ld\n", i,
                          onsets[i], broken);
@@ -399,8 +404,9 @@ int main(int argc, char** argv) {
                                      static_cast<std::size_t>(
                                          q * static_cast<double>(sorted.size() - 1) + 0.5))];
     };
-    std::printf("presses %d heard %zu median %.1f p95 %.1f max %.1f dropouts %d\n", presses,
-                latencies.size(), at(0.5), at(0.95), sorted.empty() ? 0.0 : sorted.back(),
-                dropouts);
+    std::printf(
+        "presses %d heard %zu median %.1f p95 %.1f max %.1f dropouts %d broken-at-start %d\n",
+        presses, latencies.size(), at(0.5), at(0.95), sorted.empty() ? 0.0 : sorted.back(),
+        dropouts, brokenAtStart);
     return 0;
 }

@@ -13,8 +13,9 @@
 # the barest WASAPI program under the same Wine (bare_wasapi), which is Wine's own floor. Before
 # each block, how late the machine wakes a real-time thread, since every miss below comes from
 # there.
-# BENCH_SERVERS, BENCH_PLAYERS and BENCH_LOADS narrow a run to some servers, players (names as
-# in the table: game, mixer-1024, paplay, page, windows, windows-bare) and loads (idle, busy).
+# BENCH_SERVERS, BENCH_PLAYERS and BENCH_LOADS narrow a run to some servers (pulseaudio, pipewire,
+# wine), players (names as in the table: game, mixer-1024, paplay, page, windows, windows-bare)
+# and loads (idle, busy).
 #   [TINTINEABLES_PAGE=build-web/page] [TINTINEABLES_WINDOWS=build-windows] \
 #       [BENCH_SERVERS="pulseaudio"] [BENCH_PLAYERS="game windows windows-bare"] [BENCH_LOADS=idle] \
 #       xvfb-run -a bench/sound_servers.sh BUILD_FOLDER [PRESSES]
@@ -168,9 +169,10 @@ page_player() { # page|bare-chromium|page-firefox|bare-firefox|page-webkit|bare-
 # any, is listed below the table.
 declare -A pooled=()
 starts_said=()
+broken_at_start=()
 windows_starts() {
-  local starts=${BENCH_STARTS:-6} s player line total heard dropouts
-  local -A totals=() heards=() drops=() medians=()
+  local starts=${BENCH_STARTS:-6} s player line total heard dropouts at_start
+  local -A totals=() heards=() drops=() medians=() starts_broken=()
   for player in "${windows_players[@]}"; do
     rm -f "$work/$player.latencies"
   done
@@ -180,22 +182,24 @@ windows_starts() {
       line=$(player_presses=$(( (presses + starts - 1) / starts )) latencies="$work/$player.latencies" \
         run_player $player -- windows_player $player)
       [ -n "$line" ] || { medians[$player]+=" (no window)"; continue; }
-      read -r _ total _ heard _ median _ _ _ _ _ dropouts <<< "$line"
+      read -r _ total _ heard _ median _ _ _ _ _ dropouts _ at_start <<< "$line"
       totals[$player]=$(( ${totals[$player]:-0} + total ))
       heards[$player]=$(( ${heards[$player]:-0} + heard ))
       drops[$player]=$(( ${drops[$player]:-0} + dropouts ))
+      starts_broken[$player]=$(( ${starts_broken[$player]:-0} + at_start ))
       medians[$player]+=" $median$([ "$dropouts" = 0 ] || echo " ($dropouts)")"
     done
   done
   for player in "${!totals[@]}"; do
     pooled[$player]=$(sort -n "$work/$player.latencies" | awk -v total="${totals[$player]}" \
-      -v heard="${heards[$player]}" -v dropouts="${drops[$player]}" '
+      -v heard="${heards[$player]}" -v dropouts="${drops[$player]}" -v at_start="${starts_broken[$player]}" '
       { v[NR] = $1 }
       END {
         m = NR ? v[int(0.5 * (NR - 1) + 0.5) + 1] : 0
         p = NR ? v[int(0.95 * (NR - 1) + 0.5) + 1] : 0
-        printf "presses %d heard %d median %.1f p95 %.1f max %.1f dropouts %d\n", total, heard, m, p, v[NR] + 0, dropouts
+        printf "presses %d heard %d median %.1f p95 %.1f max %.1f dropouts %d broken-at-start %d\n", total, heard, m, p, v[NR] + 0, dropouts, at_start
       }')
+    broken_at_start+=("| $player | $load | ${starts_broken[$player]} of ${totals[$player]} | ${drops[$player]} |")
     starts_said+=("| $player | $load |${medians[$player]} |")
   done
 }
@@ -205,14 +209,14 @@ printf '| server | player | machine | key to audible, median / p95 / max (ms) | 
 printf '|---|---|---|---|---|\n'
 row() { # VERSION PLAYER LOAD RESULT-LINE
   local total heard median p95 max dropouts
-  read -r _ total _ heard _ median _ p95 _ max _ dropouts <<< "$4"
+  read -r _ total _ heard _ median _ p95 _ max _ dropouts _ <<< "$4"
   printf '| %s | %s | %s | %s / %s / %s | %s of %s%s |\n' "$1" "$2" "$3" \
     "$median" "$p95" "$max" "$dropouts" "$total" \
     "$([ "$heard" = "$total" ] || echo ", $((total - heard)) never heard")"
 }
 
-servers=${BENCH_SERVERS:-pulseaudio pipewire}
-[ ${#windows_players[@]} -gt 0 ] && servers+=" wine"
+servers=${BENCH_SERVERS:-pulseaudio pipewire wine}
+[ ${#windows_players[@]} -gt 0 ] || servers=${servers//wine/}
 for server in $servers; do
   if [ "$server" = wine ]; then
     # Wine's players on PulseAudio of their own: its null sink re-renders what its monitor
@@ -271,6 +275,8 @@ done
 if [ ${#starts_said[@]} -gt 0 ]; then
   printf '\n| Windows player | machine | the median of each start (ms), with its dropouts |\n|---|---|---|\n'
   printf '%s\n' "${starts_said[@]}"
+  printf '\n| Windows player | machine | cues broken at their start (their first 20 ms not as recorded) | cues with any dropout |\n|---|---|---|---|\n'
+  printf '%s\n' "${broken_at_start[@]}"
 fi
 printf '\n| server | machine | a real-time thread waking every 1 ms for 10 s, just before |\n'
 printf '|---|---|---|\n'

@@ -28,12 +28,14 @@ wineserver -p # kept running between runs, as Windows itself is
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print NR ? v[int((NR + 1) / 2)] : "none" }'; }
 
-# start_up TITLE PROGRAM [ARGUMENTS...]: $elapsed, the ms from the start to a window called TITLE,
-# and $heard, to the first sound at the sink (what the sink's monitor recorded from the start);
-# the program is left running, its process id in $started, its stderr in $work/stderr.
+# start_up TITLE RECORDINGS PROGRAM [ARGUMENTS...]: $elapsed, the ms from the start to a window
+# called TITLE, $heard, to the first sound at the sink (what the sink's monitor recorded from the
+# start), and $whole, whether that sound was one of RECORDINGS (a space-separated list) whole from
+# its first sample; the program is left running, its process id in $started, its stderr in
+# $work/stderr.
 start_up() {
-  local title=$1 from recorder i at
-  shift
+  local title=$1 recordings=$2 from recorder i at
+  shift 2
   parec --raw --format=s16le --rate=48000 --channels=1 --latency-msec=5 -d speaker.monitor \
     > "$work/sink.raw" 2> /dev/null &
   recorder=$!
@@ -55,21 +57,30 @@ data = open(sys.argv[1], "rb").read()[int(sys.argv[2]):]
 samples = memoryview(data[:len(data) // 2 * 2]).cast("h")
 loud = next((i for i, s in enumerate(samples) if abs(s) > 300), None)
 print("none" if loud is None else round(loud / 48))' "$work/sink.raw" "$at")
+  # shellcheck disable=SC2086 # the recordings, one a word
+  whole=$(python3 "$here/first_sound_whole.py" "$work/sink.raw" "$at" $recordings)
 }
 
 peak_mib() { awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
+# The presentation as the game decodes it, in whichever language Wine gives it, to know it by.
+wine "$windows/decoded_recordings.exe" "$windows/sounds" "$work/heard" > /dev/null 2>&1
+presentations="$work/heard/presentacion.wav $work/heard/en/presentacion.wav"
+
 game_times=() bare_times=() game_sounds=() bare_sounds=() game_peak= bare_peak= waited=0
+game_broken=0 bare_broken=0 broken_said=()
 for ((run = 0; run < runs; run++)); do
-  start_up peer "$windows/bare_wasapi.exe" "$windows/sounds/bola.wav" --at-start
+  start_up peer "$windows/sounds/bola.wav" "$windows/bare_wasapi.exe" "$windows/sounds/bola.wav" --at-start
   bare_times+=("$elapsed")
   bare_sounds+=("$heard")
+  [[ $whole = whole* ]] || { bare_broken=$((bare_broken + 1)); broken_said+=("bare program, start $((run + 1)): $whole"); }
   bare_peak=$(peak_mib $started)
   kill $started; wait $started 2> /dev/null
 
-  start_up TINTINEABLES "$windows/tintineables.exe"
+  start_up TINTINEABLES "$presentations" "$windows/tintineables.exe"
   game_times+=("$elapsed")
   game_sounds+=("$heard")
+  [[ $whole = whole* ]] || { game_broken=$((game_broken + 1)); broken_said+=("game, start $((run + 1)): $whole"); }
   game=$started
   if [ $run = 0 ]; then
     # Every screen and an answer: the tutorial, the board with a jump and the hint, the credits.
@@ -94,6 +105,9 @@ printf '| start-up to the first window, median of %s (ms) | %s (%s x the bare pr
 printf '| start-up to the first sound at the sink, median of %s (ms) | %s (%s x; <= 2 x) | %s |\n' \
   "$runs" "$game_sound" "$(awk -v g="$game_sound" -v b="$bare_sound" 'BEGIN { printf "%.2f", g / b }')" "$bare_sound"
 printf '| sounds that waited for a recording being decoded, %s starts | %s (0) | |\n' "$runs" "$waited"
+printf '| starts whose first sound was not whole from its first sample | %s of %s | %s of %s |\n' \
+  "$game_broken" "$runs" "$bare_broken" "$runs"
 printf '| peak resident memory, every screen and answer (MB) | %s | %s |\n' "$game_peak" "$bare_peak"
 printf '| the zip a player downloads | %.1f MB (<= 10 MB) | |\n' \
   "$(awk -v b="$(stat -c %s "$zip")" 'BEGIN { print b / 1000000 }')"
+[ ${#broken_said[@]} -eq 0 ] || printf '%s\n' "${broken_said[@]}"
