@@ -13,11 +13,26 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 using namespace tintineables;
 
 int main(int argc, char* argv[]) {
-    // Everything that can stop the game is checked before a window opens.
+    // Everything that can stop the game is checked before a window opens: the player's own sound
+    // as the command line gives it first (--speech-rate, --speech-volume, --cue-volume).
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const SoundOptions sound = TakeSoundOptions(arguments);
+    if (!sound.problem.empty()) {
+        std::fprintf(stderr, "tintineables: %s\n", sound.problem.c_str());
+        return 1;
+    }
+    std::vector<char*> left{argv[0]};
+    for (std::string& argument : arguments) {
+        left.push_back(argument.data());
+    }
+    int leftCount = static_cast<int>(left.size());
+    left.push_back(nullptr);
     const std::string noDisplay = MissingDisplayReason();
     if (!noDisplay.empty()) {
         std::fprintf(stderr, "tintineables: %s\n", noDisplay.c_str());
@@ -37,8 +52,20 @@ int main(int argc, char* argv[]) {
     }
 
     ReportQtFatalMessagesAsExit();
-    GameApplication application(argc, argv);
+    GameApplication application(leftCount, left.data());
     WindowSystemIsUp();
+    // What Qt took for itself (-platform, say) is gone now: anything else is a mistake.
+    if (const std::string unknown = UnknownOptions([&] {
+            std::vector<std::string> rest;
+            for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+                rest.push_back(argument.toStdString());
+            }
+            return rest;
+        }());
+        !unknown.empty()) {
+        std::fprintf(stderr, "tintineables: %s\n", unknown.c_str());
+        return 1;
+    }
     if (translation) {
         QCoreApplication::installTranslator(translation.get());
     }
@@ -64,7 +91,9 @@ int main(int argc, char* argv[]) {
                 status = endStatus;
                 QCoreApplication::exit(endStatus);
             },
+            [&](const SoundSettings& settings) { audio->SetSoundSettings(settings); },
         });
+        host.TheGame().SetSoundSettings(sound.settings);
         host.TheGame().Start();
         if (status < 0) {
             status = QApplication::exec();

@@ -8,7 +8,9 @@
 #include "sound/audio_engine.h"
 #include "sound/mixer_sound_player.h"
 #include "sound/play_cue.h"
+#include "sound/sound_settings.h"
 #include "sound/startup_error.h"
+#include "sound/time_stretch.h"
 
 #include <SDL2/SDL_mixer.h>
 
@@ -116,11 +118,12 @@ struct Session {
     QWindow* window = nullptr;
 };
 
-void OpenBoard(Session& s, std::function<std::unique_ptr<SoundPlayer>()> makePlayer) {
+void OpenBoard(Session& s, std::function<std::unique_ptr<SoundPlayer>()> makePlayer,
+               std::function<void(const SoundSettings&)> applySoundSettings = {}) {
     s.host = std::make_unique<QtGameHost>(QtGameHost::Hooks{
         [&s, makePlayer] { return std::make_unique<TimingPlayer>(makePlayer(), s.log); },
         [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); },
-        [](int) {}});
+        [](int) {}, std::move(applySoundSettings)});
     s.host->TheGame().Guard([&] { s.host->TheGame().Show(Screen::Board); });
     QWidget* board = s.host->Window(Screen::Board);
     for (int i = 0; i < 100 && QApplication::activeWindow() != board; ++i) {
@@ -185,6 +188,68 @@ bool MeasureToSound(Session& game, MixProbe& probe, int presses, double periodMs
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 6000));
     }
     return true;
+}
+
+// One press of B; returns microseconds from the key's arrival at the window to its words queued.
+double PressB(Session& s) {
+    const int plays = s.log.plays;
+    QTest::keyClick(s.window, Qt::Key_B);
+    if (s.log.plays != plays + 1) {
+        std::fprintf(stderr, "B played %d sounds\n", s.log.plays - plays);
+        std::exit(1);
+    }
+    return Micro(s.log.lastPlay - s.arrival.at);
+}
+
+// The player's own sound: the speech's pace changed, and B at once, while every spoken recording
+// is being made again at the new pace behind the game (the tutorial's minutes among them); then B
+// once they are all made. The key path of each, and what making the tutorial alone takes.
+struct OwnSound {
+    std::vector<double> asMade, rightAfterAChange, once, arrows;
+    double tutorialMs = 0;
+};
+
+OwnSound MeasureOwnSound(AudioEngine& audio, PlayLog& log, int rounds) {
+    OwnSound out;
+    Session s;
+    OpenBoard(
+        s, [&] { return std::make_unique<MixerSoundPlayer>(audio); },
+        [&](const SoundSettings& settings) { audio.SetSoundSettings(settings); });
+    s.log.callbacks = log.callbacks;
+    Game& game = s.host->TheGame();
+    for (int i = 0; i < rounds; ++i) {
+        out.asMade.push_back(PressB(s));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    for (int i = 0; i < rounds; ++i) {
+        // 2.5 and 2.25 times the pace in turn, the voice 6 dB down and the earcons 9.
+        game.Guard([&] { game.SetSoundSettings({i % 2 == 0 ? 6 : 5, -6, -9}); });
+        out.rightAfterAChange.push_back(PressB(s));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(20)); // every recording made at this pace
+    ToMiddleRow(s);
+    for (int i = 0; i < rounds; ++i) {
+        out.once.push_back(PressB(s));
+        for (int j = 0; j < 10; ++j) {
+            out.arrows.push_back(PressArrow(s, i * 10 + j));
+        }
+    }
+    game.Guard([&] { game.SetSoundSettings({}); });
+    s.host.reset();
+    QCoreApplication::processEvents();
+    // The tutorial made at the fastest pace, as the thread behind the game makes it.
+    const Mix_Chunk* tutorial = audio.Decoded("tutorial.wav");
+    const auto* frames = reinterpret_cast<const std::int16_t*>(tutorial->abuf);
+    std::vector<float> left(tutorial->alen / 4);
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        left[i] = frames[2 * i] / 32768.0f;
+    }
+    const auto t0 = Clock::now();
+    const std::vector<float> paced =
+        StretchSpeech(left, AudioEngine::Frequency, SpeechRates.back());
+    out.tutorialMs = Milli(Clock::now() - t0) + (paced.empty() ? 1e9 : 0);
+    return out;
 }
 
 // The text mode switched by its key, between arrows; its own word is left to end first.
@@ -266,6 +331,7 @@ int main(int argc, char** argv) {
     SwitchTextMode(game);
     game.host.reset();
     QCoreApplication::processEvents();
+    const OwnSound own = MeasureOwnSound(*audio, game.log, 30);
 
     // A player process per cue.
     std::vector<double> spawns;
@@ -312,6 +378,24 @@ int main(int argc, char** argv) {
     Row("text mode cues that waited more than one callback",
         Format("%.2f %%", 100.0 * inTextMode.waitedExtra / static_cast<double>(presses)), "0 %",
         inTextMode.waitedExtra == 0);
+    const Percentiles asMade = Summarise(own.asMade);
+    Row("B at the recordings' own pace and level (us)",
+        Format("p50 %.1f  p99 %.1f  max %.1f", asMade.p50, asMade.p99, asMade.max), "", true);
+    const Percentiles afterChange = Summarise(own.rightAfterAChange);
+    const Percentiles paced = Summarise(own.once);
+    const Percentiles quieter = Summarise(own.arrows);
+    Row(Format("B right after the pace changed, %.0f times (us): its words made there and then",
+               static_cast<double>(afterChange.count)),
+        Format("p50 %.0f  p99 %.0f  max %.0f", afterChange.p50, afterChange.p99, afterChange.max),
+        "max <= 20000 us", afterChange.max <= 20000);
+    Row("B at 2.5 times the pace once made (us)",
+        Format("p50 %.1f  p99 %.1f  max %.1f", paced.p50, paced.p99, paced.max),
+        "p99 <= 2 x as made", paced.p99 <= 2 * asMade.p99);
+    Row("key path, arrows with the earcons 9 dB down (us)",
+        Format("p50 %.1f  p99 %.1f  max %.1f", quieter.p50, quieter.p99, quieter.max),
+        "p99 <= 50 us", quieter.p99 <= 50);
+    Row("the tutorial made at 2.5 times the pace, behind the game (ms)",
+        Format("%.0f", own.tutorialMs), "(what B would wait behind it)", true);
     if (spawns.empty()) {
         Row("a player process per cue (aplay)", "skipped: aplay is not installed", ">= 100x", true);
     } else {

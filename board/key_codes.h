@@ -27,6 +27,20 @@ inline constexpr KeyCode F1 = 112;
 inline constexpr KeyCode F2 = 113;
 inline constexpr KeyCode F3 = 114;
 inline constexpr KeyCode F4 = 115;
+// The player's own sound, on every screen: F8 hears the last answer again; on the row of digits,
+// 7 and 8 the speech slower and faster, 9 and 0 the speech quieter and louder, and the two keys
+// after 0 (minus, and equals with plus) the earcons quieter and louder. Hosts give these codes
+// to those places on the keyboard, whatever a layout prints on them.
+inline constexpr KeyCode F8 = 119;
+inline constexpr KeyCode Digit7 = 55;
+inline constexpr KeyCode Digit8 = 56;
+inline constexpr KeyCode Digit9 = 57;
+inline constexpr KeyCode Digit0 = 48;
+inline constexpr KeyCode Minus = 189;  // the key after 0
+inline constexpr KeyCode Equals = 187; // the key after that
+// The key left of 1, below Escape (` on a US keyboard, º on a Spanish one, ² on a French one):
+// the screen dark, or shown again, on every screen, for a player who wants it so.
+inline constexpr KeyCode Curtain = 192;
 } // namespace Key
 
 } // namespace tintineables

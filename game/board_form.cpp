@@ -30,9 +30,25 @@ void BoardForm::ForgetControls() {
     ForgetQuestion();
     told_.clear();
     touchNames_ = {}; // the next window's holes have no name yet
+    answers_.clear(); // of a game the player has left
 }
 
 void BoardForm::Form_Load() { SetUpTheBoard(); }
+
+FormLook BoardForm::Look() const {
+    FormLook look;
+    look.screen = Screen::Board;
+    for (const Hole& hole : HoleTable) {
+        const bool lifted =
+            state_.Holding == True && hole.x == state_.FromX && hole.y == state_.FromY;
+        look.holes[static_cast<std::size_t>(hole.number - 1)] =
+            lifted                                   ? HoleLook::Lifted
+            : state_.Board.At(hole.x, hole.y) == Peg ? HoleLook::WithPeg
+                                                     : HoleLook::Empty;
+    }
+    look.cursor = HoleOfControl(Focused());
+    return look;
+}
 
 void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
     // F2 and Escape end this game: a question about it is forgotten first. Leaving shows the
@@ -91,7 +107,11 @@ void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t
         if (*result.cue == SoundCue::Place || *result.cue == SoundCue::Applause) {
             ForgetQuestion(); // a jump: the position asked about is gone
         }
-        Tell(words_.OfCue(*result.cue, result.refusal));
+        const std::string text = words_.OfCue(*result.cue, result.refusal);
+        Tell(text);
+        if (*result.cue == SoundCue::Error && TheGame().TextMode()) {
+            Remember({std::string(FileNameOf(SoundCue::Error))}, text); // a refusal's words
+        }
     }
     if (result.focusHole) {
         TheGame().Host().SetFocus(Screen::Board, PictureControl(*result.focusHole));

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ namespace tintineables {
 //
 // T switches the text mode: everything the board says by sound it then also says in words,
 // after the cue, to the host's screen reader and braille display (GameHost::Tell).
+//
+// F8 says the last spoken answer again (B, P, G, A, a puzzle's name, the text mode's switch, and
+// in the text mode a refusal's words too); F8 again at once, the one before it, back through the
+// last five.
 class BoardForm final : public Form {
 public:
     explicit BoardForm(Game& game);
@@ -49,9 +54,15 @@ public:
     void NameHolesForTouch();
 
     ControlId FirstFocus() const override { return PictureControl(1); }
+    // The cross as it stands: each hole's peg, the hole the peg in hand was lifted from, the
+    // cursor.
+    FormLook Look() const override;
     const GameState& State() const { return state_; }
 
 protected:
+    void Repeat() override;
+    void Answer(SoundCue cue, const std::string& text) override;
+    void Answer(const std::vector<SpokenWord>& words, const std::string& text) override;
     std::vector<ControlView> Controls() const override;
     void ForgetControls() override;
     void Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t shift) override;
@@ -71,6 +82,10 @@ private:
     void Tell(const std::string& text);
     void TellArrival(ControlId control, int hole);
     std::string NameOutOfTextMode(ControlId control) const;
+
+    // An answer heard, for F8: the files it played (words, or a refusal's earcon) and its words.
+    void Remember(const std::vector<SpokenWord>& words, const std::string& text);
+    void Remember(std::vector<std::string> files, const std::string& text);
 
     bool AnswerHelpKey(ControlId control, KeyCode keyCode);
     void SetUpTheBoard();
@@ -94,6 +109,11 @@ private:
     // Under touch, the name each hole was last given (PictureControl order).
     std::array<std::string, HoleCount> touchNames_;
     std::uint64_t questionId_ = 0; // the question whose answer is awaited
+    struct Remembered {
+        std::vector<std::string> files;
+        std::string text;
+    };
+    std::deque<Remembered> answers_; // the newest first, five at most
 };
 
 } // namespace tintineables

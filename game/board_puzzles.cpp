@@ -20,6 +20,7 @@ void BoardForm::SetUpTheBoard() {
     SetUpPuzzle(state_, puzzle_.start);
     afterArrival_ = PuzzleName(); // the arrival that follows says which puzzle this is
     afterArrivalText_ = PuzzleText();
+    Remember(afterArrival_, afterArrivalText_);
 }
 
 namespace {

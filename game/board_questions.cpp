@@ -47,16 +47,14 @@ bool BoardForm::AnswerHelpKey(ControlId control, KeyCode keyCode) {
         TakeBack();
         return true;
     case Key::B:
-        Say(PegsLeftPhrase(PegCount(PegsOf(state_))));
-        Tell(words_.PegsLeft(PegCount(PegsOf(state_))));
+        Answer(PegsLeftPhrase(PegCount(PegsOf(state_))), words_.PegsLeft(PegCount(PegsOf(state_))));
         return true;
     case Key::P:
         if (const int hole = HoleOfControl(control); hole != NoHole) {
-            Say(PositionPhrase(HoleByNumber(hole).y, HoleByNumber(hole).x));
-            Tell(words_.Position(hole));
+            Answer(PositionPhrase(HoleByNumber(hole).y, HoleByNumber(hole).x),
+                   words_.Position(hole));
         } else {
-            Say({SpokenWord::Command9Name});
-            Tell(NameOutOfTextMode(control));
+            Answer({SpokenWord::Command9Name}, NameOutOfTextMode(control));
         }
         return true;
     case Key::G:
@@ -117,13 +115,14 @@ void BoardForm::Answered(const SolverAnswer& answer) {
     if (answer.question.kind == SolverQuestion::Kind::Hint && answer.hint) {
         afterArrival_ = {DirectionWord(answer.hint->direction)};
         afterArrivalText_ = words_.HintDirection(answer.hint->direction);
+        Remember(afterArrival_,
+                 BoardWords::Then(words_.Arrival(state_, answer.hint->from), afterArrivalText_));
         SendFocusTo(answer.hint->from);
         afterArrival_.clear(); // said with that arrival, or never
         afterArrivalText_.clear();
         return;
     }
-    Say({OutlookWord(answer.outlook)});
-    Tell(words_.Outlook(answer.outlook));
+    Answer({OutlookWord(answer.outlook)}, words_.Outlook(answer.outlook));
 }
 
 void BoardForm::ForgetQuestion() {
@@ -131,6 +130,49 @@ void BoardForm::ForgetQuestion() {
     TheGame().Host().ForgetSolverQuestion();
     afterArrival_.clear();
     afterArrivalText_.clear();
+}
+
+// An answer, in words and, in the text mode, told; remembered for F8.
+void BoardForm::Answer(const std::vector<SpokenWord>& words, const std::string& text) {
+    Say(words);
+    Tell(text);
+    Remember(words, text);
+}
+
+// An earcon answering a key (the player's own sound, a refusal), through its button.
+void BoardForm::Answer(SoundCue cue, const std::string& text) {
+    Play(cue);
+    Tell(text);
+}
+
+void BoardForm::Remember(const std::vector<SpokenWord>& words, const std::string& text) {
+    std::vector<std::string> files;
+    for (SpokenWord word : words) {
+        files.emplace_back(FileNameOf(word));
+    }
+    Remember(std::move(files), text);
+}
+
+void BoardForm::Remember(std::vector<std::string> files, const std::string& text) {
+    constexpr std::size_t Kept = 5;
+    answers_.push_front({std::move(files), text});
+    if (answers_.size() > Kept) {
+        answers_.pop_back();
+    }
+}
+
+// F8, and again at once: the answers heard, the newest first; past the oldest kept, the buzz.
+void BoardForm::Repeat() {
+    const auto back = static_cast<std::size_t>(TheGame().RepeatsInARow() - 1);
+    if (back >= answers_.size()) {
+        Play(SoundCue::Error);
+        Tell(words_.NothingToRepeat());
+        return;
+    }
+    const Remembered& answer = answers_[back];
+    const std::vector<std::string_view> files(answer.files.begin(), answer.files.end());
+    PlayJoined(MMControl1(), files);
+    Tell(answer.text);
 }
 
 // An answer, word after word, on the board's own player: the next cue cuts it, as any cue.

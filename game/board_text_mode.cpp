@@ -9,9 +9,8 @@ namespace tintineables {
 
 void BoardForm::SwitchTextMode() {
     const bool on = !TheGame().TextMode();
-    Say({on ? SpokenWord::TextModeOn : SpokenWord::TextModeOff});
     TheGame().SetTextMode(true); // the switch is told in words either way
-    Tell(words_.TextMode(on));
+    Answer({on ? SpokenWord::TextModeOn : SpokenWord::TextModeOff}, words_.TextMode(on));
     TheGame().SetTextMode(on);
     if (!on) {
         // Every other control says nothing of the mode any more; the focused one keeps the

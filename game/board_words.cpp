@@ -126,6 +126,8 @@ std::string BoardWords::PuzzleName(std::optional<ClassicPuzzle> classic, int peg
 
 std::string BoardWords::NoMorePuzzles() const { return Say("error: no hay más retos"); }
 
+std::string BoardWords::NothingToRepeat() const { return Say("error: nada que repetir"); }
+
 std::string BoardWords::TextMode(bool on) const {
     return Say(on ? "modo texto activado" : "modo texto desactivado");
 }

@@ -43,6 +43,8 @@ public:
     std::string NoMorePuzzles() const;
     // T.
     std::string TextMode(bool on) const;
+    // F8 with nothing (more) to say again.
+    std::string NothingToRepeat() const;
     // Two texts said one after the other ("bola, fila 1, columna 3. Cruz").
     static std::string Then(const std::string& first, const std::string& second);
 

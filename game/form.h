@@ -2,11 +2,15 @@
 #include "board/key_codes.h"
 #include "game/controls.h"
 #include "game/game_host.h"
+#include "game/look.h"
 #include "game/screen.h"
+#include "sound/sound_cue.h"
 #include "sound/sound_player.h"
+#include "sound/spoken_words.h"
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tintineables {
@@ -43,6 +47,11 @@ public:
     void ControlFocused(ControlId control);
     // A button was pressed.
     virtual void ControlClicked(ControlId) {}
+    // The keys of the player's own sound, the same on every screen: F8 hears the last answer again
+    // (Repeat), 7 and 8 the speech slower and faster, 9 and 0 quieter and louder, minus and
+    // equals the earcons quieter and louder; each says what it did at once, in the new way, and a
+    // key past the last step is refused.
+    void SoundKey(KeyCode keyCode);
     // The control that holds the focus, as the last arrival left it.
     ControlId Focused() const { return focused_; }
     // The control Tab (or Shift+Tab) goes to from `from`: the next visible control that takes
@@ -50,6 +59,8 @@ public:
     ControlId NextInTabOrder(ControlId from, bool backwards) const;
     // Whether the control is a button the platform presses with Space.
     bool IsButton(ControlId control) const;
+    // What the form shows a sighted player as it now stands (the curtain left to the game).
+    virtual FormLook Look() const = 0;
 
     virtual void Form_Load() = 0;
     virtual void Form_KeyDown(KeyCode keyCode, std::int16_t shift) = 0;
@@ -62,6 +73,12 @@ protected:
     virtual void Control_GotFocus(ControlId) {}
     // The screen keys shared by every form: switch, replay, end. Returns what it did not do.
     FlowStep FollowFlow(KeyCode keyCode);
+    // F8: an answer again.
+    virtual void Repeat() = 0;
+    // An answer of the form's: an earcon (on the board, through its button), words, a refusal;
+    // on the board the text mode also tells the words.
+    virtual void Answer(SoundCue cue, const std::string& text);
+    virtual void Answer(const std::vector<SpokenWord>& words, const std::string& text);
 
 private:
     Game& game_;

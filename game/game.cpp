@@ -11,6 +11,7 @@ namespace tintineables {
 namespace {
 
 constexpr std::int16_t ShiftBit = 1;
+constexpr std::int16_t CtrlBit = 2;
 constexpr std::int16_t AltBit = 4;
 
 } // namespace
@@ -38,6 +39,14 @@ KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, Control
     if (keyCode == Key::F4 && (shift & AltBit) != 0) {
         return KeyUse::NotTheGames; // Alt+F4 closes the window, as everywhere: not the puzzles
     }
+    repeats_ = keyCode == Key::F8 ? repeats_ + 1 : 0;
+    if (IsSoundKey(keyCode)) {
+        if ((shift & (CtrlBit | AltBit)) != 0) {
+            return KeyUse::NotTheGames; // a browser's zoom, Ctrl with minus or plus
+        }
+        Guard([&] { form->SoundKey(keyCode); });
+        return KeyUse::Taken;
+    }
     const KeyUse use = IsGameKey(keyCode) ? KeyUse::Taken : KeyUse::NotTheGames;
     if (keyCode == Key::Tab) {
         // Tab and Shift+Tab move the focus in TabIndex order and raise no KeyDown.
@@ -56,6 +65,11 @@ KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, Control
         return KeyUse::ForTheControl;
     }
     return use;
+}
+
+void Game::SetSoundSettings(const SoundSettings& settings) {
+    sound_ = settings;
+    host_.ApplySoundSettings(settings);
 }
 
 void Game::GotFocus(Screen screen, ControlId control) {
@@ -162,6 +176,20 @@ Form* Game::LoadedForm(Screen screen) const {
 }
 
 void Game::AfterProcedure() {
+    for (Screen screen : AllScreens) {
+        auto& shown = shownLooks_[static_cast<std::size_t>(screen)];
+        const Form* form = LoadedForm(screen);
+        if (form == nullptr) {
+            shown.reset();
+            continue;
+        }
+        FormLook look = form->Look();
+        look.curtain = curtain_;
+        if (shown != look) {
+            shown = look;
+            host_.ShowLook(look);
+        }
+    }
     if (Form* board = touch_ ? LoadedForm(Screen::Board) : nullptr) {
         static_cast<BoardForm*>(board)->NameHolesForTouch();
     }

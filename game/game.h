@@ -11,13 +11,16 @@
 #include "board/solver_question.h"
 #include "game/controls.h"
 #include "game/game_host.h"
+#include "game/look.h"
 #include "game/screen.h"
 #include "game/touch.h"
+#include "sound/sound_settings.h"
 
 #include <array>
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -94,6 +97,16 @@ public:
     // The board's text mode (T): off at start, kept until the end; nothing is written to disk.
     bool TextMode() const { return textMode_; }
     void SetTextMode(bool on) { textMode_ = on; }
+    // The player's own sound: given by the host before Start (its options, or what its platform
+    // kept), changed by the sound keys; every change goes to the host, to carry out and keep.
+    const SoundSettings& Sound() const { return sound_; }
+    void SetSoundSettings(const SoundSettings& settings);
+    // How many times in a row F8 was the key, the one that hears an answer again; 0 after
+    // another key.
+    int RepeatsInARow() const { return repeats_; }
+    // The screen kept dark (the curtain's key): off at start, kept until the end.
+    bool Curtain() const { return curtain_; }
+    void SetCurtain(bool dark) { curtain_ = dark; }
 
     // Runs an event procedure. A run-time error in it is reported and ends the program; after
     // the end no procedure runs at all.
@@ -113,7 +126,8 @@ public:
 
 private:
     void Fail(const std::string& message);
-    // What follows every procedure: under touch, the board's holes named as they now stand.
+    // What follows every procedure: what each loaded form shows, to the host where it changed;
+    // under touch, the board's holes named as they now stand.
     void AfterProcedure();
     Form* LoadedForm(Screen screen) const;
 
@@ -124,6 +138,10 @@ private:
     int lastPuzzle_ = 1;
     bool textMode_ = false;
     bool touch_ = false;
+    SoundSettings sound_;
+    int repeats_ = 0;
+    bool curtain_ = false;
+    std::array<std::optional<FormLook>, ScreenCount> shownLooks_; // as the host was last told
 };
 
 } // namespace tintineables

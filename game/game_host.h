@@ -6,8 +6,10 @@
 #include "board/solver_question.h"
 #include "game/controls.h"
 #include "game/design_data.h"
+#include "game/look.h"
 #include "game/screen.h"
 #include "sound/sound_player.h"
+#include "sound/sound_settings.h"
 
 #include <memory>
 #include <string>
@@ -53,8 +55,16 @@ public:
     // Game::GotFocus, at once.
     virtual void SetFocus(Screen screen, ControlId control) = 0;
 
+    // What a loaded form shows a sighted player, whenever it changes (and once after it loads):
+    // drawn in its window, behind its controls, which stay what they are to a screen reader.
+    virtual void ShowLook(const FormLook& look) = 0;
+
     // A sound player for the form's MMControl1, driven by PlayCue's six settings.
     virtual std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) = 0;
+    // The player's own sound (the speech's pace, the speech's and the earcons' loudness), for every
+    // sound from now on; a host whose platform keeps a program's settings (the page's storage)
+    // keeps these.
+    virtual void ApplySoundSettings(const SoundSettings& settings) = 0;
 
     // Works out a question of the solver. The answer comes back through Game::Answered, later
     // on the same thread as the keys, or at once from inside this call.

@@ -1,6 +1,7 @@
 #include "game/spoken_form.h"
 
 #include "game/game.h"
+#include "game/touch.h"
 #include "sound/play_cue.h"
 #include "sound/spoken_words.h"
 
@@ -22,6 +23,32 @@ std::string_view TouchFileOf(Screen screen) {
                                         : TouchCreditsFile;
 }
 
+// A key as its cap shows it.
+std::string KeyLabel(KeyCode key, GameHost& host) {
+    switch (key) {
+    case Key::F1:
+        return "F1";
+    case Key::F2:
+        return "F2";
+    case Key::F3:
+        return "F3";
+    case Key::F4:
+        return "F4";
+    case Key::F8:
+        return "F8";
+    case Key::Minus:
+        return "-";
+    case Key::Equals:
+        return "=";
+    case Key::Escape:
+        return host.Translate(TINTINEABLES_TEXT("tintineables", "Esc"));
+    case Key::Curtain:
+        return host.Translate(TINTINEABLES_TEXT("tintineables", "º"));
+    default:
+        return std::string(1, static_cast<char>(key)); // a digit
+    }
+}
+
 } // namespace
 
 std::vector<std::string_view> FirstScreenRecordings(bool touch) {
@@ -40,5 +67,24 @@ void SpokenForm::Form_Load() {
 }
 
 void SpokenForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) { FollowFlow(keyCode); }
+
+FormLook SpokenForm::Look() const {
+    GameHost& host = TheGame().Host();
+    FormLook look;
+    look.screen = WhichScreen();
+    for (const TouchChoice& choice : TouchChoices(WhichScreen(), false)) {
+        look.choices.push_back(
+            {choice.key, KeyLabel(choice.key, host), host.Translate(choice.name)});
+    }
+    look.choices.insert(look.choices.end() - 1,
+                        {Key::Curtain, KeyLabel(Key::Curtain, host),
+                         host.Translate(TINTINEABLES_TEXT("tintineables", "Apagar la pantalla"))});
+    return look;
+}
+
+void SpokenForm::Repeat() {
+    Resume(MMControl1(),
+           TheGame().Touch() ? TouchFileOf(WhichScreen()) : FileNameOf(CueOf(WhichScreen())));
+}
 
 } // namespace tintineables

@@ -11,6 +11,12 @@ public:
 
     void Form_Load() override;
     void Form_KeyDown(KeyCode keyCode, std::int16_t shift) override;
+    // Its keys as large buttons: the screen's own, the player's sound, the curtain, the way out.
+    FormLook Look() const override;
+
+protected:
+    // F8: the screen's recording on from where a key cut it short, or from its beginning.
+    void Repeat() override;
 };
 
 } // namespace tintineables

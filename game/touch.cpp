@@ -3,6 +3,7 @@
 #include "game/design_data.h"
 
 #include <array>
+#include <iterator>
 
 namespace tintineables {
 
@@ -29,8 +30,9 @@ struct GestureRow {
 // three fingers say where, and turn the puzzles' pages, as a screen reader's three-finger
 // gestures do. What loses a game takes a deliberate hand: a two-finger scrub (a screen reader's
 // "back") for Escape, a two-finger triple tap for F2. A single tap on the board, a two-finger
-// tap or double tap, a short or slanting swipe mean nothing, so a slip changes nothing.
-constexpr std::array<GestureRow, 19> GestureTable = {{
+// tap or double tap, a short or slanting swipe mean nothing, so a slip changes nothing. Three
+// fingers down, on every screen, hear the last answer again.
+constexpr std::array<GestureRow, 21> GestureTable = {{
     {Where::Board, Kind::Swipe, 1, 0, Way::Left, -1, Key::Left},
     {Where::Board, Kind::Swipe, 1, 0, Way::Up, -1, Key::Up},
     {Where::Board, Kind::Swipe, 1, 0, Way::Right, -1, Key::Right},
@@ -45,12 +47,14 @@ constexpr std::array<GestureRow, 19> GestureTable = {{
     {Where::Board, Kind::Scrub, 2, 0, Way::None, -1, Key::Escape},
     {Where::Board, Kind::Swipe, 3, 0, Way::Left, -1, Key::PageDown},
     {Where::Board, Kind::Swipe, 3, 0, Way::Right, -1, Key::PageUp},
+    {Where::Board, Kind::Swipe, 3, 0, Way::Down, -1, Key::F8},
     // The spoken screens: the screen in three bands, the top one F1, the middle F2, the bottom
     // F3.
     {Where::Spoken, Kind::Tap, 1, 1, Way::None, 0, Key::F1},
     {Where::Spoken, Kind::Tap, 1, 1, Way::None, 1, Key::F2},
     {Where::Spoken, Kind::Tap, 1, 1, Way::None, 2, Key::F3},
     {Where::Spoken, Kind::Swipe, 3, 0, Way::Left, -1, Key::F4},
+    {Where::Spoken, Kind::Swipe, 3, 0, Way::Down, -1, Key::F8},
     {Where::Spoken, Kind::Scrub, 2, 0, Way::None, -1, Key::Escape},
 }};
 
@@ -73,7 +77,24 @@ std::optional<KeyCode> KeyOfGesture(Screen screen, const TouchGesture& gesture) 
     return std::nullopt;
 }
 
-std::vector<TouchChoice> TouchChoices(Screen screen, bool puzzles) {
+namespace {
+
+// The player's own sound, on every screen, after the screen's own choices and before the way
+// back: the repeat first, then the voice's pace and loudness and the sounds' loudness.
+void AddSoundChoices(std::vector<TouchChoice>& choices) {
+    const TouchChoice sound[] = {
+        {Key::F8, TINTINEABLES_TEXT("tintineables", "Repetir"), -1},
+        {Key::Digit7, TINTINEABLES_TEXT("tintineables", "Más despacio"), -1},
+        {Key::Digit8, TINTINEABLES_TEXT("tintineables", "Más deprisa"), -1},
+        {Key::Digit9, TINTINEABLES_TEXT("tintineables", "Voz más baja"), -1},
+        {Key::Digit0, TINTINEABLES_TEXT("tintineables", "Voz más alta"), -1},
+        {Key::Minus, TINTINEABLES_TEXT("tintineables", "Sonidos más bajos"), -1},
+        {Key::Equals, TINTINEABLES_TEXT("tintineables", "Sonidos más altos"), -1},
+    };
+    choices.insert(choices.end() - 1, std::begin(sound), std::end(sound));
+}
+
+std::vector<TouchChoice> ScreenChoices(Screen screen, bool puzzles) {
     switch (screen) {
     case Screen::Menu:
         return {{Key::F1, TINTINEABLES_TEXT("tintineables", "Tutorial"), 0},
@@ -110,6 +131,14 @@ std::vector<TouchChoice> TouchChoices(Screen screen, bool puzzles) {
         choices.push_back({Key::PageDown, TINTINEABLES_TEXT("tintineables", "Reto siguiente"), -1});
     }
     choices.push_back({Key::Escape, TINTINEABLES_TEXT("tintineables", "Volver al menú"), -1});
+    return choices;
+}
+
+} // namespace
+
+std::vector<TouchChoice> TouchChoices(Screen screen, bool puzzles) {
+    std::vector<TouchChoice> choices = ScreenChoices(screen, puzzles);
+    AddSoundChoices(choices);
     return choices;
 }
 

@@ -1,6 +1,7 @@
 #include "screens/form_window.h"
 
 #include "game/game.h"
+#include "screens/look_painter.h"
 #include "screens/qt_key_codes.h"
 
 #include <QAbstractButton>
@@ -9,11 +10,12 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <qdrawutil.h>
 
 #include <array>
+#include <utility>
 
 namespace tintineables {
 
@@ -24,16 +26,14 @@ QRect Pixels(const TwipsRect& rect) {
             rect.height / TwipsPerPixel};
 }
 
-// A hole: a picture box with the default border, a single sunken line around the default
-// background, and nothing drawn inside. It holds the focus and receives keys; it says nothing
-// to a screen reader, whose speech would only cover the cues, unless the text mode tells it
-// words. Its name is kept here rather than as Qt's accessible name, whose every change is an
-// event: an arrival's words are read with the focus event.
+// A hole: a control that holds the focus and receives keys, drawn as its place in the cross
+// shows it (peg, empty, lifted, the cursor). It says nothing to a screen reader, whose speech
+// would only cover the cues, unless the text mode tells it words. Its name is kept here rather
+// than as Qt's accessible name, whose every change is an event: an arrival's words are read
+// with the focus event.
 class HoleControl final : public QWidget {
 public:
-    explicit HoleControl(QWidget& parent) : QWidget(&parent) {
-        setAutoFillBackground(true); // the later hole covers the earlier one, as in the pile
-    }
+    HoleControl(FormWindow& window, int hole) : QWidget(&window), window_(window), hole_(hole) {}
 
     const QString& Told() const { return told_; }
     void SetTold(const QString& text) { told_ = text; }
@@ -43,16 +43,23 @@ protected:
     // on every arrow.
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+        const FormLook& look = window_.Look();
+        if (look.curtain) {
+            painter.fillRect(rect(), Qt::black);
+            return;
+        }
+        PaintHole(painter, QRectF(rect()), look.holes[static_cast<std::size_t>(hole_ - 1)],
+                  hole_ == CentreHole, look.cursor == hole_, window_.Colours());
     }
 
-    // QWidget repaints a widget that gains or loses the focus. A hole looks the same either
-    // way, and in the overlapping pile every repaint spreads to its neighbours: skip it, on
-    // every arrow.
+    // QWidget repaints a widget that gains or loses the focus. The cursor's ring follows the
+    // game's cursor instead (ShowLook), which is where the focus is: skip it, on every arrow.
     void focusInEvent(QFocusEvent*) override {}
     void focusOutEvent(QFocusEvent*) override {}
 
 private:
+    FormWindow& window_;
+    int hole_;
     QString told_;
 };
 
@@ -83,7 +90,11 @@ FormWindow::FormWindow(Game& game, const FormView& view)
     static_cast<void>(holesNamed);
     setObjectName(QString::fromStdString(view.formName));
     setWindowTitle(QString::fromStdString(view.title));
-    resize(ClientWidthTwips / TwipsPerPixel, ClientHeightTwips / TwipsPerPixel);
+    // Large enough to see the cross by, and drawn in it, not in the designed 312 x 206 pixels
+    // whose holes lay piled on one another: the controls keep their names, kinds and order.
+    resize(ShownClientPixels, ShownClientPixels);
+    look_.screen = screen_;
+    TakeColours();
     if (!view.maxButton) {
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -101,7 +112,7 @@ void FormWindow::Build(const ControlView& view) {
     QWidget* control = nullptr;
     switch (view.kind) {
     case ControlKind::Hole:
-        control = new HoleControl(*this);
+        control = new HoleControl(*this, HoleOfControl(view.id));
         break;
     case ControlKind::Button: {
         auto* button = new QPushButton(QString::fromStdString(view.caption), this);
@@ -151,6 +162,109 @@ ControlId FormWindow::IdOf(const QObject* widget) const {
 }
 
 void FormWindow::Detach() { game_ = nullptr; }
+
+void FormWindow::ShowLook(const FormLook& look) {
+    const FormLook before = std::exchange(look_, look);
+    if (before.curtain != look.curtain) {
+        TakeColours();
+    }
+    if (screen_ != Screen::Board || before.curtain != look.curtain) {
+        update();
+        for (const auto& [id, control] : controls_) {
+            control->update();
+        }
+        return;
+    }
+    for (int hole = 1; hole <= HoleCount; ++hole) {
+        const auto at = static_cast<std::size_t>(hole - 1);
+        const bool cursorMoved = (before.cursor == hole) != (look.cursor == hole);
+        if (before.holes[at] != look.holes[at] || cursorMoved) {
+            Control(PictureControl(hole))->update();
+        }
+    }
+}
+
+void FormWindow::TakeColours() {
+    palette_ = DesktopPalette();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(palette_.board));
+    colours.setColor(QPalette::WindowText, ToQColor(palette_.text));
+    colours.setColor(QPalette::Button, ToQColor(palette_.board));
+    colours.setColor(QPalette::ButtonText, ToQColor(palette_.text));
+    colours.setColor(QPalette::Highlight, ToQColor(palette_.cursor));
+    setPalette(colours);
+    // Command9 in the same contrast as the rest: a thick frame in the text's colour, the
+    // cursor's when it has the focus (a style's own frame is drawn from shades of the window's
+    // colour, which on black is black).
+    // Under the curtain it is as black as the rest.
+    const auto css = [this](Rgb c) {
+        return look_.curtain ? QStringLiteral("black") : ToQColor(c).name();
+    };
+    setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: 3px solid %2;"
+                                 " border-radius: 6px; padding: 6px; }"
+                                 " QPushButton:focus { border: 5px solid %3; }")
+                      .arg(css(palette_.board), css(palette_.text), css(palette_.cursor)));
+    update();
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        TakeColours(); // the player changed the desktop's theme
+        for (const auto& [id, control] : controls_) {
+            control->update();
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    PlaceControls();
+    QWidget::resizeEvent(event);
+}
+
+void FormWindow::PlaceControls() {
+    for (const auto& [id, control] : controls_) {
+        if (const int hole = HoleOfControl(id); screen_ == Screen::Board && hole != NoHole) {
+            const Hole& place = HoleByNumber(hole);
+            control->setGeometry(CellOf(rect(), place.x, place.y).toAlignedRect());
+        } else if (id == Command9Control && screen_ == Screen::Board) {
+            // The empty corner of the cross at its bottom right: two cells by two.
+            const QRectF corner =
+                CellOf(rect(), 6, 2).united(CellOf(rect(), 7, 1)).adjusted(8, 8, -8, -8);
+            const int height =
+                std::max(control->sizeHint().height(), static_cast<int>(corner.height() / 3));
+            control->setGeometry(
+                QRect(corner.left(), corner.bottom() - height, corner.width(), height));
+        }
+    }
+}
+
+QRect FormWindow::ChoicesArea() const { return rect(); }
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (look_.curtain) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    painter.fillRect(rect(), ToQColor(palette_.board));
+    if (screen_ != Screen::Board) {
+        PaintChoices(painter, ChoicesArea(), look_.choices, palette_, font());
+    }
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    if (game_ == nullptr || screen_ == Screen::Board || look_.curtain) {
+        return;
+    }
+    const std::vector<QRect> rects = ChoiceRects(ChoicesArea(), look_.choices.size());
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        if (rects[i].contains(event->position().toPoint())) {
+            game_->KeyDown(screen_, look_.choices[i].key, 0, NoControl);
+            return;
+        }
+    }
+}
 
 void FormWindow::Tell(ControlId id, const QString& text, bool now) {
     QWidget* control = Control(id);

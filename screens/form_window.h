@@ -1,5 +1,6 @@
 #pragma once
 #include "game/game_host.h"
+#include "game/look.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,17 +36,35 @@ public:
     bool IsWordHolder(const QObject* widget) const;
     Game* TheGame() const { return game_; }
 
+    // What the form shows a sighted player: drawn at once where it changed.
+    void ShowLook(const FormLook& look);
+    const FormLook& Look() const { return look_; }
+    const Palette& Colours() const { return palette_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // A click on a spoken screen's key, by a sighted helper: that key, pressed.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void Build(const ControlView& view);
     void SayNow(QWidget& control, const QString& text);
+    // The holes in their cells of the cross, Command9 in the empty corner at its bottom right.
+    void PlaceControls();
+    // The colours: the desktop's where the player chose high contrast, else the game's; the
+    // window's own palette (Command9's) follows them.
+    void TakeColours();
+    QRect ChoicesArea() const;
 
     Game* game_;
     Screen screen_;
     KeyPreview* preview_;
     std::vector<std::pair<ControlId, QWidget*>> controls_;
+    FormLook look_;
+    Palette palette_ = HighContrastPalette;
     std::map<QWidget*, std::array<QPointer<QWidget>, 2>> wordHolders_; // by control
 };
 

@@ -47,6 +47,12 @@ void QtGameHost::UnloadForm(Screen screen) {
     }
 }
 
+void QtGameHost::ShowLook(const FormLook& look) {
+    if (FormWindow* window = windows_[static_cast<std::size_t>(look.screen)]) {
+        window->ShowLook(look);
+    }
+}
+
 void QtGameHost::SetFocus(Screen screen, ControlId control) {
     if (QWidget* widget = Control(screen, control)) {
         widget->setFocus(Qt::OtherFocusReason);
@@ -55,6 +61,12 @@ void QtGameHost::SetFocus(Screen screen, ControlId control) {
 
 std::unique_ptr<SoundPlayer> QtGameHost::MakePlayer(Screen /*screen*/) {
     return hooks_.makePlayer();
+}
+
+void QtGameHost::ApplySoundSettings(const SoundSettings& settings) {
+    if (hooks_.applySoundSettings) {
+        hooks_.applySoundSettings(settings);
+    }
 }
 
 void QtGameHost::AskSolver(const SolverQuestion& question) {

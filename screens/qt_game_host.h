@@ -25,6 +25,8 @@ public:
         std::function<void(const std::string&)> reportError;
         // The program ends with this status: 0 when the last form is unloaded, 1 on an error.
         std::function<void(int)> end;
+        // The player's own sound changed: the audio engine plays by it from now on.
+        std::function<void(const SoundSettings&)> applySoundSettings = {};
     };
 
     explicit QtGameHost(Hooks hooks);
@@ -42,7 +44,9 @@ public:
     void ShowForm(Screen screen, ControlId focus) override;
     void UnloadForm(Screen screen) override;
     void SetFocus(Screen screen, ControlId control) override;
+    void ShowLook(const FormLook& look) override;
     std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
+    void ApplySoundSettings(const SoundSettings& settings) override;
     void AskSolver(const SolverQuestion& question) override;
     void ForgetSolverQuestion() override;
     void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;

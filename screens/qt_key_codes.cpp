@@ -36,10 +36,36 @@ constexpr KeyPair NamedKeys[] = {
     {Qt::Key_Delete, 46},
 };
 
+// The keys the game knows by their place on the keyboard, whatever a layout prints on them (a
+// French keyboard's 7 is "è"): the row of digits' end and the key left of 1, by the X and Wayland
+// keycodes of those places (the kernel's code and 8).
+constexpr KeyPair KeysByPlace[] = {
+    {16, Key::Digit7}, {17, Key::Digit8}, {18, Key::Digit9},  {19, Key::Digit0},
+    {20, Key::Minus},  {21, Key::Equals}, {49, Key::Curtain},
+};
+
+// The same keys as a platform with no keycodes (Qt's offscreen one) names them.
+constexpr KeyPair KeysByName[] = {
+    {Qt::Key_Minus, Key::Minus},         {Qt::Key_Equal, Key::Equals},
+    {Qt::Key_Plus, Key::Equals},         {Qt::Key_QuoteLeft, Key::Curtain}, // ` on a US keyboard
+    {Qt::Key_masculine, Key::Curtain},                                      // º on a Spanish one
+    {Qt::Key_twosuperior, Key::Curtain},                                    // ² on a French one
+};
+
 } // namespace
 
 KeyCode VirtualKeyOf(const QKeyEvent& event) {
+    for (const KeyPair& pair : KeysByPlace) {
+        if (static_cast<int>(event.nativeScanCode()) == pair.qtKey) {
+            return pair.code;
+        }
+    }
     const int key = event.key();
+    for (const KeyPair& pair : KeysByName) {
+        if (pair.qtKey == key) {
+            return pair.code;
+        }
+    }
     for (const KeyPair& pair : NamedKeys) {
         if (pair.qtKey == key) {
             return pair.code;

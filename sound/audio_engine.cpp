@@ -1,12 +1,17 @@
 #include "sound/audio_engine.h"
 
 #include "sound/audio_device.h"
+#include "sound/recording_files.h"
 #include "sound/startup_error.h"
+#include "sound/time_stretch.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace tintineables {
@@ -68,6 +73,7 @@ AudioEngine::AudioEngine(std::vector<Recording> recordings) {
 }
 
 AudioEngine::~AudioEngine() {
+    paced_.reset(); // made from the decoded cues, which go below
     StopWatching();
     Shutdown();
 }
@@ -104,6 +110,73 @@ void AudioEngine::CloseDevice() {
 
 const Mix_Chunk* AudioEngine::Decoded(std::string_view fileName) const {
     return cues_.Find(fileName);
+}
+
+namespace {
+
+// A decoded recording (16-bit stereo, both channels alike) at another pace, the same way.
+std::vector<std::uint8_t> Paced(const Mix_Chunk& chunk, double pace,
+                                const std::atomic<bool>& stopping) {
+    const std::size_t frames = chunk.alen / BytesPerFrame;
+    std::vector<float> mono(frames);
+    for (std::size_t i = 0; i < frames; ++i) {
+        std::int16_t sample = 0;
+        std::memcpy(&sample, chunk.abuf + i * BytesPerFrame, 2);
+        mono[i] = static_cast<float>(sample) / 32768.0f;
+    }
+    const std::vector<float> paced = StretchSpeech(mono, AudioEngine::Frequency, pace, &stopping);
+    std::vector<std::uint8_t> bytes(paced.size() * BytesPerFrame);
+    for (std::size_t i = 0; i < paced.size(); ++i) {
+        const auto sample = static_cast<std::int16_t>(
+            std::lround(std::clamp(paced[i], -1.0f, 32767.0f / 32768.0f) * 32768.0f));
+        std::memcpy(&bytes[i * BytesPerFrame], &sample, 2);
+        std::memcpy(&bytes[i * BytesPerFrame + 2], &sample, 2);
+    }
+    return bytes;
+}
+
+} // namespace
+
+void AudioEngine::SetSoundSettings(const SoundSettings& settings) {
+    if (settings.rate != settings_.rate) {
+        paced_.reset(); // what it was making at the pace before is given up
+        if (settings.rate != 0) {
+            using Bytes = std::shared_ptr<const std::vector<std::uint8_t>>;
+            std::vector<MadeBehind<Bytes>::Job> jobs;
+            for (const RecordingFile& file : RecordingFiles(true)) {
+                const Mix_Chunk* chunk = cues_.Find(file.fileName);
+                if (file.spoken && chunk != nullptr) {
+                    jobs.push_back({std::string(file.fileName), chunk->alen,
+                                    [chunk, pace = settings.Rate()](const std::atomic<bool>& stop) {
+                                        return std::make_shared<const std::vector<std::uint8_t>>(
+                                            Paced(*chunk, pace, stop));
+                                    }});
+                }
+            }
+            paced_ = std::make_unique<MadeBehind<Bytes>>(std::move(jobs),
+                                                         std::vector<std::string_view>{});
+        }
+    }
+    settings_ = settings;
+}
+
+AudioEngine::Heard AudioEngine::HeardNow(std::string_view fileName) {
+    const Mix_Chunk* chunk = cues_.Find(fileName);
+    if (chunk == nullptr) {
+        return {};
+    }
+    const bool speech = IsSpeech(fileName);
+    if (paced_ && paced_->Has(fileName)) {
+        const auto& bytes = *paced_->Get(fileName);
+        return {bytes->data(), static_cast<std::uint32_t>(bytes->size()), bytes, true,
+                settings_.Rate()};
+    }
+    return {chunk->abuf, chunk->alen, nullptr, speech, 1.0};
+}
+
+bool AudioEngine::Playing(int channel) {
+    std::lock_guard lock(deviceMutex_);
+    return deviceOpen_ && Mix_Playing(channel) != 0;
 }
 
 int AudioEngine::AcquireChannel() {

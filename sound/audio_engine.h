@@ -1,7 +1,9 @@
 #pragma once
 #include "sound/decoded_cues.h"
+#include "sound/made_behind.h"
 #include "sound/mixer_channels.h"
 #include "sound/recordings.h"
+#include "sound/sound_settings.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -49,6 +51,24 @@ public:
     // The decoded cue for a bare file name, or nullptr for a name that is no recording.
     const Mix_Chunk* Decoded(std::string_view fileName) const;
 
+    // From now on: the speech at this pace (made again from the decoded speech behind, the
+    // shortest first), the speech and the earcons at these levels. Thread of the keys only.
+    void SetSoundSettings(const SoundSettings& settings);
+    const SoundSettings& Sound() const { return settings_; }
+    // A recording as it is to be heard now, in the mixer's format: decoded, and for speech at
+    // another pace made again at it (waited for if it is not made yet); `kept` holds what the
+    // samples belong to for as long as they may sound. Empty for a name that is no recording.
+    struct Heard {
+        const std::uint8_t* samples = nullptr;
+        std::uint32_t bytes = 0;
+        std::shared_ptr<const void> kept;
+        bool speech = false;
+        double pace = 1.0; // recorded seconds a second
+    };
+    Heard HeardNow(std::string_view fileName);
+    // Whether a channel still sounds.
+    bool Playing(int channel);
+
     // A mixer channel of its own for a sound player, until it gives it back.
     int AcquireChannel();
     void ReleaseChannel(int channel);
@@ -82,6 +102,9 @@ private:
     static int OnSdlEvent(void* self, SDL_Event* event);
 
     DecodedCues cues_;
+    SoundSettings settings_;
+    // The speech at settings_' pace, when it is not the recordings' own.
+    std::unique_ptr<MadeBehind<std::shared_ptr<const std::vector<std::uint8_t>>>> paced_;
     int obtainedBufferFrames_ = 0;
     std::atomic<int> firstBufferBytes_{0};
     std::atomic<MixObserver*> observer_{nullptr};

@@ -52,7 +52,11 @@ void CommandSoundPlayer::SetString(int dispatchId, std::string_view value) {
 
 void CommandSoundPlayer::RunCommand(std::string_view command) {
     if (command == "close") {
-        Close(); // harmless with nothing open
+        // Harmless with nothing open; a recording cut short is remembered, to resume.
+        if (const std::optional<double> at = Close(); at && !playing_.empty()) {
+            cutAt_[playing_] = *at;
+        }
+        playing_.clear();
         opened_ = false;
     } else if (command == "open") {
         if (deviceType_.empty()) {
@@ -64,7 +68,13 @@ void CommandSoundPlayer::RunCommand(std::string_view command) {
         if (!opened_) {
             throw RunTimeError("Sound player: \"play\" with nothing open");
         }
-        Play();
+        Start(0.0);
+    } else if (command == "resume") {
+        if (!opened_) {
+            throw RunTimeError("Sound player: \"resume\" with nothing open");
+        }
+        const auto cut = cutAt_.find(fileName_);
+        Start(cut == cutAt_.end() ? 0.0 : cut->second);
     } else if (command == "prev") {
         // Rewinds the opened sound to its start for the next "play"; it does not touch a sound
         // that is playing. Right after "play" the sound is at its start already, and a restart
@@ -75,6 +85,12 @@ void CommandSoundPlayer::RunCommand(std::string_view command) {
     } else {
         throw RunTimeError("Sound player: unknown command \"" + std::string(command) + "\"");
     }
+}
+
+void CommandSoundPlayer::Start(double fromSeconds) {
+    Play(fromSeconds);
+    playing_ = fileName_;
+    cutAt_.erase(fileName_); // heard on from here: a later cut says where anew
 }
 
 } // namespace tintineables

@@ -4,9 +4,13 @@
 // command words match in any case, "close" stops what the player sounds (harmless with nothing
 // open), "open" opens the file named (recordings joined by JoinedFileSeparator, in order),
 // "play" starts it from its beginning, and "prev" rewinds what is open without touching a sound
-// that plays. Anything else is a failure status, thrown as RunTimeError.
+// that plays. "resume" starts what is open from where this player last cut it short, or from
+// its beginning when it was not cut (a screen's recording, heard again after a key cut it).
+// Anything else is a failure status, thrown as RunTimeError.
 #include "sound/sound_player.h"
 
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,21 +22,28 @@ public:
     void SetString(int dispatchId, std::string_view value) final;
 
 protected:
-    // Stops whatever the player sounds; it sounds nothing afterwards.
-    virtual void Close() = 0;
+    // Stops whatever the player sounds; it sounds nothing afterwards. When it cut a single
+    // recording short, how far into it that had got, in the recording's own seconds (whatever
+    // its pace).
+    virtual std::optional<double> Close() = 0;
     // Opens the recordings, to play back to back; throws for one that is no recording of the game.
     virtual void Open(const std::vector<std::string_view>& recordings) = 0;
-    // Starts what is open from its beginning, cutting what the player sounded.
-    virtual void Play() = 0;
+    // Starts what is open `fromSeconds` into it (its beginning: 0), cutting what the player
+    // sounded.
+    virtual void Play(double fromSeconds) = 0;
 
     const std::string& FileName() const { return fileName_; }
 
 private:
     void RunCommand(std::string_view command);
 
+    void Start(double fromSeconds);
+
     std::string deviceType_;
     std::string fileName_;
     bool opened_ = false;
+    std::string playing_;                              // what was last played, cut or not
+    std::map<std::string, double, std::less<>> cutAt_; // recordings cut short, and where
 };
 
 } // namespace tintineables

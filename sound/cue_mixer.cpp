@@ -2,6 +2,7 @@
 
 #include "sound/sound_player.h"
 #include "sound/startup_error.h"
+#include "sound/time_stretch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,21 +56,67 @@ std::vector<float> Decode(const Recording& recording, int rate,
 
 } // namespace
 
+namespace {
+
+std::vector<MadeBehind<std::shared_ptr<const std::vector<float>>>::Job>
+DecodingJobs(std::vector<Recording> recordings, int rate, CueMixer::Pcm16Decoder decode) {
+    std::vector<MadeBehind<std::shared_ptr<const std::vector<float>>>::Job> jobs;
+    auto shared = std::make_shared<const CueMixer::Pcm16Decoder>(std::move(decode));
+    for (Recording& recording : recordings) {
+        const std::size_t size = recording.bytes.size();
+        std::string name(recording.fileName);
+        jobs.push_back({std::move(name), size,
+                        [recording = std::move(recording), rate, shared](const std::atomic<bool>&) {
+                            return std::make_shared<const std::vector<float>>(
+                                Decode(recording, rate, *shared));
+                        }});
+    }
+    return jobs;
+}
+
+} // namespace
+
 CueMixer::CueMixer(std::vector<Recording> recordings, int deviceRate, Pcm16Decoder decodeCompressed,
                    const std::vector<std::string_view>& first)
     : rate_(deviceRate),
-      decoded_(
-          std::move(recordings),
-          [deviceRate, decode = std::move(decodeCompressed)](const Recording& recording) {
-              return Decode(recording, deviceRate, decode);
-          },
-          first) {}
+      decoded_(DecodingJobs(std::move(recordings), deviceRate, std::move(decodeCompressed)), first,
+               !first.empty()) {}
 
 bool CueMixer::Has(std::string_view fileName) const { return decoded_.Has(fileName); }
 
 int CueMixer::SoundsThatWaited() const { return decoded_.SoundsThatWaited(); }
 
-bool CueMixer::AllDecoded() const { return decoded_.AllDecoded(); }
+bool CueMixer::AllDecoded() const { return decoded_.AllMade(); }
+
+void CueMixer::SetSoundSettings(const SoundSettings& settings) {
+    if (settings.rate != settings_.rate) {
+        paced_.reset(); // what it was making for the pace before is given up
+        if (settings.rate != 0) {
+            std::vector<MadeBehind<Samples>::Job> jobs;
+            for (const std::string& name : decoded_.Names()) {
+                if (IsSpeech(name)) {
+                    jobs.push_back(
+                        {name, decoded_.Size(name),
+                         [this, name, pace = settings.Rate()](const std::atomic<bool>& stopping) {
+                             const Samples source = *decoded_.Await(name);
+                             return std::make_shared<const std::vector<float>>(
+                                 StretchSpeech(*source, rate_, pace, &stopping));
+                         }});
+                }
+            }
+            paced_ = std::make_unique<MadeBehind<Samples>>(std::move(jobs),
+                                                           std::vector<std::string_view>{});
+        }
+    }
+    settings_ = settings;
+}
+
+CueMixer::Samples CueMixer::Heard(std::string_view fileName) {
+    if (paced_ && paced_->Has(fileName)) {
+        return *paced_->Get(fileName);
+    }
+    return *decoded_.Get(fileName);
+}
 
 int CueMixer::OpenChannel() {
     const std::lock_guard lock(mutex_);
@@ -85,20 +132,46 @@ int CueMixer::OpenChannel() {
 
 void CueMixer::CloseChannel(int channel) { Make({channel, true, {}}); }
 
-void CueMixer::Play(int channel, const std::vector<std::string_view>& fileNames) {
+void CueMixer::Play(int channel, const std::vector<std::string_view>& fileNames,
+                    double fromSeconds) {
     std::vector<Part> parts;
     const std::size_t pause = static_cast<std::size_t>(rate_) * JoinedPauseMilliseconds / 1000;
     for (std::string_view name : fileNames) {
-        const std::vector<float>& samples = *decoded_.Get(name);
+        Samples samples = Heard(name);
         if (!parts.empty()) {
             parts.push_back({nullptr, pause});
         }
-        parts.push_back({&samples, samples.size()});
+        const bool speech = IsSpeech(name);
+        const std::size_t frames = samples->size();
+        parts.push_back({std::move(samples), frames,
+                         static_cast<float>(GainOf(speech ? settings_.speechDb : settings_.cueDb)),
+                         speech ? settings_.Rate() : 1.0});
     }
-    Make({channel, false, std::move(parts)});
+    Change change{channel, false, std::move(parts)};
+    if (fromSeconds > 0 && !change.parts.empty()) {
+        const Part& first = change.parts.front();
+        change.from =
+            std::min(first.frames, static_cast<std::size_t>(fromSeconds / first.pace * rate_));
+    }
+    Make(std::move(change));
 }
 
-void CueMixer::Stop(int channel) { Make({channel, false, {}}); }
+std::optional<double> CueMixer::Stop(int channel) {
+    std::optional<double> at;
+    bool kept = false; // a change kept back: the sound it stops has not been heard
+    for (const Change& change : pending_) {
+        kept = kept || change.channel == channel;
+    }
+    if (!kept) {
+        const std::lock_guard lock(mutex_);
+        const Channel& playing = channels_.at(static_cast<std::size_t>(channel));
+        if (playing.parts.size() == 1 && playing.part == 0) {
+            at = static_cast<double>(playing.frame) / rate_ * playing.parts.front().pace;
+        }
+    }
+    Make({channel, false, {}});
+    return at;
+}
 
 bool CueMixer::Playing(int channel) {
     // A change kept back answers for its channel as if made.
@@ -123,7 +196,8 @@ void CueMixer::Make(Change change) {
 
 void CueMixer::Apply(Change& change) {
     Channel& channel = channels_.at(static_cast<std::size_t>(change.channel));
-    channel = change.close ? Channel{} : Channel{true, std::move(change.parts), 0, 0};
+    // The sounds it played are let go here, on the thread of the keys, never on the device's.
+    channel = change.close ? Channel{} : Channel{true, std::move(change.parts), 0, change.from};
 }
 
 void CueMixer::Release() {
@@ -150,8 +224,9 @@ void CueMixer::Mix(float* out, std::size_t frames, int channels) {
             if (part.samples != nullptr) {
                 const float* from = part.samples->data() + channel.frame;
                 for (std::size_t i = 0; i < count; ++i) {
+                    const float sample = from[i] * part.gain;
                     for (std::size_t c = 0; c < width; ++c) {
-                        out[(at + i) * width + c] += from[i];
+                        out[(at + i) * width + c] += sample;
                     }
                 }
             }

@@ -8,13 +8,20 @@
 // sound play back to back with a speaker's pause between them. Mix() runs on the device's
 // thread, everything else on the thread of the keys; they meet under one short lock, which the
 // thread of the keys never holds for longer than it takes to copy a change in.
-#include "sound/decoding_behind.h"
+//
+// The player's settings (sound_settings.h) hold for every sound started after them: the speech
+// and the earcons each at their own loudness, and the speech at its pace, made again behind from
+// the decoded recordings when the pace changes (a sound that needs one not made yet waits for it).
+#include "sound/made_behind.h"
 #include "sound/recordings.h"
+#include "sound/sound_settings.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,16 +46,25 @@ public:
     int Rate() const { return rate_; }
     // Whether a bare file name is one of the recordings, decoded or not yet.
     bool Has(std::string_view fileName) const;
-    // How many sounds had to wait for a recording still being decoded; and whether all are.
+    // How many sounds had to wait for a recording still being decoded (the speech made again at a
+    // new pace is waited for too, by the first words at that pace, but not counted here); and
+    // whether all are decoded.
     int SoundsThatWaited() const;
     bool AllDecoded() const;
 
+    // From now on: the speech at this pace, the speech and the earcons at these levels.
+    void SetSoundSettings(const SoundSettings& settings);
+
     int OpenChannel();
     void CloseChannel(int channel); // stops its sound and gives it back
-    // Starts the recordings on the channel from their beginning, back to back, cutting what it
-    // sounded. Every name must be one of Has().
-    void Play(int channel, const std::vector<std::string_view>& fileNames);
-    void Stop(int channel);
+    // Starts the recordings on the channel back to back, the first `fromSeconds` into it (in its
+    // own seconds, whatever its pace), cutting what the channel sounded. Every name must be one
+    // of Has().
+    void Play(int channel, const std::vector<std::string_view>& fileNames,
+              double fromSeconds = 0.0);
+    // Stops the channel's sound; when it was a single recording cut short, how far into it that
+    // had got, in its own seconds.
+    std::optional<double> Stop(int channel);
     bool Playing(int channel);
 
     // Keeps every change to the channels back for as long as it lives, and then makes them all at
@@ -74,9 +90,12 @@ public:
     void Mix(float* out, std::size_t frames, int channels);
 
 private:
+    using Samples = std::shared_ptr<const std::vector<float>>;
     struct Part {
-        const std::vector<float>* samples; // nullptr: a pause
-        std::size_t frames;
+        Samples samples; // none: a pause
+        std::size_t frames = 0;
+        float gain = 1.0f;
+        double pace = 1.0; // recorded seconds a second
     };
     struct Channel {
         bool open = false;
@@ -90,13 +109,19 @@ private:
         int channel;
         bool close;
         std::vector<Part> parts;
+        std::size_t from = 0; // the first part's first frame
     };
     void Make(Change change);   // now, or when the hold ends
     void Apply(Change& change); // under the lock
     void Release();
 
+    // A recording as it is to be heard now: decoded, and at the speech's pace if it is speech.
+    Samples Heard(std::string_view fileName);
+
     int rate_;
-    DecodingBehind<std::vector<float>> decoded_;
+    MadeBehind<Samples> decoded_;
+    SoundSettings settings_;                     // thread of the keys only
+    std::unique_ptr<MadeBehind<Samples>> paced_; // the speech at settings_' pace, if not 1
     std::mutex mutex_;
     std::vector<Channel> channels_;
     int held_ = 0;                // thread of the keys only

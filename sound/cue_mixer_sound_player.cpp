@@ -9,9 +9,9 @@ CueMixerSoundPlayer::CueMixerSoundPlayer(CueMixer& mixer)
 
 CueMixerSoundPlayer::~CueMixerSoundPlayer() { mixer_.CloseChannel(channel_); }
 
-void CueMixerSoundPlayer::Close() {
-    mixer_.Stop(channel_);
+std::optional<double> CueMixerSoundPlayer::Close() {
     opened_.clear();
+    return mixer_.Stop(channel_);
 }
 
 void CueMixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
@@ -24,8 +24,9 @@ void CueMixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) 
     opened_.assign(recordings.begin(), recordings.end());
 }
 
-void CueMixerSoundPlayer::Play() {
-    mixer_.Play(channel_, std::vector<std::string_view>(opened_.begin(), opened_.end()));
+void CueMixerSoundPlayer::Play(double fromSeconds) {
+    mixer_.Play(channel_, std::vector<std::string_view>(opened_.begin(), opened_.end()),
+                fromSeconds);
 }
 
 } // namespace tintineables

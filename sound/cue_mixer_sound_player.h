@@ -19,9 +19,9 @@ public:
     int Channel() const { return channel_; }
 
 private:
-    void Close() override;
+    std::optional<double> Close() override;
     void Open(const std::vector<std::string_view>& recordings) override;
-    void Play() override;
+    void Play(double fromSeconds) override;
 
     CueMixer& mixer_;
     int channel_;

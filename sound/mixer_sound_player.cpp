@@ -3,6 +3,10 @@
 #include "sound/audio_engine.h"
 #include "sound/run_time_error.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 namespace tintineables {
 
 namespace {
@@ -11,6 +15,8 @@ namespace {
 constexpr int PauseFrames = AudioEngine::Frequency * JoinedPauseMilliseconds / 1000;
 constexpr std::size_t BytesPerFrame = AudioEngine::Channels * 2;
 
+int LevelOf(int db) { return static_cast<int>(std::lround(GainOf(db) * MIX_MAX_VOLUME)); }
+
 } // namespace
 
 MixerSoundPlayer::MixerSoundPlayer(AudioEngine& engine)
@@ -18,47 +24,86 @@ MixerSoundPlayer::MixerSoundPlayer(AudioEngine& engine)
 
 MixerSoundPlayer::~MixerSoundPlayer() { engine_.ReleaseChannel(channel_); }
 
-void MixerSoundPlayer::Close() {
+std::optional<double> MixerSoundPlayer::Close() {
+    std::optional<double> at;
+    if (played_ != nullptr && played_->single && engine_.Playing(channel_)) {
+        const std::chrono::duration<double> heard = std::chrono::steady_clock::now() - playedAt_;
+        at = playedFrom_ + heard.count() * played_->pace;
+    }
     engine_.StopUnlessReplaced(channel_); // "play" follows at once to cut the cue
     opened_ = nullptr;
-}
-
-const Mix_Chunk* MixerSoundPlayer::Decoded(std::string_view fileName) const {
-    const Mix_Chunk* chunk = engine_.Decoded(fileName);
-    if (chunk == nullptr) {
-        throw RunTimeError("Sound player: cannot open \"" + std::string(fileName) +
-                           "\": not one of the game's recordings");
-    }
-    return chunk;
+    return at;
 }
 
 void MixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
-    if (recordings.size() == 1) {
-        opened_ = Decoded(recordings.front());
+    std::vector<AudioEngine::Heard> heard;
+    for (std::string_view name : recordings) {
+        heard.push_back(engine_.HeardNow(name));
+        if (heard.back().samples == nullptr) {
+            throw RunTimeError("Sound player: cannot open \"" + std::string(name) +
+                               "\": not one of the game's recordings");
+        }
+    }
+    // Only the sound last handed to the mixer can still be read by it: the other one is free to
+    // write, and the cut stays one change to the mixer.
+    Sound& sound = sounds_[played_ == &sounds_[0] ? 1 : 0];
+    const SoundSettings& settings = engine_.Sound();
+    sound.single = heard.size() == 1;
+    if (sound.single) {
+        // Read where it lies, at the mixer's loudness for it.
+        sound.joined.clear();
+        sound.kept = heard.front().kept;
+        sound.pace = heard.front().pace;
+        sound.chunk = Mix_Chunk{
+            0, const_cast<Uint8*>(heard.front().samples), heard.front().bytes,
+            static_cast<Uint8>(LevelOf(heard.front().speech ? settings.speechDb : settings.cueDb))};
+        opened_ = &sound;
         return;
     }
-    // Only the cue last handed to the mixer can still be read by it: the other buffer is free
-    // to write, and the cut stays one change to the mixer, as for a single recording.
-    const std::size_t free = played_ == &joined_[0].chunk ? 1 : 0;
-    JoinedBuffer& joined = joined_[free];
-    joined.bytes.clear();
-    for (std::string_view name : recordings) {
-        const Mix_Chunk* part = Decoded(name);
-        if (!joined.bytes.empty()) {
-            joined.bytes.insert(joined.bytes.end(), PauseFrames * BytesPerFrame, 0);
+    sound.joined.clear();
+    sound.kept = nullptr;
+    sound.pace = 1.0;
+    for (const AudioEngine::Heard& part : heard) {
+        if (!sound.joined.empty()) {
+            sound.joined.insert(sound.joined.end(), PauseFrames * BytesPerFrame, 0);
         }
-        joined.bytes.insert(joined.bytes.end(), part->abuf, part->abuf + part->alen);
+        const double gain = GainOf(part.speech ? settings.speechDb : settings.cueDb);
+        const std::size_t at = sound.joined.size();
+        sound.joined.insert(sound.joined.end(), part.samples, part.samples + part.bytes);
+        if (gain != 1.0) {
+            for (std::size_t i = at; i + 1 < sound.joined.size(); i += 2) {
+                std::int16_t sample = 0;
+                std::memcpy(&sample, &sound.joined[i], 2);
+                sample = static_cast<std::int16_t>(std::lround(sample * gain));
+                std::memcpy(&sound.joined[i], &sample, 2);
+            }
+        }
     }
-    joined.chunk =
-        Mix_Chunk{0, joined.bytes.data(), static_cast<Uint32>(joined.bytes.size()), MIX_MAX_VOLUME};
-    opened_ = &joined.chunk;
+    sound.chunk =
+        Mix_Chunk{0, sound.joined.data(), static_cast<Uint32>(sound.joined.size()), MIX_MAX_VOLUME};
+    opened_ = &sound;
 }
 
-void MixerSoundPlayer::Play() {
-    if (std::string problem; !engine_.Play(channel_, opened_, problem)) {
+void MixerSoundPlayer::Play(double fromSeconds) {
+    if (opened_ == nullptr) {
+        throw RunTimeError("Sound player: cannot play \"" + FileName() + "\": nothing is open");
+    }
+    Mix_Chunk chunk = opened_->chunk;
+    if (fromSeconds > 0) {
+        const auto skipped =
+            std::min<std::size_t>(chunk.alen, static_cast<std::size_t>(fromSeconds / opened_->pace *
+                                                                       AudioEngine::Frequency) *
+                                                  BytesPerFrame);
+        chunk.abuf += skipped;
+        chunk.alen -= static_cast<Uint32>(skipped);
+    }
+    opened_->chunk = chunk;
+    if (std::string problem; !engine_.Play(channel_, &opened_->chunk, problem)) {
         throw RunTimeError("Sound player: cannot play \"" + FileName() + "\": " + problem);
     }
     played_ = opened_;
+    playedAt_ = std::chrono::steady_clock::now();
+    playedFrom_ = fromSeconds;
 }
 
 } // namespace tintineables

@@ -6,12 +6,13 @@ namespace tintineables {
 
 namespace {
 
-void PlayFile(SoundPlayer& player, std::string_view fileName, bool capitalised) {
+void PlayFile(SoundPlayer& player, std::string_view fileName, bool capitalised,
+              std::string_view play = "play") {
     player.SetString(DispatchId::DeviceType, "waveaudio");
     player.SetString(DispatchId::FileName, fileName);
     player.SetString(DispatchId::Command, capitalised ? "Close" : "close");
     player.SetString(DispatchId::Command, capitalised ? "Open" : "open");
-    player.SetString(DispatchId::Command, capitalised ? "Play" : "play");
+    player.SetString(DispatchId::Command, capitalised ? "Play" : play);
     player.SetString(DispatchId::Command, "prev");
 }
 
@@ -32,6 +33,10 @@ void PlayJoined(SoundPlayer& player, std::span<const std::string_view> fileNames
         joined += name;
     }
     PlayFile(player, joined, false);
+}
+
+void Resume(SoundPlayer& player, std::string_view fileName) {
+    PlayFile(player, fileName, false, "resume");
 }
 
 } // namespace tintineables

@@ -15,4 +15,8 @@ void PlayCue(SoundPlayer& player, SoundCue cue);
 // joins their names with JoinedFileSeparator. A spoken answer is played so, word after word.
 void PlayJoined(SoundPlayer& player, std::span<const std::string_view> fileNames);
 
+// Plays a recording on from where this player last cut it short, or from its beginning: the same
+// settings with "resume" where "play" stands.
+void Resume(SoundPlayer& player, std::string_view fileName);
+
 } // namespace tintineables

@@ -67,7 +67,18 @@
     WORD(PuzzleUpArrow, "voz_flecha.wav")      /* "Flecha" */                                      \
     WORD(PuzzleDiamond, "voz_diamante.wav")    /* "Diamante" */                                    \
     WORD(TextModeOn, "voz_modo_texto_si.wav")  /* "Modo texto activado" */                         \
-    WORD(TextModeOff, "voz_modo_texto_no.wav") /* "Modo texto desactivado" */
+    WORD(TextModeOff, "voz_modo_texto_no.wav") /* "Modo texto desactivado" */                      \
+    WORD(Rate100, "voz_velocidad_100.wav")     /* "velocidad normal", at each pace its own */      \
+    WORD(Rate125, "voz_velocidad_125.wav")     /* "velocidad 125 por ciento" */                    \
+    WORD(Rate150, "voz_velocidad_150.wav")                                                         \
+    WORD(Rate175, "voz_velocidad_175.wav")                                                         \
+    WORD(Rate200, "voz_velocidad_200.wav")                                                         \
+    WORD(Rate225, "voz_velocidad_225.wav")                                                         \
+    WORD(Rate250, "voz_velocidad_250.wav")                                                         \
+    WORD(Louder, "voz_mas_alto.wav")            /* "más alto", the speech at its new loudness */  \
+    WORD(Quieter, "voz_mas_bajo.wav")           /* "más bajo" */                                  \
+    WORD(ScreenDark, "voz_pantalla_oscura.wav") /* "pantalla apagada" */                           \
+    WORD(ScreenShown, "voz_pantalla_visible.wav") /* "pantalla encendida" */
 
 namespace tintineables {
 
@@ -105,6 +116,11 @@ constexpr SpokenWord CountWord(int pegs) {
 // "une"), and a row's number is not ("uno", "dois", "un").
 constexpr SpokenWord RowOrColumnWord(int number) {
     return number == 1 ? SpokenWord::One : number == 2 ? SpokenWord::Two : CountWord(number);
+}
+
+// The word that says a pace of the speech, SpeechRates' index 0..6.
+constexpr SpokenWord RateWord(int rate) {
+    return static_cast<SpokenWord>(static_cast<int>(SpokenWord::Rate100) + rate);
 }
 
 // The spoken screens as a touch host plays them, when the game was started by a touch: the same

@@ -6,6 +6,7 @@
 #include "sound/cue_mixer_sound_player.h"
 #include "sound/play_cue.h"
 #include "sound/run_time_error.h"
+#include "sound/sound_settings.h"
 #include "sound/startup_error.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <future>
 #include <thread>
 
@@ -148,6 +150,49 @@ TEST(CueMixer, DecodesForADeviceOfAnotherRate) {
         const float high = std::max(ball[before], ball[std::min(before + 1, ball.size() - 1)]);
         ASSERT_TRUE(heard[i] >= low - 1e-6f && heard[i] <= high + 1e-6f) << "frame " << i;
     }
+}
+
+// The player's own sound on the Windows edition's mixer: the earcons and the speech each at their
+// level, exactly; the speech at a faster pace as long as its pace makes it; and a recording cut
+// short heard again from where it was cut.
+TEST(CueMixer, PlaysTheSpeechAtItsPaceAndEachAtItsLevelAndResumesWhatWasCut) {
+    CueMixer mixer(Shipped(), 48000);
+    mixer.SetSoundSettings({4, -6, -3}); // twice the pace
+    CueMixerSoundPlayer player(mixer);
+    PlayCue(player, SoundCue::Ball);
+    const std::vector<float> ball = Samples("bola.wav");
+    std::vector<float> heard = Mixed(mixer, ball.size());
+    for (std::size_t i = 0; i < ball.size(); ++i) {
+        ASSERT_FLOAT_EQ(heard[i], ball[i] * static_cast<float>(GainOf(-3))) << "frame " << i;
+    }
+    // A word at twice its pace: half as long, 6 dB down at its loudest.
+    const std::vector<float> word = Samples("voz_puedes_ganar.wav");
+    const std::string_view words[] = {"voz_puedes_ganar.wav"};
+    PlayJoined(player, words);
+    heard = Mixed(mixer, word.size());
+    std::size_t last = 0;
+    float loudest = 0;
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+        last = heard[i] != 0 ? i : last;
+        loudest = std::max(loudest, std::abs(heard[i]));
+    }
+    EXPECT_NEAR(static_cast<double>(last) / word.size(), 0.5, 0.5 * 0.05);
+    const float recorded = std::abs(*std::max_element(
+        word.begin(), word.end(), [](float a, float b) { return std::abs(a) < std::abs(b); }));
+    EXPECT_NEAR(20 * std::log10(loudest / recorded), -6.0, 0.5);
+    // The tutorial cut after a second (two of its own, at twice the pace), then resumed there.
+    PlayCue(player, SoundCue::Tutorial);
+    Mixed(mixer, 48000);
+    PlayJoined(player, words);
+    Mixed(mixer, 4800);
+    Resume(player, "tutorial.wav");
+    mixer.SetSoundSettings({0, 0, 0}); // resumed at the recordings' own pace: from 2 s on
+    PlayCue(player, SoundCue::Ball);
+    Resume(player, "tutorial.wav");
+    const std::vector<float> tutorial = Samples("tutorial.wav");
+    heard = Mixed(mixer, 4800);
+    const std::size_t mixed = (48000 + 440) / 441 * 441; // the periods the second took
+    EXPECT_EQ(heard, Slice(tutorial, 2 * mixed, 4800));
 }
 
 // What the first screen plays is decoded before the mixer is made, the rest behind it: a sound

@@ -3,6 +3,7 @@
 #include "tests/screen_harness.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QImage>
 #include <QPalette>
 #include <QPointer>
@@ -32,7 +33,7 @@ TEST(Forms, CarryTheirCaptionsAndClientSize) {
         h.Press(key);
         QWidget* window = h.LoadedWindow();
         EXPECT_EQ(window->windowTitle(), caption);
-        EXPECT_EQ(window->size(), QSize(312, 206));
+        EXPECT_EQ(window->size(), QSize(560, 560));
         EXPECT_TRUE(window->isVisible());
         // A screen reader names each screen by its window.
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
@@ -52,22 +53,30 @@ TEST(BoardForm, HasItsFortyThreeControlsAsDesigned) {
         const QString name = QString::fromStdString(design.name);
         auto* control = window->findChild<QWidget*>(name);
         ASSERT_NE(control, nullptr) << design.name;
-        const QRect pixels(design.rect.left / 15, design.rect.top / 15, design.rect.width / 15,
-                           design.rect.height / 15);
-        EXPECT_EQ(control->geometry(), pixels) << design.name;
         EXPECT_EQ(control->isVisibleTo(window), design.visible) << design.name;
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             EXPECT_EQ(button->text(), name);
         }
     }
-    // Picture1 at (3,1) is lowest on screen; Picture4 directly above it; Picture17 is the centre.
+    // The holes stand in the cross's cells of 80 pixels, column 1 at the left, row 1 at the
+    // bottom: Picture1 at (3,1) lowest, Picture4 above it, Picture17 the centre, Picture33 at
+    // (5,7) highest; none overlaps
+    // another, and Command9 stands apart in the empty bottom-right corner.
     auto at = [&](const char* name) { return window->findChild<QWidget*>(name)->geometry(); };
-    EXPECT_EQ(at("Picture1"), QRect(112, 192, 81, 33));
-    EXPECT_EQ(at("Picture4").left(), at("Picture1").left());
-    EXPECT_LT(at("Picture4").top(), at("Picture1").top());
-    EXPECT_EQ(at("Picture17"), QRect(120, 168, 81, 33));
+    EXPECT_EQ(at("Picture1"), QRect(160, 480, 80, 80));
+    EXPECT_EQ(at("Picture4"), QRect(160, 400, 80, 80));
+    EXPECT_EQ(at("Picture17"), QRect(240, 240, 80, 80));
+    EXPECT_EQ(at("Picture33"), QRect(320, 0, 80, 80));
+    for (int hole = 1; hole <= 33; ++hole) {
+        const QRect place = h.Picture(hole)->geometry();
+        EXPECT_FALSE(place.intersects(at("Command9"))) << hole;
+        for (int other = hole + 1; other <= 33; ++other) {
+            EXPECT_FALSE(place.intersects(h.Picture(other)->geometry())) << hole << " " << other;
+        }
+    }
+    EXPECT_TRUE(QRect(400, 400, 160, 160).contains(at("Command9")));
+    // The hidden player keeps its place: nothing shows it.
     EXPECT_EQ(at("MMControl1"), QRect(64, 56, 236, 33));
-    EXPECT_EQ(at("Command9"), QRect(80, 152, 81, 33));
 }
 
 TEST(BoardForm, HolesSayNothingToAScreenReaderAndCommand9SaysWhatItDoes) {
@@ -94,32 +103,36 @@ TEST(BoardForm, HolesSayNothingToAScreenReaderAndCommand9SaysWhatItDoes) {
               QStringLiteral("Sonido del centro con bola"));
 }
 
-// The holes show as one pile of boxes, each a single sunken line around the default
-// background, the later hole over the earlier. The picture is left in the test's folder.
-TEST(BoardForm, TheHolesShowAsAPileOfSunkenBoxes) {
+// The board drawn in its colours: white discs for pegs on black, the empty centre black inside
+// its ring, and a yellow ring around the focused hole that follows the focus. The picture is left
+// in the test's folder.
+TEST(BoardForm, ShowsTheCrossAndTheCursorWhereTheFocusIs) {
     ScreenHarness h;
     h.Start();
     h.Press(Qt::Key_F2);
     QWidget* window = h.Host().Window(Screen::Board);
-    const QImage picture = window->grab().toImage();
+    const QRgb peg = qRgb(0xFF, 0xFF, 0xFF);
+    const QRgb board = qRgb(0x00, 0x00, 0x00);
+    const QRgb cursor = qRgb(0xFF, 0xD0, 0x00);
+    auto ringOf = [&](const QImage& picture, QWidget* hole) {
+        // Just inside the cell's right edge, on the cursor's ring.
+        const QRect place = hole->geometry();
+        return picture.pixel(place.right() - place.width() / 20, place.center().y());
+    };
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QImage picture = window->grab().toImage();
     picture.save(QStringLiteral("board-window.png"));
-    const QPalette palette = window->palette();
-    const QRgb dark = palette.color(QPalette::Dark).rgb();
-    const QRgb light = palette.color(QPalette::Light).rgb();
-    const QRgb background = palette.color(QPalette::Window).rgb();
-    ASSERT_NE(dark, background);
-    // Picture33, top of the pile at (128, 144), 81 x 33 pixels, partly under Command9 (80, 152):
-    // dark top and left lines, light bottom and right ones, the background inside.
-    EXPECT_EQ(picture.pixel(128, 148), dark);
-    EXPECT_EQ(picture.pixel(180, 144), dark);
-    EXPECT_EQ(picture.pixel(208, 160), light);
-    EXPECT_EQ(picture.pixel(180, 176), light);
-    EXPECT_EQ(picture.pixel(180, 160), background);
-    // Picture21's left line, at x = 96, shows below Picture31..33 and beside the rest.
-    EXPECT_EQ(picture.pixel(96, 185), dark);
-    // Focus changes draw nothing new: the pile looks the same with the focus elsewhere.
+    EXPECT_EQ(picture.pixel(h.Picture(17)->geometry().center()), board);
+    EXPECT_EQ(picture.pixel(h.Picture(1)->geometry().center()), peg);
+    EXPECT_EQ(picture.pixel(h.Picture(33)->geometry().center()), peg);
+    EXPECT_EQ(ringOf(picture, focused), cursor);
     h.Press(Qt::Key_Up);
-    EXPECT_EQ(window->grab().toImage(), picture);
+    QWidget* above = QApplication::focusWidget();
+    ASSERT_NE(above, focused);
+    picture = window->grab().toImage();
+    EXPECT_EQ(ringOf(picture, above), cursor);
+    EXPECT_EQ(ringOf(picture, focused), board);
 }
 
 TEST(SpokenForms, HaveOnlyTheirHiddenSoundPlayer) {

@@ -97,6 +97,7 @@ void TestHost::ShowForm(Screen screen, ControlId focus) {
 
 void TestHost::UnloadForm(Screen screen) {
     std::erase_if(windows_, [&](const Window& window) { return window.view.screen == screen; });
+    looks.erase(screen);
     if (screen == Screen::Board) {
         names_.clear(); // its controls are gone
     }

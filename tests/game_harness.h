@@ -58,6 +58,9 @@ public:
     int endStatus = -1;
     std::string error;
     std::vector<std::string> translated;               // every text the game asked to translate
+    std::vector<SoundSettings> applied;                // every sound setting the game gave
+    std::map<Screen, FormLook> looks;                  // what each form last showed
+    int looksShown = 0;                                // how often the game told one
     std::function<std::string(const char*)> translate; // by default the text itself
 
     void LoadForm(const FormView& view) override;
@@ -65,6 +68,11 @@ public:
     void UnloadForm(Screen screen) override;
     void SetFocus(Screen screen, ControlId control) override;
     std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
+    void ApplySoundSettings(const SoundSettings& settings) override { applied.push_back(settings); }
+    void ShowLook(const FormLook& look) override {
+        looks[look.screen] = look;
+        ++looksShown;
+    }
     void AskSolver(const SolverQuestion& question) override;
     void ForgetSolverQuestion() override {}
     void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;

@@ -70,6 +70,17 @@ inline constexpr HeardWord HeardWords[] = {
     {SpokenWord::PuzzleDiamond, "voz_diamante.wav"},
     {SpokenWord::TextModeOn, "voz_modo_texto_si.wav"},
     {SpokenWord::TextModeOff, "voz_modo_texto_no.wav"},
+    {SpokenWord::Rate100, "voz_velocidad_100.wav"},
+    {SpokenWord::Rate125, "voz_velocidad_125.wav"},
+    {SpokenWord::Rate150, "voz_velocidad_150.wav"},
+    {SpokenWord::Rate175, "voz_velocidad_175.wav"},
+    {SpokenWord::Rate200, "voz_velocidad_200.wav"},
+    {SpokenWord::Rate225, "voz_velocidad_225.wav"},
+    {SpokenWord::Rate250, "voz_velocidad_250.wav"},
+    {SpokenWord::Louder, "voz_mas_alto.wav"},
+    {SpokenWord::Quieter, "voz_mas_bajo.wav"},
+    {SpokenWord::ScreenDark, "voz_pantalla_oscura.wav"},
+    {SpokenWord::ScreenShown, "voz_pantalla_visible.wav"},
 };
 
 } // namespace tintineables::testing

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace tintineables::testing {
@@ -196,6 +197,86 @@ TEST(MixerSoundPlayer, GivesItsChannelBackAndStopsItsCueWhenDestroyed) {
     ASSERT_GE(start, 0);
     EXPECT_TRUE(AllSilent(output, static_cast<std::size_t>(start) + 48000 / 2, output.size()))
         << "the cue went on after its player was destroyed";
+}
+
+// The level of `count` frames of the output from `at` against the recording's own, in dB.
+double LevelDb(const MixedOutput& output, long at, std::size_t count,
+               const std::function<int(std::size_t)>& recorded) {
+    double heard = 0, made = 0;
+    for (std::size_t j = 0; j < count; ++j) {
+        heard += std::abs(output[static_cast<std::size_t>(at) + j].left);
+        made += std::abs(recorded(j));
+    }
+    return 20 * std::log10(heard / made);
+}
+
+// The first frame at or after `from` within half a decibel of `value` times `db`, or -1.
+long FindAtLevel(const MixedOutput& output, int value, double db, std::size_t from = 0) {
+    const double low = value * std::pow(10.0, (db - 0.5) / 20);
+    const double high = value * std::pow(10.0, (db + 0.5) / 20);
+    for (std::size_t i = from; i < output.size(); ++i) {
+        if (output[i].left >= std::min(low, high) && output[i].left <= std::max(low, high)) {
+            return static_cast<long>(i);
+        }
+    }
+    return -1;
+}
+
+// The player's own sound: an earcon at the earcons' level and speech at the speech's, alone or
+// joined in one answer, each within half a decibel of what was asked, measured from what was
+// mixed; and a recording cut short, heard again from where it was cut by "resume".
+TEST(MixerSoundPlayer, PlaysEarconsAndSpeechEachAtItsOwnLevelAndResumesWhatWasCut) {
+    DiskAudio audio(CueFrames);
+    audio.Engine().SetSoundSettings({0, -9, -6});
+    const std::string_view answer[] = {"bola.wav", "voz_quedan.wav"};
+    const std::string_view word[] = {"voz_1.wav"};
+    {
+        MixerSoundPlayer player(audio.Engine());
+        PlayCue(player, SoundCue::Ball);
+        WaitMilliseconds(300);
+        PlayCue(player, SoundCue::Restart); // speech
+        WaitMilliseconds(300);
+        PlayJoined(player, answer);
+        WaitMilliseconds(500);
+        // The tutorial, cut by a word after a while, then resumed.
+        PlayCue(player, SoundCue::Tutorial);
+        WaitMilliseconds(80);
+        PlayJoined(player, word);
+        WaitMilliseconds(300);
+        Resume(player, "tutorial.wav");
+        WaitMilliseconds(300);
+    }
+    const auto output = audio.StopAndRead();
+    const auto sample = [](auto cue) {
+        return [cue](std::size_t j) { return PatternSample(cue, j); };
+    };
+    const long ball = FindAtLevel(output, PatternSample(SoundCue::Ball, 0), -6);
+    ASSERT_GE(ball, 0) << "the earcon was not heard 6 dB down";
+    EXPECT_NEAR(LevelDb(output, ball, 960, sample(SoundCue::Ball)), -6.0, 0.5);
+    const long restart = FindAtLevel(output, PatternSample(SoundCue::Restart, 0), -9,
+                                     static_cast<std::size_t>(ball) + CueFrames);
+    ASSERT_GE(restart, 0) << "the speech was not heard 9 dB down";
+    EXPECT_NEAR(LevelDb(output, restart, 960, sample(SoundCue::Restart)), -9.0, 0.5);
+    // Joined: the earcon, then after the pause the word, each at its own level.
+    const long joined = FindAtLevel(output, PatternSample(SoundCue::Ball, 0), -6,
+                                    static_cast<std::size_t>(restart) + CueFrames);
+    ASSERT_GE(joined, 0);
+    EXPECT_NEAR(LevelDb(output, joined, 960, sample(SoundCue::Ball)), -6.0, 0.5);
+    const long quedan = joined + static_cast<long>(CueFrames) + 48000 * 70 / 1000;
+    EXPECT_NEAR(LevelDb(output, quedan, 480, sample(SpokenWord::ThereAre)), -9.0, 0.5);
+    // The tutorial goes on after the word from where the word cut it, 80 ms in (as long as the
+    // device's periods and the wait let it run), not from its beginning: what is left of it.
+    const long one = FindAtLevel(output, PatternSample(SpokenWord::Count1, 0), -9,
+                                 static_cast<std::size_t>(quedan));
+    ASSERT_GE(one, 0);
+    std::size_t at = static_cast<std::size_t>(FindAtLevel(
+        output, PatternSample(SoundCue::Tutorial, 0), -9, static_cast<std::size_t>(one)));
+    std::size_t resumed = 0;
+    while (at + resumed < output.size() && output[at + resumed].left > 0) {
+        ++resumed;
+    }
+    EXPECT_GT(resumed, CueFrames - 3840 - 1920) << "resumed later than it was cut";
+    EXPECT_LT(resumed, CueFrames - 3840 + 1920) << "resumed from its beginning";
 }
 
 } // namespace

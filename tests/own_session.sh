@@ -122,3 +122,10 @@ end_within() {
     fi
     wait "$pid"
 }
+
+# client_area WINDOW: where a window's client area is on the screen, as X=, Y=, WIDTH=, HEIGHT=
+# lines (xdotool's own geometry counts a window manager's frame twice).
+client_area() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "X=" $4 } /Absolute upper-left Y/ { print "Y=" $4 }
+                             /^ *Width:/ { print "WIDTH=" $2 } /^ *Height:/ { print "HEIGHT=" $2 }'
+}

@@ -17,7 +17,8 @@ void RecordingSoundPlayer::SetString(int dispatchId, std::string_view value) {
     settings.emplace_back(dispatchId, std::string(value));
     if (dispatchId == DispatchId::FileName) {
         file_ = value;
-    } else if (dispatchId == DispatchId::Command && IsCommand(value, "play") && played_) {
+    } else if (dispatchId == DispatchId::Command &&
+               (IsCommand(value, "play") || IsCommand(value, "resume")) && played_) {
         played_->push_back(file_);
     }
 }

@@ -90,7 +90,7 @@ TEST(ShippedRecordings, LongCuesKeepTheirLengthsAndSpeechItsLoudness) {
     for (Language language : EveryLanguage) {
         SCOPED_TRACE(std::string(InfoOf(language).name));
         EXPECT_LE(Measure(SoundCue::Restart, language).format.Seconds(), 1.5);
-        EXPECT_LE(Measure(SoundCue::Tutorial, language).format.Seconds(), 150.0);
+        EXPECT_LE(Measure(SoundCue::Tutorial, language).format.Seconds(), 190.0);
         for (SoundCue cue :
              {SoundCue::Presentation, SoundCue::Tutorial, SoundCue::Credits, SoundCue::Restart}) {
             EXPECT_NEAR(RmsDbfs(Measure(cue, language).samples), presentation, 3.0)
@@ -102,12 +102,13 @@ TEST(ShippedRecordings, LongCuesKeepTheirLengthsAndSpeechItsLoudness) {
             if (recording.fileName.find("_tactil.wav") != std::string_view::npos) {
                 EXPECT_NEAR(RmsDbfs(Measure(recording).samples), presentation, 3.0)
                     << recording.path;
-                EXPECT_LE(Measure(recording).format.Seconds(), 180.0) << recording.path;
+                EXPECT_LE(Measure(recording).format.Seconds(), 190.0) << recording.path;
             }
             if (recording.fileName.rfind("voz_", 0) == 0) {
                 EXPECT_NEAR(RmsDbfs(Measure(recording).samples), presentation, 3.0)
                     << recording.path;
-                EXPECT_LE(Measure(recording).format.Seconds(), 2.0) << recording.path;
+                EXPECT_LE(Measure(recording).format.Seconds(), 3.0)
+                    << recording.path; // "velocidad 225 por ciento"
             }
         }
     }

@@ -103,6 +103,18 @@ rm "$work/game/translations/tintineables_en.qm"
 expect "missing English translation" 1 "tintineables_en.qm: missing" -- \
     "${headless[@]}" LANGUAGE=en "$work/game/tintineables"
 
+# The player's own sound from the command line: a value it has no setting for, an option missing
+# its value, and a misspelt option, each named, before any window (no display is needed to be
+# told).
+expect "a speech rate the game has not" 1 '--speech-rate takes 1, 1.25, 1.5, 1.75, 2, 2.25, 2.5 .*not "3"' -- \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" --speech-rate 3
+expect "a volume above the recordings' own" 1 '--cue-volume takes 0, -3, -6 ... -30 .*not "6"' -- \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" --speech-rate=2 --cue-volume=6
+expect "a volume with no value" 1 "--speech-volume takes .*it was given nothing" -- \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" --speech-volume
+expect "a misspelt option" 1 'no option "--speech-rat"' -- \
+    "${headless[@]}" "$game" --speech-rat 2
+
 expect "no audio device" 1 "No audio device could be opened" "SDL_AUDIODRIVER selects" -- \
     env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver "$game"
 

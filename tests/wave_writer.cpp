@@ -17,7 +17,7 @@ std::int16_t PatternSample(SoundCue cue, std::size_t frame) {
 
 std::int16_t PatternSample(SpokenWord word, std::size_t frame) {
     return static_cast<std::int16_t>(
-        -((static_cast<int>(word) + 1) * 600 + 1 + static_cast<int>(frame % 500)));
+        -((static_cast<int>(word) + 1) * 400 + 1 + static_cast<int>(frame % 300)));
 }
 
 std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames) {

@@ -20,7 +20,7 @@ std::int16_t PatternSample(SoundCue cue, std::size_t frame);
 std::vector<std::int16_t> PatternFrames(SoundCue cue, std::size_t frames); // one value a frame
 
 // A spoken word's test sound, in a negative range of that word alone:
-// -((index + 1) * 600 + 1 + i % 500).
+// -((index + 1) * 400 + 1 + i % 300), which stays within 16 bits for every word.
 std::int16_t PatternSample(SpokenWord word, std::size_t frame);
 
 // A folder with every recording as a pattern, `frames` long each: the thirteen cues and the

@@ -6,9 +6,10 @@
 # the same keys (cues_for_keys, the game's C++ run natively). Beside the game, a small Windows
 # program listens to the system's accessibility events and says what a screen reader is told
 # (accessibility_probe.exe). Scenarios: in Spanish, the screen tour and Bergholt's winning game,
-# Escape twice ending with status 0; in French, the help keys, undo, Command9's name, the puzzles; the sound
-# server killed and started again mid-game; a missing recording, a broken compressed one, and no
-# sound device, each ending with status 1 and a message that names the cause. The speech ships
+# Escape twice ending with status 0; in French, the help keys, undo, Command9's name, the puzzles;
+# the player's own sound from the command line and by keys, its levels and pace measured; the sound
+# server killed and started again mid-game; a bad option, a missing recording, a broken compressed
+# one, and no sound device, each ending with status 1 and a message that names the cause. The speech ships
 # compressed: it is listened for as Windows decodes it for the game (decoded_recordings.exe).
 #   windows_edition.sh WINDOWS_BUILD CUES_FOR_KEYS AUDIO_FIND
 set -uo pipefail
@@ -72,10 +73,13 @@ installed() {
 }
 installed interactive
 
-# play NAME LANG PROGRAM READY [KEY SECONDS]...: runs the game with LANG, from its executable or
+# play NAME LANG PROGRAM READY [KEY SECONDS]...: runs the game with LANG, from its executable (with
+# the options in game_options) or
 # a shortcut to it (a .lnk, as the Start menu starts it), records the sink, waits until READY ("window:TITLE", its window is shown; "told:PATTERN", a screen
-# reader was told it; "said:PATTERN", the game wrote it on stderr), then presses each X key and waits the seconds after it; the
+# reader was told it; "said:PATTERN", the game wrote it on stderr), then presses each X key and waits the seconds after it
+# ("shot:SHOT" takes a screenshot instead, SHOT.xwd, and the active window's client area, SHOT.geometry); the
 # game's status goes to NAME.status.
+game_options=()
 play() {
     local name=$1 lang=$2 program=$3 ready=$4 game recorder from i
     shift 4
@@ -88,7 +92,7 @@ play() {
     if [[ $program = *.lnk ]]; then
         LANG=$lang wine start /wait /unix "$program" > "$work/$name.stderr" 2>&1 &
     else
-        LANG=$lang wine "$program" > "$work/$name.stderr" 2>&1 &
+        LANG=$lang wine "$program" "${game_options[@]}" > "$work/$name.stderr" 2>&1 &
     fi
     game=$!
     for ((i = 0; i < 300; i++)); do
@@ -101,7 +105,12 @@ play() {
     done
     sleep 1
     while [ $# -ge 2 ]; do
-        if [ "$1" = away ]; then away_and_back "$name"; else xdotool key "$1"; fi
+        case $1 in
+            away) away_and_back "$name" ;;
+            shot:*) xwd -root -silent > "$work/${1#shot:}.xwd"
+                    client_area "$(xdotool getactivewindow)" > "$work/${1#shot:}.geometry" ;;
+            *) xdotool key "$1" ;;
+        esac
         sleep "$2"
         shift 2
     done
@@ -145,6 +154,23 @@ keys=(F2 0.8 t 1.5 b 3 p 3 g 2 shift+Tab 0.8 space 0.8 Tab 0.8 away 0 a 2.5 spac
       Control_L 0.8 BackSpace 0.8 Escape 0.8 F4 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2 Next 2
       Next 2 g 2 a 2.5 Escape 0.8 Escape 0.3)
 play french fr_FR.UTF-8 "$programs/TINTINEABLES/tintineables.exe" window:TINTINEABLES "${keys[@]}"
+
+# The player's own sound, as a shortcut's options carry it: the voice 6 dB and the earcons 9 dB
+# down from the start; B, and F8 to hear it again; the key after 0, 3 dB more off the earcons (a
+# peg's cue to judge them by); 8 twice, the voice at 1.5 times its pace, and B again.
+game_options=(--speech-volume=-6 --cue-volume -9)
+play own_sound es_ES.UTF-8 "$windows/tintineables.exe" window:TINTINEABLES F2 1 b 3 F8 3 minus 1 8 2.5 \
+    8 2.5 b 3 Escape 0.8 Escape 0.3
+# The board as seen: the menu's keys; a jump into the centre, a peg lifted and the cursor beside
+# it; the curtain's key (left of 1) blanks the window, and shows it again.
+game_options=()
+play seen es_ES.UTF-8 "$windows/tintineables.exe" window:TINTINEABLES shot:menu 0 F2 1 Right 0.3 Up 0.3 \
+    space 0.3 Up 0.3 Up 0.3 Control_L 0.3 Down 0.3 Down 0.3 Left 0.3 Up 0.3 Up 0.3 space 0.3 Right 0.6 \
+    shot:board 0 grave 0.6 shot:curtain 0 grave 0.6 shot:shown 0 Escape 0.8 Escape 0.3
+# A pace the game has not: said, and no window.
+game_options=(--speech-rate 3)
+play bad_option es_ES.UTF-8 "$windows/tintineables.exe" "said:speech-rate" Return 0.5
+game_options=()
 
 # The sound server dies mid-game, as it does when a device goes or the audio service restarts,
 # and comes back: the game finds the device again by itself and the next keys are heard.
@@ -241,6 +267,20 @@ codes=(112 112 114 114 112 27 114 27 113)
 while read -r code name; do codes+=("$code"); done < "$work/winning_game.keys"
 heard_as_the_game spanish "" "${codes[@]}" 27 27
 heard_as_the_game french fr/ 113 84 66 80 71 9s 32 9 65 32 38 38 17 8 27 115 34 34 34 34 34 34 34 34 71 65 27 27
+python3 "$here/windows/own_sound.py" "$work/own_sound.raw" "$work/heard" "$audio_find" || fail=1
+# What the game drew, read back against the board written out (as board_seen.sh for the desktop);
+# Wine reports no high-contrast setting, so the game's own colours.
+game_colours='board=#000000,peg=#ffffff,hole=#ffffff,lifted=#00e5ff,cursor=#ffd000,mark=#b0b0b0'
+board_after_keys='..ppp../..ppp../ppppppp/pplPppp/pppeppp/..pep../..ppp..'
+for shot in "board:$board_after_keys:$game_colours" "curtain:::curtain" "shown:$board_after_keys:$game_colours" \
+            "menu:keys:board=#000000,text=#ffffff,key=#ffd000"; do
+    IFS=: read -r name picture colours curtain <<< "$shot"
+    echo "-- seen: $name"
+    python3 "$here/board_seen.py" "$work/$name.xwd" "$work/$name.geometry" "$picture" "$colours" $curtain || fail=1
+done
+grep -q -- '--speech-rate takes 1, 1.25' "$work/bad_option.stderr" &&
+    echo "ok   bad option: $(grep -m1 speech-rate "$work/bad_option.stderr")" ||
+    { echo "FAIL: the bad option was not named: $(cat "$work/bad_option.stderr")"; fail=1; }
 grep -q aplauso <("$cues_for_keys" "${codes[@]}") || { echo "FAIL: the game was not won"; fail=1; }
 # The Plus can be won, which the table of the game from the full cross cannot tell: written out
 # here, not taken from the game's own answers, G says so after its name and A names a way.
@@ -262,7 +302,7 @@ at=$("$audio_find" --in-order "$work/restart.raw" "$work"/heard/bola.wav "$work"
 [ "$(grep -c "was lost" "$work/restart.stderr")" = 1 ] && [ "$(grep -c "is back" "$work/restart.stderr")" = 1 ] &&
     echo "ok   restart: said once that the device was lost, once that it is back" ||
     { echo "FAIL: restart: said $(grep -v ALSA "$work/restart.stderr" | tr '\n' ' ')"; fail=1; }
-for run in install:0 silent:0 spanish:0 french:0 restart:0 missing:1 broken:1 nodevice:1; do
+for run in install:0 silent:0 spanish:0 french:0 own_sound:0 seen:0 restart:0 bad_option:1 missing:1 broken:1 nodevice:1; do
     status=$(cat "$work/${run%:*}.status" 2> /dev/null || echo none)
     [ "$status" = "${run#*:}" ] && echo "ok   ${run%:*}: ended with status $status" ||
         { echo "FAIL: ${run%:*}: ended with status $status, not ${run#*:}"; fail=1; }

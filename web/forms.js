@@ -11,6 +11,11 @@
 // here at once, and a control's arrival reaches the game inside its own call, as a desktop's
 // focus event does.
 //
+// What a sighted player sees is drawn by the style (page.css) from what the game shows
+// (look): the holes in the cross, each by its state, the cursor's ring, the curtain; on the
+// spoken screens their keys as large buttons, hidden from a screen reader, which hears the
+// screen's recording instead. Nothing of it changes what a screen reader is given.
+//
 // When the game was started by a touch, the forms are laid out for a phone and for its screen
 // reader (VoiceOver, TalkBack), which finds things by touch and by swipes: the holes are buttons
 // in the cross's places, each named by its state and place, which the browser's focus visits
@@ -18,12 +23,18 @@
 // the screen) are buttons with names, the spoken screens' first three filling the screen in bands.
 
 const Kind = { Hole: 0, Button: 1, MultimediaControl: 2 };
-const TwipsPerPixel = 15;
 const NoControl = -1;
+const Command9 = 42;
+const CentreControl = 16; // Picture17
 // What the game says to do with a key (tintineables_key_down).
 const KeyUse = { Taken: 0, ForTheControl: 1, NotTheGames: 2 };
 const Space = 32;
 const Enter = 13;
+// The keys the game knows by their place on the keyboard, whatever a layout prints on them (a
+// French keyboard's 7 is "è", its key after 0 ")"): the row of digits' end.
+const KeysByPlace = { Digit7: 55, Digit8: 56, Digit9: 57, Digit0: 48, Minus: 189, Equal: 187, Backquote: 192 };
+// A hole's state as the game shows it (tintineables_page_look).
+const HoleLooks = { p: 'peg', e: 'empty', l: 'lifted' };
 // How long a title stays in the live region that speaks it: long enough for any screen reader to
 // take it, short enough that nothing is left to read on the page.
 const TitleMilliseconds = 1500;
@@ -113,8 +124,8 @@ export class Forms {
 
   addControl(screen, control) {
     const { client, element: form } = this.forms.get(screen);
-    const place = this.touch && control.kind === Kind.Hole ? this.game.holePlace(control.id) : 0;
-    const element = document.createElement(control.kind === Kind.Button || place ? 'button' : 'div');
+    const place = control.kind === Kind.Hole ? this.game.holePlace(control.id) : 0;
+    const element = document.createElement(control.kind === Kind.Button || (place && this.touch) ? 'button' : 'div');
     element.id = control.name;
     element.dataset.control = control.id;
     element.hidden = !control.visible;
@@ -129,6 +140,9 @@ export class Forms {
       }
     } else if (control.kind === Kind.Hole) {
       element.className = 'hole';
+      if (control.id === CentreControl) {
+        element.classList.add('centre');
+      }
     }
     if (this.touch) {
       // Holes in the cross's places; a button among the choices.
@@ -143,13 +157,45 @@ export class Forms {
       }
       return;
     }
-    Object.assign(element.style, {
-      left: `${control.left / TwipsPerPixel}px`,
-      top: `${control.top / TwipsPerPixel}px`,
-      width: `${control.width / TwipsPerPixel}px`,
-      height: `${control.height / TwipsPerPixel}px`,
-    });
+    // The holes in the cross's places, Command9 in the empty corner at its bottom right; the
+    // hidden sound player nowhere.
+    if (place) {
+      element.style.gridColumn = place % 10;
+      element.style.gridRow = Math.floor(place / 10);
+    } else if (control.id === Command9) {
+      element.classList.add('corner');
+    }
     client.append(element);
+  }
+
+  // What the form shows a sighted player: the curtain, each hole's state and the cursor's ring;
+  // on a spoken screen its keys, each a box with the key and what it does. A click on one
+  // presses its key (click), for a helper with a mouse.
+  look(screen, { curtain, cursor, holes, choices }) {
+    const form = this.forms.get(screen);
+    if (!form) {
+      return;
+    }
+    form.element.classList.toggle('curtain', curtain);
+    for (const hole of form.client.querySelectorAll('.hole')) {
+      const at = Number(hole.dataset.control);
+      hole.dataset.look = HoleLooks[holes[at]];
+      hole.classList.toggle('cursor', at + 1 === cursor);
+    }
+    if (!this.touch && choices.length > 0 && !form.element.querySelector('.keys')) {
+      const keys = document.createElement('div');
+      keys.className = 'keys';
+      keys.setAttribute('aria-hidden', 'true');
+      for (const { key, keyLabel, name } of choices) {
+        const box = document.createElement('div');
+        box.dataset.key = key;
+        const cap = document.createElement('kbd');
+        cap.textContent = keyLabel;
+        box.append(cap, name);
+        keys.append(box);
+      }
+      form.element.append(keys);
+    }
   }
 
   show(screen, focus) {
@@ -182,6 +228,9 @@ export class Forms {
       focused.classList.remove('focused');
     }
     target.classList.add('focused');
+    // A page zoomed in (a magnifier, 400%) shows a part of the board: the cursor's hole is
+    // brought into it, as a desktop's magnifier follows the focused control.
+    target.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
     const holder = target.tagName === 'BUTTON' ? target : form.element;
     if (document.activeElement !== holder) {
       this.moving = true;
@@ -241,7 +290,7 @@ export class Forms {
     const screen = this.shown;
     const control = this.forms.get(screen)?.focused ?? NoControl;
     const shift = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
-    const use = this.game.keyDown(screen, event.keyCode, shift, control);
+    const use = this.game.keyDown(screen, KeysByPlace[event.code] ?? event.keyCode, shift, control);
     if (use === KeyUse.NotTheGames) {
       // Enter presses a focused button in a browser; in the game it presses nothing.
       if (event.keyCode === Enter && event.target.closest?.('.form button')) {

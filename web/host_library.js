@@ -21,14 +21,26 @@ mergeInto(LibraryManager.library, {
   tintineables_page_set_focus: function (screen, control) {
     Module.page.setFocus(screen, control);
   },
+  tintineables_page_look: function (screen, curtain, cursor, holes, choices) {
+    Module.page.look(screen, {
+      curtain: curtain !== 0, cursor, holes: UTF8ToString(holes),
+      choices: UTF8ToString(choices).split('\n').filter(Boolean).map((line) => {
+        const [key, keyLabel, name] = line.split('\t');
+        return { key: Number(key), keyLabel, name };
+      }),
+    });
+  },
   tintineables_page_new_player: function () {
     return Module.page.newPlayer();
   },
-  tintineables_page_play: function (player, files) {
-    Module.page.play(player, UTF8ToString(files));
+  tintineables_page_play: function (player, files, fromSeconds) {
+    Module.page.play(player, UTF8ToString(files), fromSeconds);
   },
   tintineables_page_stop: function (player) {
-    Module.page.stop(player);
+    return Module.page.stop(player);
+  },
+  tintineables_page_sound: function (rate, pace, speechDb, cueDb) {
+    Module.page.sound({ rate, pace, speechDb, cueDb });
   },
   tintineables_page_free_player: function (player) {
     Module.page.freePlayer(player);

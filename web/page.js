@@ -33,6 +33,8 @@ const SoundStartMilliseconds = 2000;
 const LanguageTags = { es: 'es', en: 'en', pt: 'pt-BR', fr: 'fr' };
 // A recording of more bytes than this (some minutes of speech) is decoded after the page is ready.
 const LongRecording = 200 * 1024;
+// Where the browser keeps the player's own sound (the speech's pace and loudness, the earcons').
+const SoundSetting = 'tintineables-sound';
 
 // Said aloud where the browser can speak, and shown where a screen reader reads it.
 function tell(text) {
@@ -98,12 +100,22 @@ class Page {
   unloadForm(screen) { this.forms.unload(screen); }
   setFocus(screen, control) { this.forms.focus(screen, control); }
   tell(screen, control, text, now) { this.forms.tell(screen, control, text, now); }
+  look(screen, look) { this.forms.look(screen, look); }
   newPlayer() { return this.players.create(); }
-  play(player, files) {
-    this.players.play(player, files);
+  play(player, files, from) {
+    this.players.play(player, files, from);
     this.aids.played(files);
   }
-  stop(player) { this.players.stop(player); }
+  stop(player) { return this.players.stop(player); }
+  // The player's own sound, from the game: carried out, and kept for the next visit.
+  sound(settings) {
+    this.players?.setSound(settings);
+    try {
+      localStorage.setItem(SoundSetting, JSON.stringify(settings));
+    } catch {
+      // a browser that keeps nothing: the settings last as long as the page
+    }
+  }
   freePlayer(player) { this.players.free(player); }
   translate(text) { return translate(text); }
   askSolver(question) {
@@ -167,7 +179,7 @@ async function main() {
     }
     const startedBy = tags.find((tag) => tag === 'touch' || tag === 'keys');
     const spoken = kind === 'spoken';
-    return { name, startedBy, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, speech) : name}` };
+    return { name, startedBy, spoken, url: `sounds/${spoken && folder ? `${folder}/` : ''}${spoken ? name.replace(/\.wav$/, speech) : name}` };
   });
   // The spoken screens come twice, naming keys and naming gestures: only the set the game is
   // started for is decoded (some minutes of speech each), the one a phone is likely to start
@@ -198,7 +210,7 @@ async function main() {
   Promise.all(fetched.values()).catch(stop);
   const decodings = files.map((file) => {
     if (file === first) {
-      return recordings.add(file.name, firstBytes);
+      return recordings.add(file.name, firstBytes, file.spoken);
     }
     const isNow = now.includes(file);
     let long = false;
@@ -211,7 +223,7 @@ async function main() {
         }
         return loaded;
       });
-    return recordings.add(file.name, bytes)
+    return recordings.add(file.name, bytes, file.spoken)
       .then((buffer) => {
         if (isNow && !long) {
           shortOneDone();
@@ -231,6 +243,15 @@ async function main() {
   game.HEAPU8.set(tableBytes, game._tintineables_table_room(tableBytes.length));
 
   page.players = new Players(recordings);
+  // The player's own sound as this browser kept it, if it did: the game carries it on.
+  try {
+    const kept = JSON.parse(localStorage.getItem(SoundSetting) ?? 'null');
+    if (kept) {
+      game._tintineables_set_sound(kept.rate | 0, kept.speechDb | 0, kept.cueDb | 0);
+    }
+  } catch {
+    // nothing kept, or something that is no setting: the recordings as made
+  }
   page.forms = new Forms(formsRoot, announcer, {
     keyDown: (screen, keyCode, shift, control) => game._tintineables_key_down(screen, keyCode, shift, control),
     gotFocus: (screen, control) => game._tintineables_got_focus(screen, control),
@@ -242,6 +263,12 @@ async function main() {
         return { key: Number(key), band: Number(band), name: name.join(' ') };
       }),
     holePlace: (control) => game._tintineables_hole_place(control),
+  });
+  // The game's colours, as the style's (page.css takes the system's instead where the player
+  // forces colours).
+  const colours = game.ccall('tintineables_palette', 'string', [], []).trim().split(' ');
+  ['board', 'peg', 'hole', 'lifted', 'cursor', 'mark', 'text', 'key'].forEach((name, i) => {
+    document.documentElement.style.setProperty(`--game-${name}`, colours[i]);
   });
   // A gesture is the key it stands for, on the form shown, with its focused control.
   page.gestures = new GestureReader(({ kind, fingers, taps, way, band }) => {

@@ -14,13 +14,22 @@ void tintineables_page_add_control(int screen, int id, const char* name, int kin
 void tintineables_page_show_form(int screen, int focus);
 void tintineables_page_unload_form(int screen);
 void tintineables_page_set_focus(int screen, int control);
+// What a form shows a sighted player (GameHost::ShowLook): the curtain, the cursor's hole (0:
+// none), each hole's state a letter, Picture1 first ('p' a peg, 'e' empty, 'l' lifted), and the
+// choices, one a line: the key, a tab, its label, a tab, what it does.
+void tintineables_page_look(int screen, int curtain, int cursor, const char* holes,
+                            const char* choices);
 
-// A player of its own for a form; play a sound (recordings joined by '+') on it, cutting what
-// it sounded; stop it; give it back.
+// A player of its own for a form; play a sound (recordings joined by '+') on it, the first
+// `fromSeconds` into it (in its own seconds), cutting what it sounded; stop it, and say how far a
+// single recording cut short had got (in its own seconds; -1: none); give it back.
 int tintineables_page_new_player(void);
-void tintineables_page_play(int player, const char* files);
-void tintineables_page_stop(int player);
+void tintineables_page_play(int player, const char* files, double fromSeconds);
+double tintineables_page_stop(int player);
 void tintineables_page_free_player(int player);
+// The player's own sound for every sound from now on: the speech's pace (times the recordings'
+// own), its loudness and the earcons' (dB); the page keeps them for the next visit.
+void tintineables_page_sound(int rate, double pace, int speechDb, int cueDb);
 
 // A question of the solver that needs a search, for the page's worker (kind, the position and the
 // game's start as two halves of their bits, the cursor's hole, an id); the answer comes back

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <span>
 #include <sstream>
 #include <string>
@@ -114,6 +115,16 @@ EMSCRIPTEN_KEEPALIVE unsigned char* tintineables_table_room(int bytes) {
     return TableBytes().data();
 }
 
+// The player's own sound as the page kept it from a visit before (SoundSettings' fields), for
+// every game of this visit, until the keys change it; a value off the scale is brought onto it.
+EMSCRIPTEN_KEEPALIVE void tintineables_set_sound(int rate, int speechDb, int cueDb) {
+    const int rates = static_cast<int>(SpeechRates.size()) - 1;
+    const auto level = [](int db) {
+        return std::clamp(db / VolumeStepDb * VolumeStepDb, QuietestDb, 0);
+    };
+    Host().ApplySoundSettings({std::clamp(rate, 0, rates), level(speechDb), level(cueDb)});
+}
+
 // The game starts; `touch`: by a touch, so that its screens name gestures and its holes are
 // named for touch exploration.
 EMSCRIPTEN_KEEPALIVE void tintineables_start(int touch) { Host().Start(touch != 0); }
@@ -166,6 +177,19 @@ EMSCRIPTEN_KEEPALIVE const char* tintineables_choices(int screen) {
          TouchChoices(ScreenOf(screen), Host().TheGame().BoardPuzzle() != 0)) {
         list += std::to_string(choice.key) + ' ' + std::to_string(choice.band) + ' ' +
                 Host().Translate(choice.name) + '\n';
+    }
+    return Handed(list);
+}
+
+// The game's colours, for the page's style: "#rrggbb" each, space between, in the order of
+// Palette's fields (board, peg, hole, lifted, cursor, mark, text, key).
+EMSCRIPTEN_KEEPALIVE const char* tintineables_palette(void) {
+    std::string list;
+    const Palette& p = HighContrastPalette;
+    for (Rgb colour : {p.board, p.peg, p.hole, p.lifted, p.cursor, p.mark, p.text, p.key}) {
+        char hex[9];
+        std::snprintf(hex, sizeof hex, "#%02x%02x%02x ", colour.r, colour.g, colour.b);
+        list += hex;
     }
     return Handed(list);
 }

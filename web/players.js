@@ -1,23 +1,70 @@
 // The sound of the page: one Web Audio player for each form, each playing the recordings the
 // page decoded once when it loaded. A sound on a player cuts what that player sounded, and
 // never another player's; recordings joined in one name ("voz_quedan.wav+voz_32.wav") play
-// back to back with a pause between them, as a speaker pauses between words.
+// back to back with a pause between them, as a speaker pauses between words. The player's own
+// sound holds for every sound started: the speech and the earcons each at their loudness, and
+// the speech at its pace, made again on a worker of its own (pace_worker.js) when the pace
+// changes, the shortest first.
 
 const JoinedPause = 0.070; // seconds, as the desktop's players pause
 const Separator = '+';
 
+// A worker that makes the speech at a pace (pace_worker.js), one recording at a time, in the
+// order asked.
+class Pacer {
+  constructor() {
+    this.worker = new Worker('pace_worker.js');
+    this.waiting = []; // { done, buffer } of each recording asked, the oldest first
+    this.worker.onmessage = ({ data: [, samples] }) => this.waiting.shift().done(samples);
+    // A worker that fails (no memory for the tutorial's samples): the recording at its own pace,
+    // rather than a sound that never comes.
+    this.worker.onerror = (event) => {
+      event.preventDefault();
+      console.error(`the speech at another pace: ${event.message}`);
+      const { done, buffer } = this.waiting.shift();
+      done(buffer.getChannelData(0));
+    };
+  }
+
+  // A promise of the buffer's samples `pace` times faster.
+  pace(buffer, pace) {
+    return new Promise((done) => {
+      const samples = buffer.getChannelData(0).slice();
+      this.waiting.push({ done, buffer });
+      this.worker.postMessage(['', samples, buffer.sampleRate, pace], [samples.buffer]);
+    });
+  }
+
+  end() {
+    this.worker.terminate();
+  }
+}
+
 // The recordings, each decoded once into the context that plays them. A long one may still be
 // decoding when the page is ready (the tutorial takes a second): a sound that needs it waits
-// for it, and only it.
+// for it, and only it. The same for the speech at a new pace: every spoken recording is made
+// again behind the game's back, the shortest first, on one worker; one that a sound needs before
+// its turn is made at once on a second worker, never behind the minutes of the tutorial.
 export class Recordings {
   constructor(context) {
     this.context = context;
     this.buffers = new Map(); // name -> AudioBuffer
     this.decoding = new Map(); // name -> Promise of the AudioBuffer
+    this.speech = new Set(); // the names of the spoken recordings
+    this.pace = 1;
+    this.paced = new Map(); // name -> AudioBuffer of the speech at this.pace
+    this.making = new Map(); // name -> Promise of its AudioBuffer at this.pace, once asked
+    this.toPace = []; // names, the next first
+    this.behind = null; // the Pacer that makes them all in turn, and whether it is making one
+    this.behindBusy = false;
+    this.atOnce = null; // the Pacer for those a sound waits for
   }
 
   // Decodes a recording's bytes (a promise of them); the promise settles once it is decoded.
-  add(name, bytes, decode = (data) => this.context.decodeAudioData(data)) {
+  add(name, bytes, spoken = false, decode = (data) => this.context.decodeAudioData(data)) {
+    if (spoken) {
+      this.speech.add(name);
+    }
     const decoded = Promise.resolve(bytes).then(decode).then((buffer) => {
       this.buffers.set(name, buffer);
       this.decoding.delete(name);
@@ -29,6 +76,77 @@ export class Recordings {
 
   has(name) {
     return this.buffers.has(name) || this.decoding.has(name);
+  }
+
+  // The recording as it sounds now, once it is: decoded, and for speech at another pace made
+  // again at it; null when it is not ready yet.
+  heard(name) {
+    if (this.pace !== 1 && this.speech.has(name)) {
+      return this.paced.get(name) ?? null;
+    }
+    return this.buffers.get(name) ?? null;
+  }
+
+  // A promise of heard(name): a recording wanted now and not under way is made at once.
+  whenHeard(name) {
+    const decoded = this.buffers.get(name) ?? this.decoding.get(name);
+    if (this.pace === 1 || !this.speech.has(name) || this.paced.has(name)) {
+      return Promise.resolve(decoded).then(() => this.heard(name));
+    }
+    if (!this.making.has(name)) {
+      this.toPace = this.toPace.filter((other) => other !== name);
+      this.atOnce ??= new Pacer();
+      this.make(name, this.atOnce);
+    }
+    return this.making.get(name);
+  }
+
+  // Every spoken recording at a pace, the shortest first. What was made, or was being made, at
+  // the pace before is let go, its workers with it.
+  setPace(pace) {
+    if (pace === this.pace) {
+      return;
+    }
+    this.pace = pace;
+    this.paced = new Map();
+    this.making = new Map();
+    this.behind?.end();
+    this.atOnce?.end();
+    this.behind = this.atOnce = null;
+    this.behindBusy = false;
+    const length = (name) => this.buffers.get(name)?.length ?? Infinity;
+    this.toPace = pace === 1 ? [] : [...this.speech].sort((a, b) => length(a) - length(b));
+    this.paceNext();
+  }
+
+  paceNext() {
+    if (this.behindBusy || this.toPace.length === 0) {
+      return;
+    }
+    const name = this.toPace.shift();
+    this.behindBusy = true;
+    this.behind ??= new Pacer();
+    const pacer = this.behind;
+    this.make(name, pacer).then(() => {
+      if (this.behind === pacer) { // the pace has not changed since
+        this.behindBusy = false;
+        this.paceNext();
+      }
+    });
+  }
+
+  // A promise of the recording at this pace, made by `pacer`.
+  make(name, pacer) {
+    const { pace, paced } = this;
+    const made = Promise.resolve(this.buffers.get(name) ?? this.decoding.get(name))
+      .then((buffer) => pacer.pace(buffer, pace).then((samples) => {
+        const buffered = this.context.createBuffer(1, Math.max(1, samples.length), buffer.sampleRate);
+        buffered.copyToChannel(samples, 0);
+        paced.set(name, buffered);
+        return buffered;
+      }));
+    this.making.set(name, made);
+    return made;
   }
 }
 
@@ -43,8 +161,17 @@ export class Players {
     this.context = recordings.context;
     this.players = new Map(); // id -> { sources, sound: a number for each play, to know it by }
     this.nextId = 1;
-    this.starting = []; // [player, sound, names] to start once the game's call returns
+    this.starting = []; // [player, sound, names, from] to start once the game's call returns
     this.waited = 0;
+    this.speechGain = 1;
+    this.cueGain = 1;
+  }
+
+  // The player's own sound, for every sound started from now on.
+  setSound({ pace, speechDb, cueDb }) {
+    this.speechGain = 10 ** (speechDb / 20);
+    this.cueGain = 10 ** (cueDb / 20);
+    this.recordings.setPace(pace);
   }
 
   create() {
@@ -58,8 +185,9 @@ export class Players {
     this.players.delete(id);
   }
 
-  // Starts at once, from the beginning; what this player sounded stops.
-  play(id, files) {
+  // Starts at once, `from` seconds into the first recording (in its own seconds); what this
+  // player sounded stops.
+  play(id, files, from = 0) {
     const names = files.split(Separator);
     for (const name of names) {
       if (!this.recordings.has(name)) {
@@ -69,18 +197,21 @@ export class Players {
     this.stop(id);
     const player = this.players.get(id);
     const sound = ++player.sound;
-    if (names.every((name) => this.recordings.buffers.has(name))) {
+    if (names.every((name) => this.recordings.heard(name))) {
       if (this.starting.length === 0) {
         queueMicrotask(() => this.startWhatWasPlayed());
       }
-      this.starting.push([player, sound, names]);
+      this.starting.push([player, sound, names, from]);
       return;
     }
-    // A sound that waits for its recording: counted, for the tests (window.tintineablesWaited).
-    globalThis.tintineablesWaited = ++this.waited;
-    Promise.all(names.map((name) => this.recordings.decoding.get(name))).then(() => {
+    if (!names.every((name) => this.recordings.buffers.has(name))) {
+      // A sound that waits for its recording to be decoded: counted, for the tests
+      // (window.tintineablesWaited).
+      globalThis.tintineablesWaited = ++this.waited;
+    }
+    Promise.all(names.map((name) => this.recordings.whenHeard(name))).then(() => {
       if (player.sound === sound && this.players.get(id) === player) {
-        this.start(player, names); // unless another sound, or the form's end, came first
+        this.start(player, names, from); // unless another sound, or the form's end, came first
       }
     }, () => {});
   }
@@ -88,43 +219,59 @@ export class Players {
   startWhatWasPlayed() {
     const starting = this.starting;
     this.starting = [];
-    for (const [player, sound, names] of starting) {
+    for (const [player, sound, names, from] of starting) {
       if (player.sound === sound) {
-        this.start(player, names); // unless the player was stopped or played again since
+        this.start(player, names, from); // unless the player was stopped or played again since
       }
     }
   }
 
-  // The first recording at once, from its beginning; each after it where the one before ends,
-  // and a pause.
-  start(player, names) {
+  // The first recording at once, from `from` on; each after it where the one before ends, and a
+  // pause. Each at its loudness.
+  start(player, names, from) {
     let at = this.context.currentTime;
+    const { pace } = this.recordings;
     player.sources = names.map((name, index) => {
-      const buffer = this.recordings.buffers.get(name);
+      const buffer = this.recordings.heard(name);
+      const speech = this.recordings.speech.has(name);
       const source = this.context.createBufferSource();
       source.buffer = buffer;
-      source.connect(this.context.destination);
+      const gain = this.context.createGain();
+      gain.gain.value = speech ? this.speechGain : this.cueGain;
+      source.connect(gain).connect(this.context.destination);
+      const offset = index === 0 ? Math.min(from / (speech ? pace : 1), buffer.duration) : 0;
       if (index === 0) {
-        source.start();
+        source.start(0, offset);
+        player.heard = { at, from, pace: speech ? pace : 1, length: buffer.duration * (speech ? pace : 1) };
       } else {
         source.start(at);
       }
-      at += buffer.duration + JoinedPause;
+      at += buffer.duration - offset + JoinedPause;
       return source;
     });
+    player.single = names.length === 1;
   }
 
+  // Stops what the player sounds; how far into its recording (in the recording's own seconds) a
+  // single recording cut short had got, or -1.
   stop(id) {
     const player = this.players.get(id);
     if (!player) {
-      return;
+      return -1;
     }
     ++player.sound;
+    let cut = -1;
+    if (player.single && player.sources.length > 0 && player.heard) {
+      const { at, from, pace, length } = player.heard;
+      const reached = from + Math.max(0, this.context.currentTime - at) * pace;
+      cut = reached < length ? reached : -1;
+    }
     for (const source of player.sources) {
       source.stop();
       source.disconnect();
     }
     player.sources = [];
+    return cut;
   }
 
   stopAll() {

@@ -4,7 +4,8 @@
 const Version = '@VERSION@';
 const Cache = `tintineables-${Version}`;
 const Shell = ['./', 'index.html', 'page.css', 'page.js', 'page_texts.js', 'forms.js', 'gestures.js', 'phone_aids.js', 'players.js', 'offline.js',
-               'texts.js', 'tintineables.js', 'solver_worker.js', 'solver.js', 'page_files.json', 'manifest.webmanifest',
+               'texts.js', 'tintineables.js', 'solver_worker.js', 'solver.js', 'pace_worker.js', 'pace.js', 'page_files.json',
+               'manifest.webmanifest',
                'icons/tintineables.svg', 'icons/tintineables-192.png', 'icons/tintineables-512.png'];
 
 self.addEventListener('install', (event) => {
@@ -29,7 +30,7 @@ function isPageFile(url) {
     return false;
   }
   const file = url.pathname.slice(Scope.length);
-  return Shell.includes(file || './') || ['tintineables.wasm', 'solver.wasm', 'winnable.table'].includes(file) ||
+  return Shell.includes(file || './') || ['tintineables.wasm', 'solver.wasm', 'pace.wasm', 'winnable.table'].includes(file) ||
          file.startsWith('sounds/');
 }
 

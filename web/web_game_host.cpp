@@ -5,6 +5,7 @@
 #include "web/web_sound_player.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace tintineables {
 
@@ -17,7 +18,13 @@ void WebGameHost::Start(bool touch) {
     game_.reset();
     game_ = std::make_unique<Game>(*this);
     game_->SetTouch(touch);
+    game_->SetSoundSettings(sound_);
     game_->Start();
+}
+
+void WebGameHost::ApplySoundSettings(const SoundSettings& settings) {
+    sound_ = settings;
+    tintineables_page_sound(settings.rate, settings.Rate(), settings.speechDb, settings.cueDb);
 }
 
 void WebGameHost::LoadForm(const FormView& view) {
@@ -38,6 +45,19 @@ void WebGameHost::ShowForm(Screen screen, ControlId focus) {
 
 void WebGameHost::UnloadForm(Screen screen) {
     tintineables_page_unload_form(static_cast<int>(screen));
+}
+
+void WebGameHost::ShowLook(const FormLook& look) {
+    std::string holes;
+    for (HoleLook hole : look.holes) {
+        holes += hole == HoleLook::WithPeg ? 'p' : hole == HoleLook::Empty ? 'e' : 'l';
+    }
+    std::string choices;
+    for (const ShownChoice& choice : look.choices) {
+        choices += std::to_string(choice.key) + '\t' + choice.keyLabel + '\t' + choice.name + '\n';
+    }
+    tintineables_page_look(static_cast<int>(look.screen), look.curtain ? 1 : 0, look.cursor,
+                           holes.c_str(), choices.c_str());
 }
 
 void WebGameHost::SetFocus(Screen screen, ControlId control) {

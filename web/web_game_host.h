@@ -23,7 +23,10 @@ public:
     void ShowForm(Screen screen, ControlId focus) override;
     void UnloadForm(Screen screen) override;
     void SetFocus(Screen screen, ControlId control) override;
+    void ShowLook(const FormLook& look) override;
     std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
+    // Kept across the games of a visit; the page keeps them across visits.
+    void ApplySoundSettings(const SoundSettings& settings) override;
     void AskSolver(const SolverQuestion& question) override;
     void ForgetSolverQuestion() override { searching_.reset(); }
     // The worker's answer (as tintineables_solver_answer packs it) to the question of that id.
@@ -36,6 +39,7 @@ public:
 private:
     std::unique_ptr<Game> game_;
     std::optional<SolverQuestion> searching_; // sent to the worker, not yet answered
+    SoundSettings sound_;
 };
 
 } // namespace tintineables

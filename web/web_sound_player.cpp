@@ -10,9 +10,10 @@ WebSoundPlayer::WebSoundPlayer() : player_(tintineables_page_new_player()) {}
 
 WebSoundPlayer::~WebSoundPlayer() { tintineables_page_free_player(player_); }
 
-void WebSoundPlayer::Close() {
-    tintineables_page_stop(player_);
+std::optional<double> WebSoundPlayer::Close() {
     opened_.clear();
+    const double at = tintineables_page_stop(player_);
+    return at < 0 ? std::nullopt : std::optional<double>(at);
 }
 
 void WebSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
@@ -30,6 +31,8 @@ void WebSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
     opened_ = joined;
 }
 
-void WebSoundPlayer::Play() { tintineables_page_play(player_, opened_.c_str()); }
+void WebSoundPlayer::Play(double fromSeconds) {
+    tintineables_page_play(player_, opened_.c_str(), fromSeconds);
+}
 
 } // namespace tintineables

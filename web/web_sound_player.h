@@ -17,9 +17,9 @@ public:
     WebSoundPlayer& operator=(const WebSoundPlayer&) = delete;
 
 private:
-    void Close() override;
+    std::optional<double> Close() override;
     void Open(const std::vector<std::string_view>& recordings) override;
-    void Play() override;
+    void Play(double fromSeconds) override;
 
     int player_;
     std::string opened_; // the recordings, joined as the page takes them

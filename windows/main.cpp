@@ -8,6 +8,7 @@
 #include "windows/win_game_host.h"
 
 #include <objbase.h>
+#include <shellapi.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -49,9 +50,30 @@ struct FirstRead {
     std::map<std::string_view, std::vector<std::int16_t>> decoded;
 };
 
+// The program's arguments, as UTF-8.
+std::vector<std::string> Arguments() {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i) {
+        arguments.push_back(Utf8(wide[i]));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // The player's own sound as the command line (a shortcut's) gives it, checked first.
+    std::vector<std::string> arguments = Arguments();
+    const SoundOptions sound = TakeSoundOptions(arguments);
+    if (const std::string problem =
+            sound.problem.empty() ? UnknownOptions(arguments) : sound.problem;
+        !problem.empty()) {
+        Tell(problem);
+        return 1;
+    }
     // Everything that can stop the game is checked before a window opens: every recording, in
     // the user's language, and the sound device. They are read and opened at once, beside each
     // other and beside the windows' thread's own start; of the recordings, only what the menu
@@ -96,12 +118,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     int status = 0;
     {
-        WinGameHost host(instance, language,
-                         {*mixer, [&] { return std::make_unique<CueMixerSoundPlayer>(*mixer); },
-                          [](const std::string& message) {
-                              MessageBoxW(nullptr, Wide(message).c_str(), L"TINTINEABLES",
-                                          MB_OK | MB_ICONERROR);
-                          }});
+        WinGameHost host(
+            instance, language,
+            {*mixer, [&] { return std::make_unique<CueMixerSoundPlayer>(*mixer); },
+             [](const std::string& message) {
+                 MessageBoxW(nullptr, Wide(message).c_str(), L"TINTINEABLES", MB_OK | MB_ICONERROR);
+             },
+             [&](const SoundSettings& settings) { mixer->SetSoundSettings(settings); }});
+        host.TheGame().SetSoundSettings(sound.settings);
         status = host.Run();
     }
     // For the benchmark and the tests: a key must never wait for a recording.

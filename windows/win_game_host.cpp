@@ -1,5 +1,6 @@
 #include "windows/win_game_host.h"
 
+#include "windows/look_painter.h"
 #include "windows/translated_texts.h"
 #include "windows/wide_text.h"
 
@@ -26,6 +27,22 @@ int Pixels(int twips) { return twips / TwipsPerPixel; }
 
 bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+// A key as the game knows it: its virtual-key code, but for the keys after 0 on the row of
+// digits, which the game knows by their place, whatever a layout prints on them and whatever code
+// it gives them (a French layout's ")" is VK_OEM_4), by their scan codes.
+KeyCode GameKeyOf(const MSG& message) {
+    switch ((message.lParam >> 16) & 0xFF) {
+    case 0x0C:
+        return Key::Minus;
+    case 0x0D:
+        return Key::Equals;
+    case 0x29: // left of 1: VK_OEM_3 on a US layout, VK_OEM_5 on a Spanish one, VK_OEM_7...
+        return Key::Curtain;
+    default:
+        return static_cast<KeyCode>(message.wParam);
+    }
+}
+
 } // namespace
 
 struct WinGameHost::Form {
@@ -40,6 +57,9 @@ struct WinGameHost::Form {
     // The text mode's words for each hole that has any: its window text, answered by the hole
     // itself (WM_GETTEXT), so that setting it sends no event of its own.
     std::map<HWND, std::wstring> told;
+    // What it shows a sighted player, and in which colours.
+    FormLook look;
+    Palette palette = HighContrastPalette;
 
     ControlId IdOf(HWND control) const {
         for (const auto& [id, child] : controls) {
@@ -132,8 +152,8 @@ bool WinGameHost::PreviewKey(const MSG& message) {
     const auto shift = static_cast<std::int16_t>(
         (Held(VK_SHIFT) ? 1 : 0) | (Held(VK_CONTROL) ? 2 : 0) | (Held(VK_MENU) ? 4 : 0));
     const auto together = hooks_.mixer.HoldChanges();
-    const KeyUse use = game_->KeyDown(form->screen, static_cast<KeyCode>(message.wParam), shift,
-                                      form->IdOf(GetFocus()));
+    const KeyUse use =
+        game_->KeyDown(form->screen, GameKeyOf(message), shift, form->IdOf(GetFocus()));
     return use == KeyUse::Taken;
 }
 
@@ -170,26 +190,66 @@ LRESULT CALLBACK WinGameHost::FormProcedure(HWND window, UINT message, WPARAM wP
         }
         return 0;
     case WM_DRAWITEM: {
-        // A button that shows a caption other than its name: a standard push button's face.
+        // A button that shows a caption other than its name, in the board's colours.
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         for (const auto& [button, caption] : form->shownCaptions) {
             if (button == item.hwndItem) {
-                RECT face = item.rcItem;
-                DrawFrameControl(item.hDC, &face, DFC_BUTTON,
-                                 DFCS_BUTTONPUSH |
-                                     ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
-                SetBkMode(item.hDC, TRANSPARENT);
-                DrawTextW(item.hDC, caption.c_str(), -1, &face,
-                          DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-                if (item.itemState & ODS_FOCUS) {
-                    InflateRect(&face, -3, -3);
-                    DrawFocusRect(item.hDC, &face);
-                }
+                PaintButton(item.hDC, item.rcItem, caption, (item.itemState & ODS_FOCUS) != 0,
+                            form->palette);
                 return TRUE;
             }
         }
         break;
     }
+    case WM_SIZE:
+        host.PlaceControls(*form);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT covers it all
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC device = BeginPaint(window, &paint);
+        RECT area;
+        GetClientRect(window, &area);
+        HBRUSH brush =
+            CreateSolidBrush(form->look.curtain ? RGB(0, 0, 0) : ToColorRef(form->palette.board));
+        FillRect(device, &area, brush);
+        DeleteObject(brush);
+        if (!form->look.curtain && form->screen != Screen::Board) {
+            PaintChoices(device, area, form->look.choices, form->palette);
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_LBUTTONDOWN: {
+        // A click on a spoken screen's key, by a sighted helper: that key, pressed.
+        if (form->screen == Screen::Board || form->look.curtain) {
+            break;
+        }
+        RECT area;
+        GetClientRect(window, &area);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const std::vector<RECT> boxes = ChoiceRects(area, form->look.choices.size());
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (PtInRect(&boxes[i], at)) {
+                const KeyCode key = form->look.choices[i].key;
+                const Screen screen = form->screen;
+                const auto together = host.hooks_.mixer.HoldChanges();
+                host.game_->KeyDown(screen, key, 0, NoControl);
+                return 0;
+            }
+        }
+        break;
+    }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // The player turned high contrast on or off, or changed its colours.
+        form->palette = WindowsPalette();
+        InvalidateRect(window, nullptr, TRUE);
+        for (const auto& [id, child] : form->controls) {
+            InvalidateRect(child, nullptr, TRUE);
+        }
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             // Another program, or a message box: the control keeps the focus as far as the
@@ -243,13 +303,22 @@ LRESULT CALLBACK WinGameHost::HoleProcedure(HWND window, UINT message, WPARAM wP
     case WM_LBUTTONDOWN:
         ::SetFocus(window);
         return 0;
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT covers it all
     case WM_PAINT: {
-        // A hole is a sunken box; nothing shows where the focus is, nor whether it has a peg.
+        // The hole as the game shows it: its peg, empty or lifted, the centre, the cursor.
         PAINTSTRUCT paint;
         HDC device = BeginPaint(window, &paint);
         RECT box;
         GetClientRect(window, &box);
-        DrawEdge(device, &box, BDR_SUNKENOUTER, BF_RECT);
+        auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(GetParent(window), GWLP_USERDATA));
+        const int hole = static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (form == nullptr || form->look.curtain || hole < 1 || hole > HoleCount) {
+            FillRect(device, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        } else {
+            PaintHole(device, box, form->look.holes[static_cast<std::size_t>(hole - 1)],
+                      hole == CentreHole, form->look.cursor == hole, form->palette);
+        }
         EndPaint(window, &paint);
         return 0;
     }
@@ -292,11 +361,19 @@ void WinGameHost::LoadForm(const FormView& view) {
     auto form = std::make_unique<Form>();
     form->host = this;
     form->screen = view.screen;
-    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    if (view.maxButton) {
-        style |= WS_MAXIMIZEBOX;
+    form->look.screen = view.screen;
+    form->palette = WindowsPalette();
+    // Sizable, and large enough to see the cross by (the designed 312 x 206 pixels held the holes
+    // piled on one another), at the system's text scale.
+    DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    if (!view.maxButton) {
+        style &= ~static_cast<DWORD>(WS_MAXIMIZEBOX);
     }
-    RECT frame{0, 0, Pixels(ClientWidthTwips), Pixels(ClientHeightTwips)};
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int side = MulDiv(ShownClientPixels, dpi, 96);
+    RECT frame{0, 0, side, side};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     form->window = CreateWindowExW(0, FormClass, Wide(view.title).c_str(), style, CW_USEDEFAULT,
                                    CW_USEDEFAULT, frame.right - frame.left,
@@ -335,9 +412,62 @@ void WinGameHost::LoadForm(const FormView& view) {
                 form->shownCaptions.emplace_back(child, Wide(control.caption));
             }
         }
+        if (control.kind == ControlKind::Hole) {
+            SetWindowLongPtrW(child, GWLP_USERDATA, HoleOfControl(control.id));
+        }
         form->controls.emplace_back(control.id, child);
     }
+    PlaceControls(*form);
     forms_[static_cast<std::size_t>(view.screen)] = std::move(form);
+}
+
+void WinGameHost::PlaceControls(Form& form) {
+    if (form.screen != Screen::Board) {
+        return;
+    }
+    RECT area;
+    GetClientRect(form.window, &area);
+    for (const auto& [id, child] : form.controls) {
+        RECT place{};
+        if (const int hole = HoleOfControl(id); hole != NoHole) {
+            const Hole& at = HoleByNumber(hole);
+            place = CellOf(area, at.x, at.y);
+        } else if (id == Command9Control) {
+            // The empty corner of the cross at its bottom right: two cells wide, a third of two
+            // high, at its foot.
+            const RECT from = CellOf(area, 6, 2);
+            const RECT to = CellOf(area, 7, 1);
+            const int margin = (to.right - to.left) / 10;
+            const int height = (to.bottom - from.top) / 3;
+            place = {from.left + margin, to.bottom - margin - height, to.right - margin,
+                     to.bottom - margin};
+        } else {
+            continue;
+        }
+        MoveWindow(child, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   TRUE);
+    }
+}
+
+void WinGameHost::ShowLook(const FormLook& look) {
+    Form* form = forms_[static_cast<std::size_t>(look.screen)].get();
+    if (form == nullptr) {
+        return;
+    }
+    const FormLook before = std::exchange(form->look, look);
+    const bool whole = look.screen != Screen::Board || before.curtain != look.curtain;
+    if (whole) {
+        InvalidateRect(form->window, nullptr, FALSE);
+    }
+    for (const auto& [id, child] : form->controls) {
+        const int hole = HoleOfControl(id);
+        const auto at = static_cast<std::size_t>(hole - 1);
+        const bool changed = hole != NoHole && (before.holes[at] != look.holes[at] ||
+                                                (before.cursor == hole) != (look.cursor == hole));
+        if (whole || changed) {
+            InvalidateRect(child, nullptr, FALSE);
+        }
+    }
 }
 
 void WinGameHost::ShowForm(Screen screen, ControlId focus) {
@@ -387,6 +517,12 @@ void WinGameHost::SetFocus(Screen screen, ControlId control) {
 
 std::unique_ptr<SoundPlayer> WinGameHost::MakePlayer(Screen /*screen*/) {
     return hooks_.makePlayer();
+}
+
+void WinGameHost::ApplySoundSettings(const SoundSettings& settings) {
+    if (hooks_.applySoundSettings) {
+        hooks_.applySoundSettings(settings);
+    }
 }
 
 void WinGameHost::AskSolver(const SolverQuestion& question) {

@@ -28,6 +28,8 @@ public:
         CueMixer& mixer; // each call into the game changes its sound as one
         std::function<std::unique_ptr<SoundPlayer>()> makePlayer;
         std::function<void(const std::string&)> reportError; // after the message on stderr
+        // The player's own sound changed: the mixer plays by it from now on.
+        std::function<void(const SoundSettings&)> applySoundSettings = {};
     };
     WinGameHost(HINSTANCE instance, Language language, Hooks hooks);
     ~WinGameHost() override;
@@ -42,7 +44,9 @@ public:
     void ShowForm(Screen screen, ControlId focus) override;
     void UnloadForm(Screen screen) override;
     void SetFocus(Screen screen, ControlId control) override;
+    void ShowLook(const FormLook& look) override;
     std::unique_ptr<SoundPlayer> MakePlayer(Screen screen) override;
+    void ApplySoundSettings(const SoundSettings& settings) override;
     void AskSolver(const SolverQuestion& question) override;
     void ForgetSolverQuestion() override;
     void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
@@ -60,6 +64,8 @@ private:
     static LRESULT CALLBACK AnswerProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     bool PreviewKey(const MSG& message);
+    // The holes in their cells of the cross, Command9 in the empty corner at its bottom right.
+    void PlaceControls(Form& form);
     void Arrived(HWND control);
     Form* FormOf(HWND window) const;
 

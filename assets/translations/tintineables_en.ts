@@ -275,5 +275,81 @@
         <source>Se quitará TINTINEABLES de este equipo, con su entrada del menú Inicio y su acceso directo del escritorio.</source>
         <translation>TINTINEABLES will be removed from this computer, with its Start menu entry and its desktop shortcut.</translation>
     </message>
+    <message>
+        <source>velocidad normal</source>
+        <translation>normal speed</translation>
+    </message>
+    <message>
+        <source>velocidad %1 %</source>
+        <translation>speed %1 %</translation>
+    </message>
+    <message>
+        <source>volumen de la voz: %1 dB</source>
+        <translation>voice volume: %1 dB</translation>
+    </message>
+    <message>
+        <source>volumen de los sonidos: %1 dB</source>
+        <translation>sound volume: %1 dB</translation>
+    </message>
+    <message>
+        <source>error: ya está al máximo</source>
+        <translation>error: already at the highest</translation>
+    </message>
+    <message>
+        <source>error: ya está al mínimo</source>
+        <translation>error: already at the lowest</translation>
+    </message>
+    <message>
+        <source>error: nada que repetir</source>
+        <translation>error: nothing to repeat</translation>
+    </message>
+    <message>
+        <source>Repetir</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Más despacio</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Más deprisa</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Voz más baja</source>
+        <translation>Quieter voice</translation>
+    </message>
+    <message>
+        <source>Voz más alta</source>
+        <translation>Louder voice</translation>
+    </message>
+    <message>
+        <source>Sonidos más bajos</source>
+        <translation>Quieter sounds</translation>
+    </message>
+    <message>
+        <source>Sonidos más altos</source>
+        <translation>Louder sounds</translation>
+    </message>
+    <message>
+        <source>Apagar la pantalla</source>
+        <translation>Screen off</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>º</source>
+        <translation>`</translation>
+    </message>
+    <message>
+        <source>pantalla apagada</source>
+        <translation>screen off</translation>
+    </message>
+    <message>
+        <source>pantalla encendida</source>
+        <translation>screen on</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,81 @@
         <source>Se quitará TINTINEABLES de este equipo, con su entrada del menú Inicio y su acceso directo del escritorio.</source>
         <translation>TINTINEABLES sera retiré de cet ordinateur, avec son entrée du menu Démarrer et son raccourci du bureau.</translation>
     </message>
+    <message>
+        <source>velocidad normal</source>
+        <translation>vitesse normale</translation>
+    </message>
+    <message>
+        <source>velocidad %1 %</source>
+        <translation>vitesse %1 %</translation>
+    </message>
+    <message>
+        <source>volumen de la voz: %1 dB</source>
+        <translation>volume de la voix : %1 dB</translation>
+    </message>
+    <message>
+        <source>volumen de los sonidos: %1 dB</source>
+        <translation>volume des sons : %1 dB</translation>
+    </message>
+    <message>
+        <source>error: ya está al máximo</source>
+        <translation>erreur : déjà au maximum</translation>
+    </message>
+    <message>
+        <source>error: ya está al mínimo</source>
+        <translation>erreur : déjà au minimum</translation>
+    </message>
+    <message>
+        <source>error: nada que repetir</source>
+        <translation>erreur : rien à répéter</translation>
+    </message>
+    <message>
+        <source>Repetir</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Más despacio</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Más deprisa</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <source>Voz más baja</source>
+        <translation>Voix moins forte</translation>
+    </message>
+    <message>
+        <source>Voz más alta</source>
+        <translation>Voix plus forte</translation>
+    </message>
+    <message>
+        <source>Sonidos más bajos</source>
+        <translation>Sons moins forts</translation>
+    </message>
+    <message>
+        <source>Sonidos más altos</source>
+        <translation>Sons plus forts</translation>
+    </message>
+    <message>
+        <source>Apagar la pantalla</source>
+        <translation>Éteindre l'écran</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>º</source>
+        <translation>²</translation>
+    </message>
+    <message>
+        <source>pantalla apagada</source>
+        <translation>écran éteint</translation>
+    </message>
+    <message>
+        <source>pantalla encendida</source>
+        <translation>écran allumé</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,81 @@
         <source>Se quitará TINTINEABLES de este equipo, con su entrada del menú Inicio y su acceso directo del escritorio.</source>
         <translation>O TINTINEABLES será removido deste computador, com sua entrada no menu Iniciar e seu atalho na área de trabalho.</translation>
     </message>
+    <message>
+        <source>velocidad normal</source>
+        <translation>velocidade normal</translation>
+    </message>
+    <message>
+        <source>velocidad %1 %</source>
+        <translation>velocidade %1 %</translation>
+    </message>
+    <message>
+        <source>volumen de la voz: %1 dB</source>
+        <translation>volume da voz: %1 dB</translation>
+    </message>
+    <message>
+        <source>volumen de los sonidos: %1 dB</source>
+        <translation>volume dos sons: %1 dB</translation>
+    </message>
+    <message>
+        <source>error: ya está al máximo</source>
+        <translation>erro: já está no máximo</translation>
+    </message>
+    <message>
+        <source>error: ya está al mínimo</source>
+        <translation>erro: já está no mínimo</translation>
+    </message>
+    <message>
+        <source>error: nada que repetir</source>
+        <translation>erro: nada a repetir</translation>
+    </message>
+    <message>
+        <source>Repetir</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Más despacio</source>
+        <translation>Mais devagar</translation>
+    </message>
+    <message>
+        <source>Más deprisa</source>
+        <translation>Mais rápido</translation>
+    </message>
+    <message>
+        <source>Voz más baja</source>
+        <translation>Voz mais baixa</translation>
+    </message>
+    <message>
+        <source>Voz más alta</source>
+        <translation>Voz mais alta</translation>
+    </message>
+    <message>
+        <source>Sonidos más bajos</source>
+        <translation>Sons mais baixos</translation>
+    </message>
+    <message>
+        <source>Sonidos más altos</source>
+        <translation>Sons mais altos</translation>
+    </message>
+    <message>
+        <source>Apagar la pantalla</source>
+        <translation>Apagar a tela</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>º</source>
+        <translation>'</translation>
+    </message>
+    <message>
+        <source>pantalla apagada</source>
+        <translation>tela apagada</translation>
+    </message>
+    <message>
+        <source>pantalla encendida</source>
+        <translation>tela acesa</translation>
+    </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@ const WebDriverKeys = {
   ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015', Enter: '\uE007',
   Escape: '\uE00C', Space: ' ', Control: '\uE009', Shift: '\uE008', Alt: '\uE00A', Tab: '\uE004',
   Backspace: '\uE003', PageUp: '\uE00E', PageDown: '\uE00F', End: '\uE010', Home: '\uE011', F1: '\uE031', F2: '\uE032', F3: '\uE033', F4: '\uE034',
-  KeyA: 'a', KeyB: 'b', KeyG: 'g', KeyP: 'p', KeyX: 'x',
+  KeyA: 'a', KeyB: 'b', KeyG: 'g', KeyP: 'p', KeyX: 'x', F8: '\uE038',
 };
 
 function freePort() {

@@ -110,6 +110,7 @@ function gestureOfKey(fingers, key) {
     case 'Escape': return fingers.scrub();
     case 'PageDown': return fingers.swipe('left', { fingers: 3 });
     case 'PageUp': return fingers.swipe('right', { fingers: 3 });
+    case 'F8': return fingers.swipe('down', { fingers: 3 });
     default: throw new Error(`no gesture for ${key}`);
   }
 }

@@ -118,6 +118,7 @@ const VirtualKeys = {
   ArrowLeft: '37', ArrowUp: '38', ArrowRight: '39', ArrowDown: '40', Space: '32', Control: '17',
   Tab: '9', 'Shift+Tab': '9s', Escape: '27', Backspace: '8', Enter: '13', F1: '112', F2: '113',
   F3: '114', F4: '115', PageUp: '33', PageDown: '34', KeyA: '65', KeyB: '66', KeyG: '71', KeyP: '80', KeyX: '88', Home: '36',
+  F8: '119', Digit7: '55', Digit8: '56', Digit9: '57', Digit0: '48', Minus: '189', Equal: '187',
 };
 
 // What the game itself gives from its start and for these keys after it: a list, one entry for

@@ -78,11 +78,11 @@ test('the screen tour and a published winning game by gestures sound as the game
   assert.deepEqual(problems, []);
 }));
 
-test('the help gestures, undo and the restart sound as their keys; a slip sounds nothing', { timeout: 180000 }, async () => withPageServed(async ({ url, browser }) => {
+test('the help gestures, repeat, undo and the restart sound as their keys; a slip sounds nothing', { timeout: 180000 }, async () => withPageServed(async ({ url, browser }) => {
   const { tab, fingers, problems } = await openPhone(browser, url);
-  const keys = ['F2', ...keysOfGame('46*44 65*45 57*55 54*56'), 'KeyB', 'KeyP', 'KeyG', 'KeyA', 'Space',
+  const keys = ['F2', ...keysOfGame('46*44 65*45 57*55 54*56'), 'KeyB', 'KeyP', 'F8', 'F8', 'KeyG', 'KeyA', 'Space',
                 'Backspace', 'Backspace', 'ArrowDown', 'PageDown', 'F2'];
-  const names = await playByGestures(tab, fingers, keys, { KeyB: 2600, KeyP: 2600, KeyG: 1600, KeyA: 1600, F2: 1200 });
+  const names = await playByGestures(tab, fingers, keys, { KeyB: 2600, KeyP: 2600, F8: 2600, KeyG: 1600, KeyA: 1600, F2: 1200 });
   assert.ok(names.includes('reiniciar.wav') && names.includes('voz_quedan.wav'));
   // Slips: a short swipe, a slanting one, a single tap, a two-finger tap and double tap, a
   // pinch, a tap held too long: nothing sounds.
@@ -128,7 +128,8 @@ function placeOf(name) {
 test("to a phone's screen reader: named choices, the holes as named buttons in the cross, a double tap plays them", { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
   const { tab, fingers, problems } = await openPhone(browser, url);
   await tapStart(tab, fingers);
-  assert.deepEqual((await buttons(tab)).map((b) => b.name), ['Tutorial', 'Jugar', 'Créditos', 'Retos', 'Salir']);
+  const ownSound = ['Repetir', 'Más despacio', 'Más deprisa', 'Voz más baja', 'Voz más alta', 'Sonidos más bajos', 'Sonidos más altos'];
+  assert.deepEqual((await buttons(tab)).map((b) => b.name), ['Tutorial', 'Jugar', 'Créditos', 'Retos', ...ownSound, 'Salir']);
   assert.deepEqual(await violations(tab), [], 'the menu');
   // The screen reader's double tap on "Jugar" is a click.
   await tab.getByRole('button', { name: 'Jugar' }).evaluate((button) => button.click());
@@ -149,7 +150,7 @@ test("to a phone's screen reader: named choices, the holes as named buttons in t
     }
     const choices = (await buttons(tab)).filter((b) => !placeOf(b.name));
     assert.deepEqual(choices.map((b) => b.name), ['Deshacer', 'Bolas que quedan', 'Dónde estoy', '¿Puedo ganar?', 'Pista',
-                                                   'Juego nuevo', 'Modo texto', 'Volver al menú', 'Sonido del centro con bola']);
+                                                   'Juego nuevo', 'Modo texto', ...ownSound, 'Volver al menú', 'Sonido del centro con bola']);
     assert.ok(choices.every((b) => b.width >= 44 && b.height >= 44), 'a choice under 44 pixels');
     // Nothing scrolls.
     assert.deepEqual(await tab.evaluate(() => [document.documentElement.scrollWidth <= innerWidth, document.documentElement.scrollHeight <= innerHeight]), [true, true]);

@@ -1,0 +1,122 @@
+// The board as a sighted player sees it on the page, in Chromium: screenshots of the cross read
+// back pixel by pixel (board_seen.py, as for the desktop and Windows) against the board written
+// out after a few jumps, on a desktop's screen, with the system's colours forced, and on a phone
+// upright and on its side; at 400% zoom the cursor's hole is kept in view as it moves; the curtain
+// blanks the screen and gives it back.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { withPageServed, openPage, press } = require('./page_session');
+
+const boardSeen = path.join(__dirname, '..', 'board_seen.py');
+
+// From the bottom left hole: to (4,2) and up by a jump into the centre; then to (3,4), its peg
+// lifted, and the cursor onto the centre. Written out, top row first (upper case: the cursor).
+const keys = ['ArrowRight', 'ArrowUp', 'Space', 'ArrowUp', 'ArrowUp', 'Control', 'ArrowDown', 'ArrowDown',
+              'ArrowLeft', 'ArrowUp', 'ArrowUp', 'Space', 'ArrowRight'];
+const boardAfterKeys = '..ppp../..ppp../ppppppp/pplPppp/pppeppp/..pep../..ppp..';
+const gameColours = 'board=#000000,peg=#ffffff,hole=#ffffff,lifted=#00e5ff,cursor=#ffd000,mark=#b0b0b0';
+
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tintineables-seen-'));
+
+// A screenshot of the open form's cross (or, `whole`, of the whole view) checked by board_seen.py.
+async function check(tab, label, picture, colours, { curtain = false } = {}) {
+  const area = await tab.evaluate(() => {
+    const box = document.querySelector('.form:not([hidden]) .client').getBoundingClientRect();
+    return { x: box.x, y: box.y, width: box.width, height: box.height };
+  });
+  const shot = path.join(work, `${label}.png`);
+  await tab.screenshot({ path: shot, clip: area });
+  const geometry = path.join(work, `${label}.geometry`);
+  fs.writeFileSync(geometry, `X=0\nY=0\nWIDTH=${Math.floor(area.width)}\nHEIGHT=${Math.floor(area.height)}\n`);
+  const args = [boardSeen, shot, geometry, picture, colours, ...(curtain ? ['curtain'] : [])];
+  try {
+    return execFileSync('python3', args, { encoding: 'utf8' });
+  } catch (failed) {
+    assert.fail(`${label} (${shot}):\n${failed.stdout}`);
+  }
+}
+
+// The system's colours as this browser paints them when it forces them: three squares painted in
+// its CSS system colours, screenshot and read back.
+async function systemColours(tab) {
+  await tab.evaluate(() => {
+    for (const [at, name] of ['Canvas', 'CanvasText', 'Highlight'].entries()) {
+      const probe = document.createElement('div');
+      probe.className = 'probe';
+      probe.style.cssText = `position: fixed; top: 0; left: ${at * 10}px; width: 10px; height: 10px;
+                             forced-color-adjust: none; background: ${name}; z-index: 9`;
+      document.body.append(probe);
+    }
+  });
+  const shot = path.join(work, 'system-colours.png');
+  await tab.screenshot({ path: shot, clip: { x: 0, y: 0, width: 30, height: 10 } });
+  await tab.evaluate(() => document.querySelectorAll('.probe').forEach((probe) => probe.remove()));
+  const read = `import sys; sys.path.insert(0, ${JSON.stringify(path.dirname(boardSeen))}); import screenshot
+w, h, pixel = screenshot.read(${JSON.stringify(shot)})
+print(" ".join("#%02x%02x%02x" % pixel(5 + 10 * i, 5) for i in range(3)))`;
+  const [canvas, text, highlight] = execFileSync('python3', ['-c', read], { encoding: 'utf8' }).trim().split(' ');
+  return `board=${canvas},peg=${text},hole=${text},lifted=${highlight},cursor=${highlight},mark=${text}`;
+}
+
+async function onTheBoard(tab) {
+  await press(tab, ['Enter'], 300);
+  await press(tab, ['F2'], 300);
+  await press(tab, keys, 60);
+}
+
+test('the board as seen: a desktop, forced colours, a phone both ways, the curtain', { timeout: 180000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab, problems } = await openPage(browser, url, { viewport: { width: 1280, height: 800 } });
+  await onTheBoard(tab);
+  const seen = await check(tab, 'desktop', boardAfterKeys, gameColours);
+  // Large: cells of at least 48 pixels on a laptop's screen.
+  const cell = await tab.evaluate(() => document.querySelector('.form:not([hidden]) .hole').getBoundingClientRect().width);
+  assert.ok(cell >= 48, `holes of ${cell} pixels`);
+  assert.match(seen, /pegs at least/);
+  // The curtain: the key left of 1 blanks it, again shows it.
+  await press(tab, ['Backquote'], 300);
+  await check(tab, 'curtain', '', '', { curtain: true });
+  await press(tab, ['Backquote'], 300);
+  // More contrast asked for: the centre's grey square as white as the rest.
+  await tab.emulateMedia({ contrast: 'more' });
+  await check(tab, 'more-contrast', boardAfterKeys, gameColours.replace('mark=#b0b0b0', 'mark=#ffffff'));
+  // The player's forced colours (Windows' contrast themes): the board in the system's.
+  await tab.emulateMedia({ contrast: 'no-preference', forcedColors: 'active' });
+  await check(tab, 'forced', boardAfterKeys, await systemColours(tab));
+  assert.deepEqual(problems, []);
+
+  for (const viewport of [{ width: 390, height: 844 }, { width: 844, height: 390 }]) {
+    const phone = await openPage(browser, url, { viewport, hasTouch: true, isMobile: true });
+    await onTheBoard(phone.tab);
+    await check(phone.tab, `phone-${viewport.width}x${viewport.height}`, boardAfterKeys, gameColours);
+    assert.deepEqual(phone.problems, []);
+  }
+}));
+
+// At 400% zoom a laptop's 1280 by 800 pixels are a view of 320 by 200: the cross no longer fits,
+// and a magnifier's user follows the cursor as the page scrolls its hole into view.
+test('at 400% zoom the cursor stays in view', { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { tab, problems } = await openPage(browser, url, { viewport: { width: 320, height: 200 } });
+  await press(tab, ['Enter'], 300);
+  await press(tab, ['F2'], 300);
+  const walk = ['ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowRight', 'ArrowRight',
+                'ArrowDown', 'ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown'];
+  let scrolled = false;
+  for (const key of walk) {
+    await press(tab, [key], 80);
+    const { box, at } = await tab.evaluate(() => {
+      const rect = document.querySelector('.form:not([hidden]) .hole.cursor').getBoundingClientRect();
+      return { box: { top: rect.top, bottom: rect.bottom, left: rect.left, right: rect.right }, at: window.scrollY };
+    });
+    scrolled ||= at > 0;
+    // (less than a pixel over: the page's scroll is in whole pixels, the cells' edges not)
+    assert.ok(box.top > -1 && box.bottom < 201 && box.left > -1 && box.right < 321,
+              `after ${key} the cursor's hole at ${JSON.stringify(box)}`);
+  }
+  assert.ok(scrolled, 'the page never scrolled: the walk proved nothing');
+  assert.deepEqual(problems, []);
+}));

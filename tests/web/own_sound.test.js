@@ -1,0 +1,102 @@
+// The player's own sound on the page, in Chromium, measured at the page's speakers: the voice
+// and the earcons each quieter by 3 dB a key, the speech twice as fast at the same words, F8
+// saying the last answer again, and all of it kept by the browser for the next visit.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const { withPageServed, openPage, press, gameSounds } = require('./page_session');
+
+// Where the next sound will begin in the page's output: how many frames it holds so far.
+function mark(tab) {
+  return tab.evaluate(() => window.tintineablesHeard.reduce((frames, block) => frames + block.length, 0));
+}
+
+// The page's output from a mark on: its peak, and the time from its first sample to its last
+// above a twentieth of that peak (the sound's span, its silences before and after left out).
+function soundSince(tab, from) {
+  return tab.evaluate((from) => {
+    const samples = [];
+    let at = 0;
+    for (const block of window.tintineablesHeard) {
+      for (const sample of block) {
+        if (at++ >= from) samples.push(sample);
+      }
+    }
+    return spanOf(samples, window.tintineablesRate);
+    function spanOf(s, rate) {
+      const peak = s.reduce((most, x) => Math.max(most, Math.abs(x)), 0);
+      const first = s.findIndex((x) => Math.abs(x) > peak / 20);
+      const last = s.findLastIndex((x) => Math.abs(x) > peak / 20);
+      return { peak, span: first < 0 ? 0 : (last - first) / rate };
+    }
+  }, from);
+}
+
+// Recordings as the page decodes them: the peak of the loudest, and the span of each.
+function recordingsAsMade(tab, names) {
+  return tab.evaluate(async (names) => {
+    const context = new OfflineAudioContext(1, 1, window.tintineablesRate);
+    const speech = document.body.dataset.speech === 'm4a' ? '.m4a' : '.opus';
+    let peak = 0;
+    const spans = [];
+    for (const name of names) {
+      const url = name.startsWith('voz_') || name === 'presentacion.wav' ? `sounds/${name.replace(/\.wav$/, speech)}` : `sounds/${name}`;
+      const s = (await context.decodeAudioData(await (await fetch(url)).arrayBuffer())).getChannelData(0);
+      const loudest = s.reduce((most, x) => Math.max(most, Math.abs(x)), 0);
+      const first = s.findIndex((x) => Math.abs(x) > loudest / 20);
+      const last = s.findLastIndex((x) => Math.abs(x) > loudest / 20);
+      peak = Math.max(peak, loudest);
+      spans.push((last - first) / context.sampleRate);
+    }
+    return { peak, spans };
+  }, names);
+}
+
+const dB = (ratio) => 20 * Math.log10(ratio);
+
+// What a key sounds, alone: its peak against the recordings' own in dB, and its span.
+async function pressAndMeasure(tab, key, names, pause = 1500) {
+  const from = await mark(tab);
+  await press(tab, [key], pause);
+  const heard = await soundSince(tab, from);
+  const made = await recordingsAsMade(tab, names);
+  return { level: dB(heard.peak / made.peak), span: heard.span, made };
+}
+
+test("the player's own sound: levels and pace at the speakers, F8, kept for the next visit", { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { context, tab, problems } = await openPage(browser, url, { everyRecording: true });
+  const answerOfB = gameSounds(['F2', 'KeyB'])[2];
+  assert.deepEqual(answerOfB, ['voz_quedan.wav', 'voz_32.wav', 'voz_bolas.wav']);
+  await press(tab, ['Enter'], 1000);
+  // The voice 3 dB quieter a key: each answer says so at its new loudness.
+  assert.ok(Math.abs((await pressAndMeasure(tab, 'Digit9', ['voz_mas_bajo.wav'])).level + 3) <= 0.5);
+  assert.ok(Math.abs((await pressAndMeasure(tab, 'Digit9', ['voz_mas_bajo.wav'])).level + 6) <= 0.5);
+  await press(tab, ['F2'], 1000);
+  // The earcons apart: a peg's cue to judge them by, 3 and then 6 dB down; the voice unchanged.
+  assert.ok(Math.abs((await pressAndMeasure(tab, 'Minus', ['bola.wav'], 600)).level + 3) <= 0.5);
+  assert.ok(Math.abs((await pressAndMeasure(tab, 'Minus', ['bola.wav'], 600)).level + 6) <= 0.5);
+  const atOwnPace = await pressAndMeasure(tab, 'KeyB', answerOfB, 3000);
+  assert.ok(Math.abs(atOwnPace.level + 6) <= 0.5, `the voice at ${atOwnPace.level} dB`);
+  // F8: the same answer again, as long and as loud.
+  const again = await pressAndMeasure(tab, 'F8', answerOfB, 3000);
+  assert.ok(Math.abs(again.span - atOwnPace.span) <= 0.01 && Math.abs(again.level - atOwnPace.level) <= 0.1,
+            `again: ${again.span} s at ${again.level} dB, first ${atOwnPace.span} s at ${atOwnPace.level} dB`);
+  // Four steps faster: twice the pace, said as "200 per cent" at that pace.
+  await press(tab, ['Digit8', 'Digit8', 'Digit8'], 1500);
+  const rate = await pressAndMeasure(tab, 'Digit8', ['voz_velocidad_200.wav'], 2000);
+  assert.ok(Math.abs(rate.made.spans[0] / rate.span - 2) <= 0.1, `the rate's word ${rate.made.spans[0] / rate.span} times faster`);
+  // Another visit: the browser kept all three. The same answer at twice the pace (the pauses
+  // between its words are the game's own, and stay), 6 dB down; the earcons 6 dB down too.
+  const revisit = await context.newPage();
+  await revisit.goto(url);
+  await revisit.waitForSelector('body[data-decoded="true"]', { timeout: 20000 });
+  await tab.close();
+  await press(revisit, ['Enter', 'F2'], 1500);
+  const faster = await pressAndMeasure(revisit, 'KeyB', answerOfB, 2500);
+  const pauses = 2 * 0.070;
+  const expected = (atOwnPace.span - pauses) / 2 + pauses;
+  assert.ok(Math.abs(faster.span - expected) <= expected * 0.05, `B took ${faster.span} s at twice the pace, ${expected} s expected`);
+  assert.ok(Math.abs(faster.level + 6) <= 1, `the paced voice at ${faster.level} dB`);
+  assert.ok(Math.abs((await pressAndMeasure(revisit, 'Minus', ['bola.wav'], 600)).level + 9) <= 0.5);
+  assert.deepEqual(problems, []);
+}));
