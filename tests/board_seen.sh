@@ -72,6 +72,13 @@ check() { # WHAT SHOT PICTURE COLOURS [curtain]
     echo "-- $what"
     python3 "$here/board_seen.py" "$work/$1.xwd" "$work/$1.geometry" "${@:2}" || fail=1
 }
+# TINTINEABLES_SCREENSHOTS: a folder to keep the windows as PNGs in (README's pictures).
+if [ -n "${TINTINEABLES_SCREENSHOTS:-}" ]; then
+    mkdir -p "$TINTINEABLES_SCREENSHOTS"
+    for shot in game-board game-menu theme-board; do
+        python3 "$here/screenshot.py" "$work/$shot.xwd" "$TINTINEABLES_SCREENSHOTS/desktop-$shot.png" "$work/$shot.geometry" 24
+    done
+fi
 check "the game's colours" game-board "$board_after_keys" "$game_colours"
 check "the player's high-contrast palette" theme-board "$board_after_keys" "$theme_colours"
 check "the curtain" theme-curtain "" "" curtain

@@ -47,7 +47,8 @@ CONF
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
         org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
         string:ScreenReaderEnabled variant:boolean:true > /dev/null || return 1
-    orca --replace > "$folder/orca.log" 2>&1 &
+    # ORCA_DEBUG=FILE: Orca's own account of every event and of its browse and focus modes.
+    orca --replace ${ORCA_DEBUG:+--debug-file=$ORCA_DEBUG} > "$folder/orca.log" 2>&1 &
     screen_reader_pid=$!
     # A minute: with every core busy, Orca (Python, reading the whole desktop as it starts) has
     # taken over half of one to say it is on.

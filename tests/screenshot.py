@@ -3,7 +3,9 @@
 window) or a browser's PNG screenshot, as rows of (r, g, b); and a dump as a PNG for a person to
 look at.
 
-    screenshot.py DUMP.xwd OUT.png      the dump as a PNG
+    screenshot.py DUMP.xwd OUT.png [GEOMETRY [ABOVE]]
+                                        the dump as a PNG; with GEOMETRY (X=, Y=, WIDTH=, HEIGHT=
+                                        lines), only that area and ABOVE pixels over it (a title)
     import screenshot; screenshot.read(path) -> (width, height, pixel(x, y))
 """
 import struct
@@ -107,6 +109,14 @@ def write_png(path, width, height, pixel):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4, 5):
         sys.exit(__doc__)
-    write_png(sys.argv[2], *read(sys.argv[1]))
+    width, height, pixel = read(sys.argv[1])
+    if len(sys.argv) >= 4:
+        area = dict(line.split("=") for line in open(sys.argv[3]).read().split() if "=" in line)
+        above = int(sys.argv[4]) if len(sys.argv) == 5 else 0
+        x0, y0 = int(area["X"]), max(0, int(area["Y"]) - above)
+        width, height = int(area["WIDTH"]), int(area["Y"]) + int(area["HEIGHT"]) - y0
+        write_png(sys.argv[2], width, height, lambda x, y: pixel(x0 + x, y0 + y))
+    else:
+        write_png(sys.argv[2], width, height, pixel)

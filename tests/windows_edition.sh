@@ -272,6 +272,10 @@ python3 "$here/windows/own_sound.py" "$work/own_sound.raw" "$work/heard" "$audio
 # Wine reports no high-contrast setting, so the game's own colours.
 game_colours='board=#000000,peg=#ffffff,hole=#ffffff,lifted=#00e5ff,cursor=#ffd000,mark=#b0b0b0'
 board_after_keys='..ppp../..ppp../ppppppp/pplPppp/pppeppp/..pep../..ppp..'
+if [ -n "${TINTINEABLES_SCREENSHOTS:-}" ]; then # a folder to keep them in, as PNGs
+    mkdir -p "$TINTINEABLES_SCREENSHOTS"
+    python3 "$here/screenshot.py" "$work/board.xwd" "$TINTINEABLES_SCREENSHOTS/windows-board.png" "$work/board.geometry" 24
+fi
 for shot in "board:$board_after_keys:$game_colours" "curtain:::curtain" "shown:$board_after_keys:$game_colours" \
             "menu:keys:board=#000000,text=#ffffff,key=#ffd000"; do
     IFS=: read -r name picture colours curtain <<< "$shot"

@@ -192,6 +192,10 @@ LRESULT CALLBACK WinGameHost::FormProcedure(HWND window, UINT message, WPARAM wP
     case WM_DRAWITEM: {
         // A button that shows a caption other than its name, in the board's colours.
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (form->look.curtain) {
+            FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            return TRUE;
+        }
         for (const auto& [button, caption] : form->shownCaptions) {
             if (button == item.hwndItem) {
                 PaintButton(item.hDC, item.rcItem, caption, (item.itemState & ODS_FOCUS) != 0,

@@ -41,6 +41,15 @@ async function check(tab, label, picture, colours, { curtain = false } = {}) {
   }
 }
 
+// The whole view as a PNG in TINTINEABLES_SCREENSHOTS, when set (README's pictures).
+async function keepTheView(tab, name) {
+  const folder = process.env.TINTINEABLES_SCREENSHOTS;
+  if (folder) {
+    fs.mkdirSync(folder, { recursive: true });
+    await tab.screenshot({ path: path.join(folder, `${name}.png`) });
+  }
+}
+
 // The system's colours as this browser paints them when it forces them: three squares painted in
 // its CSS system colours, screenshot and read back.
 async function systemColours(tab) {
@@ -73,6 +82,7 @@ test('the board as seen: a desktop, forced colours, a phone both ways, the curta
   const { tab, problems } = await openPage(browser, url, { viewport: { width: 1280, height: 800 } });
   await onTheBoard(tab);
   const seen = await check(tab, 'desktop', boardAfterKeys, gameColours);
+  await keepTheView(tab, 'page-board');
   // Large: cells of at least 48 pixels on a laptop's screen.
   const cell = await tab.evaluate(() => document.querySelector('.form:not([hidden]) .hole').getBoundingClientRect().width);
   assert.ok(cell >= 48, `holes of ${cell} pixels`);
@@ -93,6 +103,7 @@ test('the board as seen: a desktop, forced colours, a phone both ways, the curta
     const phone = await openPage(browser, url, { viewport, hasTouch: true, isMobile: true });
     await onTheBoard(phone.tab);
     await check(phone.tab, `phone-${viewport.width}x${viewport.height}`, boardAfterKeys, gameColours);
+    await keepTheView(phone.tab, `phone-board-${viewport.width}x${viewport.height}`);
     assert.deepEqual(phone.problems, []);
   }
 }));
