@@ -8,6 +8,7 @@
 #include "sound/run_time_error.h"
 #include "sound/sound_settings.h"
 #include "sound/startup_error.h"
+#include "tests/shipped_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -20,25 +21,6 @@
 
 namespace tintineables {
 namespace {
-
-const std::vector<Recording>& Shipped() {
-    static const auto recordings = LoadRecordings({TINTINEABLES_SOURCE_SOUNDS});
-    return recordings;
-}
-
-std::vector<float> Samples(std::string_view name) {
-    for (const Recording& recording : Shipped()) {
-        if (recording.fileName == name) {
-            std::vector<float> samples;
-            for (std::int16_t sample : Pcm16Samples(recording.bytes, recording.format)) {
-                samples.push_back(static_cast<float>(sample) / 32768.0f);
-            }
-            return samples;
-        }
-    }
-    ADD_FAILURE() << "no recording " << name;
-    return {};
-}
 
 // `frames` frames of the mix, two channels, taken in the device's periods of 441 frames; the
 // left channel, after checking that the right one is the same.
@@ -62,9 +44,9 @@ std::vector<float> Slice(const std::vector<float>& samples, std::size_t from, st
 
 TEST(CueMixer, PlaysRecordingsAsRecordedCutsOnlyItsOwnChannelAndPausesBetweenWords) {
     CueMixer mixer(Shipped(), 48000);
-    const std::vector<float> ball = Samples("bola.wav");
-    const std::vector<float> select = Samples("seleccion.wav");
-    const std::vector<float> edge = Samples("borde.wav");
+    const std::vector<float> ball = ShippedSamples("bola.wav");
+    const std::vector<float> select = ShippedSamples("seleccion.wav");
+    const std::vector<float> edge = ShippedSamples("borde.wav");
 
     // A cue from its first sample to its last, then silence.
     CueMixerSoundPlayer board(mixer);
@@ -97,8 +79,8 @@ TEST(CueMixer, PlaysRecordingsAsRecordedCutsOnlyItsOwnChannelAndPausesBetweenWor
     // Words joined in one sound: back to back, 70 ms apart.
     const std::string_view words[] = {"voz_quedan.wav", "voz_32.wav"};
     PlayJoined(board, words);
-    const std::vector<float> first = Samples("voz_quedan.wav");
-    const std::vector<float> second = Samples("voz_32.wav");
+    const std::vector<float> first = ShippedSamples("voz_quedan.wav");
+    const std::vector<float> second = ShippedSamples("voz_32.wav");
     heard = Mixed(mixer, first.size() + 3360 + second.size());
     EXPECT_EQ(Slice(heard, 0, first.size()), first);
     EXPECT_EQ(Slice(heard, first.size(), 3360), std::vector<float>(3360, 0.0f));
@@ -110,8 +92,8 @@ TEST(CueMixer, PlaysRecordingsAsRecordedCutsOnlyItsOwnChannelAndPausesBetweenWor
 // sound as it was.
 TEST(CueMixer, MakesAKeysChangesTogetherWithoutKeepingTheDeviceWaiting) {
     CueMixer mixer(Shipped(), 48000);
-    const std::vector<float> ball = Samples("bola.wav");
-    const std::vector<float> empty = Samples("vacio.wav");
+    const std::vector<float> ball = ShippedSamples("bola.wav");
+    const std::vector<float> empty = ShippedSamples("vacio.wav");
     CueMixerSoundPlayer menu(mixer);
     CueMixerSoundPlayer board(mixer);
     PlayCue(menu, SoundCue::Ball);
@@ -134,7 +116,7 @@ TEST(CueMixer, MakesAKeysChangesTogetherWithoutKeepingTheDeviceWaiting) {
 
 TEST(CueMixer, DecodesForADeviceOfAnotherRate) {
     CueMixer mixer(Shipped(), 44100);
-    const std::vector<float> ball = Samples("bola.wav");
+    const std::vector<float> ball = ShippedSamples("bola.wav");
     CueMixerSoundPlayer board(mixer);
     PlayCue(board, SoundCue::Ball);
     const std::vector<float> heard = Mixed(mixer, ball.size());
@@ -160,13 +142,13 @@ TEST(CueMixer, PlaysTheSpeechAtItsPaceAndEachAtItsLevelAndResumesWhatWasCut) {
     mixer.SetSoundSettings({4, -6, -3}); // twice the pace
     CueMixerSoundPlayer player(mixer);
     PlayCue(player, SoundCue::Ball);
-    const std::vector<float> ball = Samples("bola.wav");
+    const std::vector<float> ball = ShippedSamples("bola.wav");
     std::vector<float> heard = Mixed(mixer, ball.size());
     for (std::size_t i = 0; i < ball.size(); ++i) {
         ASSERT_FLOAT_EQ(heard[i], ball[i] * static_cast<float>(GainOf(-3))) << "frame " << i;
     }
     // A word at twice its pace: half as long, 6 dB down at its loudest.
-    const std::vector<float> word = Samples("voz_puedes_ganar.wav");
+    const std::vector<float> word = ShippedSamples("voz_puedes_ganar.wav");
     const std::string_view words[] = {"voz_puedes_ganar.wav"};
     PlayJoined(player, words);
     heard = Mixed(mixer, word.size());
@@ -189,7 +171,7 @@ TEST(CueMixer, PlaysTheSpeechAtItsPaceAndEachAtItsLevelAndResumesWhatWasCut) {
     mixer.SetSoundSettings({0, 0, 0}); // resumed at the recordings' own pace: from 2 s on
     PlayCue(player, SoundCue::Ball);
     Resume(player, "tutorial.wav");
-    const std::vector<float> tutorial = Samples("tutorial.wav");
+    const std::vector<float> tutorial = ShippedSamples("tutorial.wav");
     heard = Mixed(mixer, 4800);
     const std::size_t mixed = (48000 + 440) / 441 * 441; // the periods the second took
     EXPECT_EQ(heard, Slice(tutorial, 2 * mixed, 4800));
@@ -236,7 +218,7 @@ TEST(CueMixer, DecodesTheFirstScreensRecordingsFirstAndWaitsOnlyForWhatASoundNee
     PlayCue(board, SoundCue::Ball);
     release.get();
     EXPECT_EQ(mixer.SoundsThatWaited(), 1);
-    const std::vector<float> ball = Samples("bola.wav");
+    const std::vector<float> ball = ShippedSamples("bola.wav");
     EXPECT_EQ(Slice(Mixed(mixer, ball.size()), 0, ball.size()), ball);
 
     const std::string_view word[] = {"voz_5.wav"};

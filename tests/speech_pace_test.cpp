@@ -4,6 +4,7 @@
 #include "sound/recordings.h"
 #include "sound/sound_settings.h"
 #include "sound/time_stretch.h"
+#include "tests/shipped_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -16,20 +17,6 @@ namespace tintineables {
 namespace {
 
 constexpr int Rate = 48000;
-
-std::vector<float> Spoken(std::string_view name) {
-    for (const Recording& recording : LoadRecordings({TINTINEABLES_SOURCE_SOUNDS})) {
-        if (recording.fileName == name) {
-            std::vector<float> samples;
-            for (std::int16_t sample : Pcm16Samples(recording.bytes, recording.format)) {
-                samples.push_back(static_cast<float>(sample) / 32768.0f);
-            }
-            return samples;
-        }
-    }
-    ADD_FAILURE() << "no recording " << name;
-    return {};
-}
 
 // The voice's median pitch in Hz: for each 20 ms frame loud enough, the lag of the highest
 // normalised autocorrelation between 70 and 400 Hz, at a quarter of the rate; a frame counts as
@@ -80,7 +67,7 @@ double MedianPitch(const std::vector<float>& samples) {
 
 TEST(SpeechPace, EveryPaceShortensTheSpeechByItselfAndKeepsItsPitch) {
     // The presentation: the same voice as every spoken recording, for half a minute.
-    const std::vector<float> speech = Spoken("presentacion.wav");
+    const std::vector<float> speech = ShippedSamples("presentacion.wav");
     ASSERT_GT(speech.size(), static_cast<std::size_t>(Rate) * 10);
     const double pitch = MedianPitch(speech);
     ASSERT_GT(pitch, 70.0);

@@ -54,8 +54,25 @@ function recordingsAsMade(tab, names) {
 
 const dB = (ratio) => 20 * Math.log10(ratio);
 
+// Waits until the page's output has been silent for its last `ms` milliseconds: a sound still
+// going (on a busy machine the one before may have started late) is not taken into the next.
+function untilQuiet(tab, ms = 150) {
+  return tab.waitForFunction((ms) => {
+    const wanted = Math.round((ms / 1000) * window.tintineablesRate);
+    let seen = 0;
+    for (let b = window.tintineablesHeard.length - 1; b >= 0 && seen < wanted; b--) {
+      const block = window.tintineablesHeard[b];
+      for (let i = block.length - 1; i >= 0 && seen < wanted; i--, seen++) {
+        if (Math.abs(block[i]) > 1e-3) return false;
+      }
+    }
+    return seen >= wanted;
+  }, ms, { polling: 50, timeout: 15000 });
+}
+
 // What a key sounds, alone: its peak against the recordings' own in dB, and its span.
 async function pressAndMeasure(tab, key, names, pause = 1500) {
+  await untilQuiet(tab);
   const from = await mark(tab);
   await press(tab, [key], pause);
   const heard = await soundSince(tab, from);
