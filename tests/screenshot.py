@@ -8,9 +8,13 @@ look at.
                                         lines), only that area and ABOVE pixels over it (a title)
     import screenshot; screenshot.read(path) -> (width, height, pixel(x, y))
 """
+import os
 import struct
 import sys
 import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from ico_from_pngs import png_rows  # noqa: E402
 
 
 def read(path):
@@ -47,56 +51,15 @@ PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 def read_png(path, data):
     """An 8-bit RGB or RGBA PNG, not interlaced, as browsers write their screenshots."""
-    at, idat, header = 8, b"", None
-    while at < len(data):
-        length, tag = struct.unpack(">I4s", data[at:at + 8])
-        body = data[at + 8:at + 8 + length]
-        if tag == b"IHDR":
-            header = struct.unpack(">IIBBBBB", body)
-        elif tag == b"IDAT":
-            idat += body
-        at += 12 + length
-    width, height, depth, kind, _compression, _filter, interlace = header
-    if depth != 8 or kind not in (2, 6) or interlace:
-        sys.exit(f"{path}: a PNG of depth {depth}, colour type {kind}, interlace {interlace}: not read here")
-    size = 3 if kind == 2 else 4
-    stride = width * size
-    raw = zlib.decompress(idat)
-    rows, previous = [], bytearray(stride)
-    for y in range(height):
-        kind_of_filter = raw[y * (stride + 1)]
-        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        unfilter(kind_of_filter, line, previous, size)
-        rows.append(line)
-        previous = line
+    try:
+        width, _height, size, rows = png_rows(data)
+    except AssertionError as refused:
+        sys.exit(f"{path}: {refused}")
 
     def pixel(x, y):
-        line = rows[y]
-        return tuple(line[x * size:x * size + 3])
+        return tuple(rows[y][x * size:x * size + 3])
 
-    return width, height, pixel
-
-
-def unfilter(kind, line, previous, size):
-    """Undoes a PNG row's filter in place (None, Sub, Up, Average, Paeth)."""
-    if kind == 1:
-        for i in range(size, len(line)):
-            line[i] = (line[i] + line[i - size]) & 0xFF
-    elif kind == 2:
-        for i in range(len(line)):
-            line[i] = (line[i] + previous[i]) & 0xFF
-    elif kind == 3:
-        for i in range(len(line)):
-            left = line[i - size] if i >= size else 0
-            line[i] = (line[i] + (left + previous[i]) // 2) & 0xFF
-    elif kind == 4:
-        for i in range(len(line)):
-            a = line[i - size] if i >= size else 0
-            b = previous[i]
-            c = previous[i - size] if i >= size else 0
-            p = a + b - c
-            pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-            line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 0xFF
+    return width, len(rows), pixel
 
 
 def write_png(path, width, height, pixel):

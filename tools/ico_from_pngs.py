@@ -10,8 +10,9 @@ import sys
 import zlib
 
 
-def rgba_rows(png):
-    """The rows of an 8-bit RGBA, non-interlaced PNG, top first."""
+def png_rows(png):
+    """An 8-bit RGB or RGBA, non-interlaced PNG: its width, height, bytes per pixel (3 or 4) and
+    rows, top first. (The tests read their screenshots with it too.)"""
     assert png[:8] == b'\x89PNG\r\n\x1a\n', 'not a PNG'
     at, data, header = 8, b'', None
     while at < len(png):
@@ -23,13 +24,14 @@ def rgba_rows(png):
             data += body
         at += 12 + length
     width, height, depth, colour, _, _, interlace = header
-    assert depth == 8 and colour == 6 and interlace == 0, 'not 8-bit RGBA, non-interlaced'
-    raw, stride, rows, previous = zlib.decompress(data), width * 4, [], bytearray(width * 4)
+    assert depth == 8 and colour in (2, 6) and interlace == 0, 'not 8-bit RGB or RGBA, non-interlaced'
+    size = 3 if colour == 2 else 4
+    raw, stride, rows, previous = zlib.decompress(data), width * size, [], bytearray(width * size)
     for y in range(height):
         kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
         for i in range(stride):
-            left = line[i - 4] if i >= 4 else 0
-            up, up_left = previous[i], previous[i - 4] if i >= 4 else 0
+            left = line[i - size] if i >= size else 0
+            up, up_left = previous[i], previous[i - size] if i >= size else 0
             if kind == 1:
                 line[i] = (line[i] + left) & 0xFF
             elif kind == 2:
@@ -42,7 +44,7 @@ def rgba_rows(png):
                 line[i] = (line[i] + nearest) & 0xFF
         rows.append(bytes(line))
         previous = line
-    return width, height, rows
+    return width, height, size, rows
 
 
 def bitmap(width, height, rows):
@@ -58,7 +60,8 @@ def main():
     output, pngs = pathlib.Path(sys.argv[1]), [pathlib.Path(p).read_bytes() for p in sys.argv[2:]]
     images = []
     for png in pngs:
-        width, height, rows = rgba_rows(png)
+        width, height, size, rows = png_rows(png)
+        assert size == 4, 'an icon PNG without alpha'
         images.append((width, height, png if width >= 256 else bitmap(width, height, rows)))
     offset = 6 + 16 * len(images)
     entries, data = b'', b''
