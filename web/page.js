@@ -240,6 +240,9 @@ async function main() {
   }
   await decodings[files.indexOf(first)];
   const tableBytes = new Uint8Array(await table);
+  if (stopped) {
+    return; // a recording failed meanwhile: no way into a game that cannot be played
+  }
   game.HEAPU8.set(tableBytes, game._tintineables_table_room(tableBytes.length));
 
   page.players = new Players(recordings);

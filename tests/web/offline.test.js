@@ -32,8 +32,13 @@ test('after the first visit the page reloads and plays with the network off', { 
   assert.deepEqual(problems, []);
 }));
 
+// The table of winnable positions is held back until the page has stopped: a page that then went
+// on to show its start would offer a game missing a recording.
 test('a recording that cannot be loaded stops the page with a message that names it', { timeout: 60000 }, async () => withPageServed(async ({ url, browser }) => {
   const context = await browser.newContext({ locale: 'en-GB' });
+  let letTheTableGo;
+  const stoppedFirst = new Promise((resolve) => { letTheTableGo = resolve; });
+  await context.route('**/winnable.table', async (route) => { await stoppedFirst; await route.continue(); });
   await context.route('**/sounds/en/voz_32.opus', (route) => route.fulfill({ status: 404, body: 'gone' }));
   await context.route('**/sounds/error.wav', (route) => route.fulfill({ status: 200, body: 'not a sound' }));
   await context.addInitScript(() => {
@@ -44,9 +49,14 @@ test('a recording that cannot be loaded stops the page with a message that names
   const tab = await context.newPage();
   await tab.goto(url);
   await tab.waitForFunction(() => document.getElementById('message').textContent !== '', null, { timeout: 20000 });
+  const tableServed = tab.waitForResponse('**/winnable.table');
+  letTheTableGo();
+  await tableServed;
+  await tab.evaluate(() => new Promise((resolve) => setTimeout(resolve, 300)));
   const message = await tab.evaluate(() => document.getElementById('message').textContent);
   assert.match(message, /^TINTINEABLES cannot start: (sounds\/en\/voz_32\.opus could not be loaded: 404|sounds\/error\.wav could not be loaded: .+)/);
   assert.deepEqual(await tab.evaluate(() => window.tintineablesSpoken), [message]);
   assert.equal(await tab.evaluate(() => document.getElementById('start').hidden), true);
+  assert.equal(await tab.evaluate(() => document.body.dataset.ready), undefined);
   assert.equal(await tab.evaluate(() => document.getElementById('message').getAttribute('role')), 'alert');
 }));

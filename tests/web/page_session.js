@@ -45,14 +45,19 @@ function holdLongDecodes() {
   };
 }
 
-// Runs in the page before its own scripts: the page's thread is held up for 60 ms after every
-// sound it starts, as a busy machine holds it up anywhere, while the audio thread goes on.
-function slowAfterEachStart() {
+// Runs in the page before its own scripts: the page's thread is held up for `before` ms before
+// and `after` ms after every sound it starts, as a busy machine holds it up anywhere, while the
+// audio thread goes on.
+function holdAroundEachStart([before, after]) {
   const start = AudioBufferSourceNode.prototype.start;
-  AudioBufferSourceNode.prototype.start = function (...args) {
-    start.apply(this, args);
-    const until = performance.now() + 60;
+  const hold = (milliseconds) => {
+    const until = performance.now() + milliseconds;
     while (performance.now() < until);
+  };
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    hold(before);
+    start.apply(this, args);
+    hold(after);
   };
 }
 
@@ -60,10 +65,11 @@ function slowAfterEachStart() {
 // A fresh profile's tab at the page, ready for its first key. `locale` is the browser's language;
 // `everyRecording`: also wait until every recording is decoded, the long ones too, so that no
 // key waits for one; `busy`: the long ones are held back until tintineablesLetDecode(), and the
-// page's thread is slow after every sound it starts; `refuseOpus`: the page's trial of Opus
-// fails, as in a browser whose Web Audio does not decode it.
-async function openPage(browser, url, { locale = 'es-ES', everyRecording = false, busy = false, refuseOpus = false,
-                                        ...options } = {}) {
+// page's thread is slow after every sound it starts; `lateStarts`: the page's thread is held up
+// 20 ms just before every sound it starts; `refuseOpus`: the page's trial of Opus fails, as in a
+// browser whose Web Audio does not decode it.
+async function openPage(browser, url, { locale = 'es-ES', everyRecording = false, busy = false, lateStarts = false,
+                                        refuseOpus = false, ...options } = {}) {
   const context = await browser.newContext({ locale, ...options });
   if (refuseOpus) {
     await context.route('**/sounds/trial.opus', (route) => route.fulfill({ status: 200, body: 'no Opus here' }));
@@ -72,7 +78,9 @@ async function openPage(browser, url, { locale = 'es-ES', everyRecording = false
   await context.addInitScript(watchTheLiveRegion);
   if (busy) {
     await context.addInitScript(holdLongDecodes);
-    await context.addInitScript(slowAfterEachStart);
+    await context.addInitScript(holdAroundEachStart, [0, 60]);
+  } else if (lateStarts) {
+    await context.addInitScript(holdAroundEachStart, [20, 0]);
   }
   const tab = await context.newPage();
   const problems = [];
