@@ -88,6 +88,15 @@ if [ -s "$man_page" ]; then
 else
     fail "no manual page $man_page"
 fi
+# The player's manual in each language, whole pages that load nothing from elsewhere.
+for language in es en pt fr; do
+    page=$prefix/share/doc/tintineables/manual/$language.html
+    if [ ! -s "$page" ]; then
+        fail "no manual $page"
+    elif ! grep -q "<html lang=\"$language" "$page" || grep -Eq '(src|href)="(https?:)?//' "$page"; then
+        fail "the $language manual is not a page of its own language, or loads from elsewhere"
+    fi
+done
 for icon in scalable/apps/tintineables.svg 16x16/apps/tintineables.png 32x32/apps/tintineables.png \
             48x48/apps/tintineables.png 256x256/apps/tintineables.png; do
     [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "no icon $icon"
@@ -108,7 +117,8 @@ if [ -n "$deb" ]; then
                 ./usr/share/tintineables/translations/tintineables_en.qm \
                 ./usr/share/applications/tintineables.desktop ./usr/share/man/man6/tintineables.6.gz \
                 ./usr/share/metainfo/invalid.tintineables.tintineables.metainfo.xml \
-                ./usr/share/doc/tintineables/copyright ./usr/share/doc/tintineables/changelog.gz; do
+                ./usr/share/doc/tintineables/copyright ./usr/share/doc/tintineables/changelog.gz \
+                ./usr/share/doc/tintineables/manual/{es,en,pt,fr}.html; do
         echo "$contents" | grep -q " $file\$" || fail "the package lacks $file"
     done
     echo "ok   $(basename "$deb"): depends on $depends"

@@ -63,15 +63,18 @@ for key in space Tab space Return; do xdotool key $key; sleep 0.5; done
 end_within 30 $installer
 echo $? > "$work/install.status"
 users="$WINEPREFIX/drive_c/users/$(whoami)"
-start_menu="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/TINTINEABLES.lnk"
+start_menu_folder="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+start_menu="$start_menu_folder/TINTINEABLES.lnk"
 programs="$users/AppData/Local/Programs"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TINTINEABLES'
 # installed NAME: what an install left, for the checks below.
 installed() {
-    { find -L "$programs" "$start_menu" "$users/Desktop/TINTINEABLES.lnk" -maxdepth 3 2> /dev/null | sed "s|$users/||"
+    { { find -L "$programs" "$users/Desktop/TINTINEABLES.lnk" -maxdepth 3
+        find "$start_menu_folder" -maxdepth 1 -name '*TINTINEABLES*'; } 2> /dev/null | sed "s|$users/||"
       wine reg query "$uninstall_key" 2> /dev/null | tr -d '\r' | grep -v '^reg:'; } > "$work/$1.installed"
 }
 installed interactive
+tr -d '\0' < "$start_menu_folder/Manuel de TINTINEABLES.lnk" > "$work/interactive.lnk" 2> /dev/null || true
 
 # play NAME LANG PROGRAM READY [KEY SECONDS]...: runs the game with LANG, from its executable (with
 # the options in game_options) or
@@ -335,6 +338,18 @@ for install in interactive silent; do
     expect_installed $install "its uninstaller in the list of installed apps" 'UninstallString +REG_SZ +"C:.users.*Programs.TINTINEABLES.Uninstall.exe"$'
 done
 expect_installed interactive "the desktop shortcut asked for" '^Desktop/TINTINEABLES.lnk$'
+# The manual beside the game, and in the Start menu in the installer's language, opening that
+# language's page (a shortcut keeps its target as UTF-16).
+for install in "interactive|fr|Manuel de TINTINEABLES" "silent|es|Manual de TINTINEABLES"; do
+    IFS='|' read -r name language entry <<< "$install"
+    expect_installed $name "its manual" "^AppData/Local/Programs/TINTINEABLES/manual/$language.html\$"
+    expect_installed $name "the manual's Start menu entry" "^AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$entry.lnk\$"
+    if [ "$name" = interactive ]; then
+        target=$(grep -o "manual.[a-z][a-z].html" "$work/interactive.lnk" | head -n 1)
+        [ "$target" = "manual\\fr.html" ] && echo "ok   interactive: the Start menu's manual is the French one" ||
+            { echo "FAIL: interactive: the Start menu's manual opens \"$target\", not manual\\fr.html"; fail=1; }
+    fi
+done
 grep -q '^Desktop/' "$work/silent.installed" && { echo "FAIL: silent: a desktop shortcut not asked for"; fail=1; }
 for uninstall in uninstalled silently_uninstalled; do
     [ ! -s "$work/$uninstall.installed" ] && echo "ok   $uninstall: nothing left" ||

@@ -14,6 +14,7 @@ const startButton = document.getElementById('start');
 const formsRoot = document.getElementById('forms');
 const message = document.getElementById('message');
 const announcer = document.getElementById('title');
+const manual = document.getElementById('manual');
 
 let language = 'es';
 // A text in the page's language, from the same translation files as the desktop's (texts.js is
@@ -146,6 +147,7 @@ const page = new Page();
 
 function showStart() {
   startButton.hidden = false;
+  manual.hidden = false;
   startButton.focus();
   page.aids?.showSetting();
 }
@@ -287,6 +289,9 @@ async function main() {
   page.aids = new PhoneAids(felt, document.getElementById('vibrate'), VibrateText(), coarse);
   page.answered = (id, packed) => game._tintineables_solver_answered(id, packed);
   startButton.textContent = coarse ? TouchStartText() : StartText();
+  const manualLink = manual.querySelector('a');
+  manualLink.href = `manual/${language}.html`;
+  manualLink.textContent = translate(globalThis.PageTexts.manual);
   // The last pointer that went down: a finger's tap on the first element starts the game by
   // touch, its screens naming gestures and laid out for a phone.
   let lastPointer = '';
@@ -302,6 +307,7 @@ async function main() {
     wake(context);
     message.textContent = '';
     startButton.hidden = true;
+    manual.hidden = true;
     page.forms.touch = touch;
     document.body.classList.toggle('touch', touch);
     document.body.classList.add('playing');
@@ -340,6 +346,7 @@ function stop(error) {
   page.gestures?.detach();
   page.aids?.gameEnded();
   startButton.hidden = true;
+  manual.hidden = true;
   tell(error instanceof LoadError ? error.message : `TINTINEABLES: ${error?.message ?? error}`);
 }
 

@@ -10,6 +10,8 @@ var PageTexts = {
   start: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES: pulsa Intro para jugar'),
   // The same on a phone, where the first touch starts the game.
   startByTouch: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES: toca para jugar'),
+  // The link to the player's manual beside it.
+  manual: QT_TRANSLATE_NOOP('tintineables', 'Manual de TINTINEABLES'),
   // The setting beside it: a short vibration on the edge of the cross and on a refusal.
   vibrate: QT_TRANSLATE_NOOP('tintineables', 'Vibrar en el borde y en los errores'),
   // A file of the page that could not be had: %1 the file, %2 the reason.

@@ -31,7 +31,7 @@ function isPageFile(url) {
   }
   const file = url.pathname.slice(Scope.length);
   return Shell.includes(file || './') || ['tintineables.wasm', 'solver.wasm', 'pace.wasm', 'winnable.table'].includes(file) ||
-         file.startsWith('sounds/');
+         file.startsWith('sounds/') || file.startsWith('manual/');
 }
 
 // The page's files from the cache first; one not there yet comes from the network and is kept.

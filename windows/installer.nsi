@@ -1,6 +1,6 @@
 ; The Windows edition's installer, made on Debian by NSIS's makensis when the edition is built
 ; (windows/CMakeLists.txt). For one user, with no administrator asked: the game goes into the
-; user's own programs folder, with an entry in the Start menu, a shortcut on the desktop only if
+; user's own programs folder, with an entry in the Start menu and one for its manual, a shortcut on the desktop only if
 ; asked, and an entry in Windows' list of installed apps whose uninstaller leaves nothing behind.
 ; Two pages, each of standard controls that a screen reader reads (a text, two check boxes, the
 ; buttons; then the progress), in the system's language among the game's four. /S installs
@@ -36,8 +36,14 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\PortugueseBR.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\French.nlf"
-; introText, desktopText, startText, uninstallText in each language, from the game's translations.
+; introText, desktopText, startText, manualName, uninstallText in each language, from the game's
+; translations.
 !include "${TEXTS}"
+; The manual in the installer's language.
+LangString manualFile ${LANG_SPANISH} "es.html"
+LangString manualFile ${LANG_ENGLISH} "en.html"
+LangString manualFile ${LANG_PORTUGUESEBR} "pt.html"
+LangString manualFile ${LANG_FRENCH} "fr.html"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_SPANISH} "ProductName" "TINTINEABLES"
@@ -122,6 +128,10 @@ Section
     File /r "${STAGED}/*.*"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\TINTINEABLES.lnk" "$INSTDIR\tintineables.exe"
+    ; The manual beside it, named in the installer's language; where it is, kept for the
+    ; uninstaller, which may run in another.
+    CreateShortcut "$SMPROGRAMS\$(manualName).lnk" "$INSTDIR\manual\$(manualFile)"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "ManualShortcut" "$SMPROGRAMS\$(manualName).lnk"
     ${If} $WantDesktop == ${BST_CHECKED}
         CreateShortcut "$DESKTOP\TINTINEABLES.lnk" "$INSTDIR\tintineables.exe"
     ${Else}
@@ -153,10 +163,15 @@ Section Uninstall
     Delete "$INSTDIR\tintineables.exe"
     Delete "$INSTDIR\LICENSE.txt"
     RMDir /r "$INSTDIR\sounds"
+    RMDir /r "$INSTDIR\manual"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     RMDir "$LOCALAPPDATA\Programs"
     Delete "$SMPROGRAMS\TINTINEABLES.lnk"
     Delete "$DESKTOP\TINTINEABLES.lnk"
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "ManualShortcut"
+    ${If} $0 != ""
+        Delete "$0"
+    ${EndIf}
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

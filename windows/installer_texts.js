@@ -12,6 +12,8 @@ var InstallerTexts = {
   introText: QT_TRANSLATE_NOOP('tintineables', 'TINTINEABLES, el solitario que se juega con el oído y el teclado, se instalará solo para ti, en $INSTDIR. Lo encontrarás en el menú Inicio.'),
   desktopText: QT_TRANSLATE_NOOP('tintineables', 'Poner también un acceso directo en el escritorio'),
   startText: QT_TRANSLATE_NOOP('tintineables', 'Abrir TINTINEABLES al terminar'),
+  // The Start menu's entry for the player's manual, beside the game's.
+  manualName: QT_TRANSLATE_NOOP('tintineables', 'Manual de TINTINEABLES'),
   // The uninstaller's page.
   uninstallText: QT_TRANSLATE_NOOP('tintineables', 'Se quitará TINTINEABLES de este equipo, con su entrada del menú Inicio y su acceso directo del escritorio.')
 };

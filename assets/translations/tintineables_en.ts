@@ -260,6 +260,10 @@
         <translation>TINTINEABLES: tap to play</translation>
     </message>
     <message>
+        <source>Manual de TINTINEABLES</source>
+        <translation>TINTINEABLES manual</translation>
+    </message>
+    <message>
         <source>TINTINEABLES, el solitario que se juega con el oído y el teclado, se instalará solo para ti, en $INSTDIR. Lo encontrarás en el menú Inicio.</source>
         <translation>TINTINEABLES, the solitaire played by ear and keyboard, will be installed for you alone, in $INSTDIR. You will find it in the Start menu.</translation>
     </message>

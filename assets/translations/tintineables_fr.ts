@@ -260,6 +260,10 @@
         <translation>TINTINEABLES : touche pour jouer</translation>
     </message>
     <message>
+        <source>Manual de TINTINEABLES</source>
+        <translation>Manuel de TINTINEABLES</translation>
+    </message>
+    <message>
         <source>TINTINEABLES, el solitario que se juega con el oído y el teclado, se instalará solo para ti, en $INSTDIR. Lo encontrarás en el menú Inicio.</source>
         <translation>TINTINEABLES, le solitaire qui se joue à l'oreille et au clavier, sera installé pour toi seul, dans $INSTDIR. Tu le trouveras dans le menu Démarrer.</translation>
     </message>

@@ -260,6 +260,10 @@
         <translation>TINTINEABLES: toque para jogar</translation>
     </message>
     <message>
+        <source>Manual de TINTINEABLES</source>
+        <translation>Manual do TINTINEABLES</translation>
+    </message>
+    <message>
         <source>TINTINEABLES, el solitario que se juega con el oído y el teclado, se instalará solo para ti, en $INSTDIR. Lo encontrarás en el menú Inicio.</source>
         <translation>TINTINEABLES, o resta um que se joga com o ouvido e o teclado, será instalado só para você, em $INSTDIR. Você o encontrará no menu Iniciar.</translation>
     </message>

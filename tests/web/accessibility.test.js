@@ -51,7 +51,20 @@ test("the browser's first language that the game has: Portuguese, captions and v
   const { tab } = await openPage(browser, url, { locale: 'pt-BR' });
   assert.equal(await tab.evaluate(() => document.documentElement.lang), 'pt-BR');
   assert.equal(await tab.evaluate(() => document.activeElement.textContent), 'TINTINEABLES: pressione Enter para jogar');
+  // Beside it, the player's manual in the same language, a page the server has.
+  const manual = await tab.evaluate(async () => {
+    const link = document.querySelector('#manual a');
+    const response = await fetch(link.href);
+    return { href: link.getAttribute('href'), shown: link.checkVisibility(), status: response.status, page: await response.text() };
+  });
+  assert.equal(manual.href, 'manual/pt.html');
+  assert.ok(manual.shown, 'the link to the manual is not shown');
+  assert.equal(manual.status, 200);
+  assert.match(manual.page, /<html lang="pt-BR">/);
+  assert.match(manual.page, /<h1>Manual do TINTINEABLES<\/h1>/);
   await press(tab, ['Enter', 'F2'], 600);
+  assert.equal(await tab.evaluate(() => document.querySelector('#manual a').checkVisibility()), false,
+               'the link to the manual stays shown through the game');
   await press(tab, ['KeyB'], 2500);
   assert.equal(await tab.evaluate(() => document.title), 'TABULEIRO');
   await press(tab, ['Shift+Tab']);
@@ -81,7 +94,8 @@ function translationSource(code) {
 // element, each screen's title (spoken by the live region, and the document's), Command9's name.
 async function textsOfEveryScreen(browser, url, locale) {
   const { context, tab } = await openPage(browser, url, { locale });
-  const texts = new Map([['the first element', await tab.evaluate(() => document.activeElement.textContent)]]);
+  const texts = new Map([['the first element', await tab.evaluate(() => document.activeElement.textContent)],
+                         ['the link to the manual', await tab.evaluate(() => document.querySelector('#manual a').textContent)]]);
   for (const [key, form] of [['Enter', 'Form2'], ['F1', 'Form3'], ['F3', 'Form4'], ['F2', 'Form1']]) {
     await press(tab, [key], 300);
     const { title } = await presented(tab);
