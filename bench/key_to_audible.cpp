@@ -1,5 +1,6 @@
 // key_to_audible --recording FILE.wav [--presses N] [--start-key KEYSYM[,KEYSYM]] [--keys A,B]
 //                [--latencies FILE] [--resampled]
+// key_to_audible --script FILE [--start-key KEYSYM[,KEYSYM]] [--latencies FILE]
 // Presses real keys through XTest on the X server of $DISPLAY and records the default sink's
 // monitor of the sound server (PulseAudio, or PipeWire's pulse layer) at the same time, then
 // finds where each press's cue starts to sound and checks it whole against its recording.
@@ -18,6 +19,9 @@
 // whose default rate is not the sink's), so no frame of it is the recording's: a cue is heard
 // where the sound first rises above -30 dBFS after its key, and only a cue never heard counts as
 // a dropout.
+// --script FILE: a game rather than one cue, a press for each line "KEYSYM CUE.wav", 250 to 450 ms
+// apart, each heard against its own cue ("-" for a key whose cue is not measured: it is pressed,
+// and its sound may be cut by the next key).
 // --latencies FILE appends each heard cue's key to audible in ms to FILE, a line each, for a
 // bench that pools several starts of a player.
 // KEY_TO_AUDIBLE_DETAILS=1 lists every late or broken cue on stderr; KEY_TO_AUDIBLE_ZEROS=FILE
@@ -37,6 +41,7 @@
 #include <ctime>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <mutex>
 #include <random>
 #include <string>
@@ -252,6 +257,7 @@ int main(int argc, char** argv) {
     int presses = 120;
     bool resampled = false;
     std::vector<std::string> keys = {"Right", "Left"};
+    const char* scriptPath = nullptr;
     // Options with a value take the next argument; --resampled stands alone, anywhere.
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -275,15 +281,41 @@ int main(int argc, char** argv) {
             keys = Split(value);
         } else if (option == "--latencies") {
             latenciesPath = value;
+        } else if (option == "--script") {
+            scriptPath = value;
         }
     }
-    if (recording == nullptr || presses < 2) {
+    // Each press's key and the cue it is heard by: one cue for all, or the script's.
+    std::vector<std::string> cueOfPress;
+    if (scriptPath != nullptr) {
+        std::ifstream script(scriptPath);
+        std::string key, cueFile;
+        keys.clear();
+        while (script >> key >> cueFile) {
+            keys.push_back(key);
+            cueOfPress.push_back(cueFile);
+        }
+        presses = static_cast<int>(keys.size());
+    } else if (recording != nullptr) {
+        cueOfPress.assign(static_cast<std::size_t>(std::max(presses, 0)), recording);
+    }
+    if (cueOfPress.empty() || presses < 2) {
         std::fprintf(stderr, "usage: key_to_audible --recording FILE.wav [--presses N] "
                              "[--start-key KEYSYM[,KEYSYM]] [--keys A,B]\n"
+                             "       key_to_audible --script FILE [--start-key KEYSYM[,KEYSYM]]\n"
                              "       [--save CAPTURE.raw] [--latencies FILE] [--resampled]\n");
         return 2;
     }
-    const std::vector<std::int16_t> cue = ReadMonoRecording(recording);
+    std::map<std::string, std::vector<std::int16_t>> cues;
+    for (const std::string& file : cueOfPress) {
+        if (file != "-" && !cues.contains(file)) {
+            cues[file] = ReadMonoRecording(file.c_str());
+        }
+    }
+    auto cueOf = [&](std::size_t press) -> const std::vector<std::int16_t>* {
+        const auto found = cues.find(cueOfPress[press]);
+        return found == cues.end() ? nullptr : &found->second;
+    };
     Keyboard keyboard;
     // The keys that lead to the board (a page first starts the game with Enter), each given time.
     for (const std::string& key : startKeys) {
@@ -295,9 +327,11 @@ int main(int argc, char** argv) {
     // A null sink left alone renders up to 2 s ahead; let that play out before the first key,
     // so that every press meets the sink at the latency its streams asked for.
     std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-    // 100-400 ms apart, as a player moves; the same seed every run.
+    // 100-400 ms apart, as a player moves (a game's keys 250-450 ms: its spoken answers and the
+    // hint's search come between them); the same seed every run.
     std::mt19937 random(11);
-    std::uniform_int_distribution<int> pause(100, 400);
+    std::uniform_int_distribution<int> pause(scriptPath != nullptr ? 250 : 100,
+                                             scriptPath != nullptr ? 450 : 400);
     std::vector<double> pressedAt;
     for (int i = 0; i < presses; ++i) {
         pressedAt.push_back(
@@ -339,20 +373,24 @@ int main(int argc, char** argv) {
         }
         return frame;
     };
+    constexpr long NotMeasured = -2; // a script's key whose cue is not listened for
     std::vector<long> onsets;
+    std::vector<std::size_t> pressFrames;
     std::vector<double> latencies;
     for (int i = 0; i < presses; ++i) {
-        const double next =
-            i + 1 < presses ? pressedAt[static_cast<std::size_t>(i) + 1] : pressedAt.back() + 0.4;
+        const auto press = static_cast<std::size_t>(i);
+        const double next = i + 1 < presses ? pressedAt[press + 1] : pressedAt.back() + 0.4;
         // A cue may not start before its key (less a millisecond for the clocks' readings).
-        const std::size_t from = frameAt(pressedAt[static_cast<std::size_t>(i)] - 0.001);
-        const long onset = resampled ? FindRise(frames, from, frameAt(next + 0.1))
-                                     : FindOnset(frames, cue, from, frameAt(next + 0.1));
+        const std::size_t from = frameAt(pressedAt[press] - 0.001);
+        pressFrames.push_back(from);
+        const std::vector<std::int16_t>* cue = cueOf(press);
+        const long onset = cue == nullptr ? NotMeasured
+                           : resampled    ? FindRise(frames, from, frameAt(next + 0.1))
+                                          : FindOnset(frames, *cue, from, frameAt(next + 0.1));
         onsets.push_back(onset);
         if (onset >= 0) {
-            latencies.push_back(
-                (timeOf(static_cast<std::size_t>(onset)) - pressedAt[static_cast<std::size_t>(i)]) *
-                1000.0);
+            latencies.push_back((timeOf(static_cast<std::size_t>(onset)) - pressedAt[press]) *
+                                1000.0);
             if (std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr && latencies.back() > 8) {
                 std::fprintf(stderr, "press %d: heard after %.1f ms, at frame %ld\n", i,
                              latencies.back(), onset);
@@ -363,6 +401,9 @@ int main(int argc, char** argv) {
     int brokenAtStart = 0;
     constexpr long StartFrames = Rate / 50; // 20 ms
     for (std::size_t i = 0; i < onsets.size(); ++i) {
+        if (onsets[i] == NotMeasured) {
+            continue;
+        }
         if (onsets[i] < 0) {
             ++dropouts; // never heard at all
             if (std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr) {
@@ -373,15 +414,16 @@ int main(int argc, char** argv) {
         if (resampled) {
             continue; // no frame to compare with the recording
         }
+        // Whole until the next key's sound cuts it: the next cue heard, or where a key not
+        // listened for came, as late after its press as this cue came after its own.
         std::size_t until = frames.size();
-        for (std::size_t j = i + 1; j < onsets.size(); ++j) {
-            if (onsets[j] >= 0) {
-                until = static_cast<std::size_t>(onsets[j]);
-                break;
-            }
+        if (i + 1 < onsets.size()) {
+            const long late = onsets[i] - static_cast<long>(pressFrames[i]);
+            until = onsets[i + 1] >= 0 ? static_cast<std::size_t>(onsets[i + 1])
+                                       : pressFrames[i + 1] + static_cast<std::size_t>(late);
         }
-        const long broken =
-            FirstBrokenFrame(frames, cue, static_cast<std::size_t>(onsets[i]), until);
+        const long broken = FirstBrokenFrame(frames, *cueOf(i), static_cast<std::size_t>(onsets[i]),
+                                             std::max(until, static_cast<std::size_t>(onsets[i])));
         dropouts += broken < 0 ? 0 : 1;
         brokenAtStart += broken >= 0 && broken < StartFrames ? 1 : 0;
         if (broken >= 0 && std::getenv("KEY_TO_AUDIBLE_DETAILS") != nullptr) {
@@ -389,6 +431,8 @@ int main(int argc, char** argv) {
                          onsets[i], broken);
         }
     }
+    const int measured = static_cast<int>(std::count_if(
+        onsets.begin(), onsets.end(), [](long onset) { return onset != NotMeasured; }));
     if (latenciesPath != nullptr) {
         std::ofstream pooled(latenciesPath, std::ios::app);
         for (const double latency : latencies) {
@@ -406,7 +450,7 @@ int main(int argc, char** argv) {
     };
     std::printf(
         "presses %d heard %zu median %.1f p95 %.1f max %.1f dropouts %d broken-at-start %d\n",
-        presses, latencies.size(), at(0.5), at(0.95), sorted.empty() ? 0.0 : sorted.back(),
+        measured, latencies.size(), at(0.5), at(0.95), sorted.empty() ? 0.0 : sorted.back(),
         dropouts, brokenAtStart);
     return 0;
 }
