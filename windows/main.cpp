@@ -133,6 +133,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         std::fprintf(stderr, "tintineables: %d sounds waited for a recording still being decoded\n",
                      waited);
     }
+    if (const int restarts = output->Restarts(); restarts > 0) {
+        std::fprintf(stderr,
+                     "tintineables: the sound ran dry %d times and its stream started afresh\n",
+                     restarts);
+    }
     output.reset();
     CoUninitialize();
     return status;

@@ -36,6 +36,15 @@ const GUID PcmSubFormat = {
 // with less in hand a late wake-up of this thread on a busy machine is a gap in the sound.
 constexpr REFERENCE_TIME BufferDuration = 200000;
 
+// The stream has run dry when the device asks for a period and nothing is left queued, or when
+// it asks this long (in ms) after the period before: this thread, or the device's own, was held
+// up (a busy machine, a swap). Windows plays on from where the sound resumes, but under Wine the
+// sound server's queue is then refilled with silence that stays ahead of every later sound for
+// as long as the stream lives (measured: every cue 10 ms later for the rest of a game after one
+// hold of 300 ms, and more after more of them). So a new stream is started, which drops that
+// silence, at the first moment when all that is queued is silence: nothing heard goes with it.
+constexpr LONGLONG StallMilliseconds = 40;
+
 template <class T> void Release(T*& object) {
     if (object != nullptr) {
         object->Release();
@@ -101,6 +110,7 @@ struct WasapiOutput::Device {
     IAudioRenderClient* render = nullptr;
     HANDLE ready = CreateEventW(nullptr, FALSE, FALSE, nullptr); // a period is due
     UINT32 bufferFrames = 0;
+    std::size_t quietFrames = 0; // written since the last sound: all silence
     int channels = 0;
     bool floatSamples = true;
     std::vector<float> mixed;
@@ -208,6 +218,18 @@ struct WasapiOutput::Device {
         return result;
     }
 
+    // Starts the stream afresh after it ran dry: a new stream on the same device, its buffer
+    // full of silence, as at the start. (Stopping, resetting and starting the same stream was
+    // not enough under Wine: what its server queue kept came back with it.)
+    HRESULT Restart(int rate) {
+        Close();
+        HRESULT result = Open(rate);
+        if (SUCCEEDED(result)) {
+            result = Start();
+        }
+        return result;
+    }
+
     // Writes every frame the device has room for: the mixer's sound, or silence.
     HRESULT Fill(CueMixer* mixer) {
         UINT32 queued = 0;
@@ -225,15 +247,26 @@ struct WasapiOutput::Device {
             return result;
         }
         if (mixer == nullptr) {
+            quietFrames += frames;
             return render->ReleaseBuffer(frames, AUDCLNT_BUFFERFLAGS_SILENT);
         }
-        if (floatSamples) {
-            mixer->Mix(reinterpret_cast<float*>(buffer), frames, channels);
-        } else {
-            mixer->Mix(mixed.data(), frames, channels);
-            auto* samples = reinterpret_cast<std::int16_t*>(buffer);
-            for (std::size_t i = 0; i < static_cast<std::size_t>(frames) * channels; ++i) {
-                samples[i] = static_cast<std::int16_t>(mixed[i] * 32767.0f);
+        float* out = floatSamples ? reinterpret_cast<float*>(buffer) : mixed.data();
+        mixer->Mix(out, frames, channels);
+        const std::size_t samples = static_cast<std::size_t>(frames) * channels;
+        std::size_t lastSound = samples;
+        for (std::size_t i = samples; i > 0; --i) {
+            if (out[i - 1] != 0.0f) {
+                lastSound = i - 1;
+                break;
+            }
+        }
+        quietFrames = lastSound == samples
+                          ? quietFrames + frames
+                          : (samples - 1 - lastSound) / static_cast<std::size_t>(channels);
+        if (!floatSamples) {
+            auto* pcm = reinterpret_cast<std::int16_t*>(buffer);
+            for (std::size_t i = 0; i < samples; ++i) {
+                pcm[i] = static_cast<std::int16_t>(mixed[i] * 32767.0f);
             }
         }
         return render->ReleaseBuffer(frames, 0);
@@ -302,6 +335,11 @@ void WasapiOutput::Run() {
     DefaultDeviceWatch watch(changed_);
     device_->devices->RegisterEndpointNotificationCallback(&watch);
     bool lost = FAILED(device_->Start());
+    LARGE_INTEGER ticksPerSecond;
+    QueryPerformanceFrequency(&ticksPerSecond);
+    const LONGLONG stallTicks = ticksPerSecond.QuadPart * StallMilliseconds / 1000;
+    LONGLONG lastPeriod = 0; // when the device last asked for a period; 0: not since a start
+    bool dry = false;        // the stream ran dry and is to start afresh once quiet
     for (;;) {
         if (lost) {
             device_->Close();
@@ -314,6 +352,8 @@ void WasapiOutput::Run() {
             }
             std::fprintf(stderr, "tintineables: the sound device is back\n");
             lost = false;
+            lastPeriod = 0;
+            dry = false;
         }
         const HANDLE events[] = {stop_, changed_, device_->ready};
         const DWORD woke = WaitForMultipleObjects(3, events, FALSE, 500);
@@ -322,6 +362,27 @@ void WasapiOutput::Run() {
         }
         if (woke == WAIT_OBJECT_0 + 1) {
             lost = true; // the default device changed: play on the new one
+            continue;
+        }
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        UINT32 queued = 1;
+        const bool asked = woke == WAIT_OBJECT_0 + 2;
+        if (asked && FAILED(device_->client->GetCurrentPadding(&queued))) {
+            queued = 1; // Fill finds the device lost
+        }
+        dry = dry ||
+              (asked && lastPeriod != 0 && (queued == 0 || now.QuadPart - lastPeriod > stallTicks));
+        lastPeriod = asked ? now.QuadPart : lastPeriod;
+        if (dry && device_->quietFrames >= 2 * static_cast<std::size_t>(device_->bufferFrames)) {
+            dry = false;
+            ++restarts_;
+            if (FAILED(device_->Restart(rate_))) {
+                std::fprintf(stderr, "tintineables: the sound device was lost; looking for one\n");
+                lost = true;
+            }
+            QueryPerformanceCounter(&now);
+            lastPeriod = now.QuadPart;
             continue;
         }
         if (FAILED(device_->Fill(mixer_.load()))) {
