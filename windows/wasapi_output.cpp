@@ -208,7 +208,7 @@ struct WasapiOutput::Device {
     // dry then keeps the silence refilled for it as extra delay), so the stream starts only when
     // nothing else of the game's start-up is left to compete with it.
     HRESULT Start() {
-        HRESULT result = Fill(nullptr);
+        HRESULT result = Fill(nullptr, 0); // a new stream holds nothing yet
         if (SUCCEEDED(result)) {
             result = client->Start();
         }
@@ -218,9 +218,10 @@ struct WasapiOutput::Device {
         return result;
     }
 
-    // Starts the stream afresh after it ran dry: a new stream on the same device, its buffer
-    // full of silence, as at the start. (Stopping, resetting and starting the same stream was
-    // not enough under Wine: what its server queue kept came back with it.)
+    // A new stream on the default device, its buffer full of silence, as at the start: after the
+    // device was lost, or after the stream ran dry. (Stopping, resetting and starting the same
+    // stream was not enough under Wine: what its server queue kept came back with it.) `rate`:
+    // the mixer's, at which its recordings are decoded.
     HRESULT Restart(int rate) {
         Close();
         HRESULT result = Open(rate);
@@ -230,19 +231,15 @@ struct WasapiOutput::Device {
         return result;
     }
 
-    // Writes every frame the device has room for: the mixer's sound, or silence.
-    HRESULT Fill(CueMixer* mixer) {
-        UINT32 queued = 0;
-        HRESULT result = client->GetCurrentPadding(&queued);
-        if (FAILED(result)) {
-            return result;
-        }
+    // Writes every frame the device has room for, `queued` being what it still holds: the
+    // mixer's sound, or silence.
+    HRESULT Fill(CueMixer* mixer, UINT32 queued) {
         const UINT32 frames = bufferFrames - queued;
         if (frames == 0) {
             return S_OK;
         }
         BYTE* buffer = nullptr;
-        result = render->GetBuffer(frames, &buffer);
+        HRESULT result = render->GetBuffer(frames, &buffer);
         if (FAILED(result)) {
             return result;
         }
@@ -340,11 +337,13 @@ void WasapiOutput::Run() {
     const LONGLONG stallTicks = ticksPerSecond.QuadPart * StallMilliseconds / 1000;
     LONGLONG lastPeriod = 0; // when the device last asked for a period; 0: not since a start
     bool dry = false;        // the stream ran dry and is to start afresh once quiet
+    auto lose = [&lost] {
+        std::fprintf(stderr, "tintineables: the sound device was lost; looking for one\n");
+        lost = true;
+    };
     for (;;) {
         if (lost) {
-            device_->Close();
-            int rate = rate_; // the mixer's recordings are decoded at this rate
-            if (FAILED(device_->Open(rate)) || FAILED(device_->Start())) {
+            if (FAILED(device_->Restart(rate_))) {
                 if (WaitForSingleObject(stop_, 500) == WAIT_OBJECT_0) {
                     break;
                 }
@@ -366,11 +365,12 @@ void WasapiOutput::Run() {
         }
         LARGE_INTEGER now;
         QueryPerformanceCounter(&now);
-        UINT32 queued = 1;
-        const bool asked = woke == WAIT_OBJECT_0 + 2;
-        if (asked && FAILED(device_->client->GetCurrentPadding(&queued))) {
-            queued = 1; // Fill finds the device lost
+        UINT32 queued = 0;
+        if (FAILED(device_->client->GetCurrentPadding(&queued))) {
+            lose();
+            continue;
         }
+        const bool asked = woke == WAIT_OBJECT_0 + 2;
         dry = dry ||
               (asked && lastPeriod != 0 && (queued == 0 || now.QuadPart - lastPeriod > stallTicks));
         lastPeriod = asked ? now.QuadPart : lastPeriod;
@@ -378,16 +378,14 @@ void WasapiOutput::Run() {
             dry = false;
             ++restarts_;
             if (FAILED(device_->Restart(rate_))) {
-                std::fprintf(stderr, "tintineables: the sound device was lost; looking for one\n");
-                lost = true;
+                lose();
             }
             QueryPerformanceCounter(&now);
             lastPeriod = now.QuadPart;
             continue;
         }
-        if (FAILED(device_->Fill(mixer_.load()))) {
-            std::fprintf(stderr, "tintineables: the sound device was lost; looking for one\n");
-            lost = true;
+        if (FAILED(device_->Fill(mixer_.load(), queued))) {
+            lose();
         }
     }
     device_->devices->UnregisterEndpointNotificationCallback(&watch);
