@@ -63,7 +63,7 @@ void BoardForm::Form_KeyDown(KeyCode keyCode, std::int16_t /*shift*/) {
         if (puzzle_.number == 0) {
             PlayCue(MMControl1(), SoundCue::Restart);
         } else {
-            PlayThenSay(SoundCue::Restart, PuzzleName());
+            PlayThenSay(SoundCue::Restart, PuzzleName(), NoHole);
         }
         std::string text = words_.NewGame();
         if (puzzle_.number != 0) {
@@ -82,10 +82,15 @@ void BoardForm::Control_GotFocus(ControlId control) {
     const int hole = HoleOfControl(control);
     if (hole != NoHole) {
         const SoundCue cue = Announce(state_, hole);
-        if (afterArrival_.empty()) {
-            Play(cue);
+        if (!afterArrival_.empty()) {
+            PlayThenSay(cue, afterArrival_, hole);
+        } else if (TheGame().Sound().stereoArrivals) {
+            const std::string placed = ArrivalPart(cue, hole);
+            const std::string_view file = placed;
+            PlayJoined(MMControl1(), {&file, 1});
+            sweeping_ = false;
         } else {
-            PlayThenSay(cue, afterArrival_);
+            Play(cue);
         }
     }
     TellArrival(control, hole);
@@ -93,8 +98,8 @@ void BoardForm::Control_GotFocus(ControlId control) {
     afterArrivalText_.clear();
 }
 
-void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t /*shift*/) {
-    if (AnswerHelpKey(control, keyCode)) {
+void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t shift) {
+    if (AnswerHelpKey(control, keyCode) || AnswerGlanceKey(control, keyCode, shift)) {
         return;
     }
     const int hole = HoleOfControl(control);
@@ -125,6 +130,7 @@ void BoardForm::ControlClicked(ControlId control) {
 }
 
 void BoardForm::Command_Click(int button) {
+    sweeping_ = false; // whatever sounded, this cue cuts it
     for (const SoundCueInfo& info : SoundCueTable) {
         if (info.button == button) {
             PlayCue(MMControl1(), info.cue);

@@ -2,6 +2,7 @@
 #include "board/game_state.h"
 #include "board/puzzles.h"
 #include "board/solver_question.h"
+#include "game/board_sweep.h"
 #include "game/board_words.h"
 #include "game/form.h"
 #include "sound/sound_cue.h"
@@ -34,6 +35,11 @@ namespace tintineables {
 // T switches the text mode: everything the board says by sound it then also says in words,
 // after the cue, to the host's screen reader and braille display (GameHost::Tell).
 //
+// At a glance (board_glance.cpp): F, C and V sweep the cursor's row, its column and the whole
+// cross by ear, each a run of short sounds that any key cuts; S says the jumps from the cursor's
+// hole (with a peg in hand, where it can land), Shift+S or S on Command9 how many jumps the
+// board has; E places the arrivals in stereo, or as recorded again.
+//
 // F8 says the last spoken answer again (B, P, G, A, a puzzle's name, the text mode's switch, and
 // in the text mode a refusal's words too); F8 again at once, the one before it, back through the
 // last five.
@@ -54,6 +60,8 @@ public:
     void NameHolesForTouch();
 
     ControlId FirstFocus() const override { return PictureControl(1); }
+    // Any key on the board cuts a sweep short.
+    void KeyArrives() override { CutSweep(); }
     // The cross as it stands: each hole's peg, the hole the peg in hand was lifted from, the
     // cursor.
     FormLook Look() const override;
@@ -71,8 +79,9 @@ protected:
 private:
     void Play(SoundCue cue);
     void Say(const std::vector<SpokenWord>& words);
-    // A sound, then words after it, as one sound on the board's player.
-    void PlayThenSay(SoundCue cue, const std::vector<SpokenWord>& words);
+    // A sound, then words after it, as one sound on the board's player; an arrival's sound
+    // (`arrival` its hole, else NoHole) placed as every arrival is.
+    void PlayThenSay(SoundCue cue, const std::vector<SpokenWord>& words, int arrival);
     // The focus goes to a hole, which announces itself, also when it is there already.
     void SendFocusTo(int hole);
 
@@ -85,9 +94,15 @@ private:
 
     // An answer heard, for F8: the files it played (words, or a refusal's earcon) and its words.
     void Remember(const std::vector<SpokenWord>& words, const std::string& text);
-    void Remember(std::vector<std::string> files, const std::string& text);
+    void Remember(std::vector<std::string> files, const std::string& text, bool sweep = false);
 
     bool AnswerHelpKey(ControlId control, KeyCode keyCode);
+    bool AnswerGlanceKey(ControlId control, KeyCode keyCode, std::int16_t shift);
+    void PlaySweep(SweepKind kind);
+    void CutSweep();
+    void SayJumpsFrom(int hole);
+    void SayJumpCount();
+    std::string ArrivalPart(SoundCue cue, int hole) const;
     void SetUpTheBoard();
     void ChangePuzzle(KeyCode keyCode);
     std::vector<SpokenWord> PuzzleName() const;
@@ -112,7 +127,9 @@ private:
     struct Remembered {
         std::vector<std::string> files;
         std::string text;
+        bool sweep = false; // a sweep, which the next key cuts
     };
+    bool sweeping_ = false;          // the last sound on the board's player was a sweep
     std::deque<Remembered> answers_; // the newest first, five at most
 };
 

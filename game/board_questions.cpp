@@ -153,9 +153,9 @@ void BoardForm::Remember(const std::vector<SpokenWord>& words, const std::string
     Remember(std::move(files), text);
 }
 
-void BoardForm::Remember(std::vector<std::string> files, const std::string& text) {
+void BoardForm::Remember(std::vector<std::string> files, const std::string& text, bool sweep) {
     constexpr std::size_t Kept = 5;
-    answers_.push_front({std::move(files), text});
+    answers_.push_front({std::move(files), text, sweep});
     if (answers_.size() > Kept) {
         answers_.pop_back();
     }
@@ -172,11 +172,13 @@ void BoardForm::Repeat() {
     const Remembered& answer = answers_[back];
     const std::vector<std::string_view> files(answer.files.begin(), answer.files.end());
     PlayJoined(MMControl1(), files);
+    sweeping_ = answer.sweep;
     Tell(answer.text);
 }
 
 // An answer, word after word, on the board's own player: the next cue cuts it, as any cue.
 void BoardForm::Say(const std::vector<SpokenWord>& words) {
+    sweeping_ = false;
     std::vector<std::string_view> files;
     files.reserve(words.size());
     for (SpokenWord word : words) {
@@ -185,8 +187,11 @@ void BoardForm::Say(const std::vector<SpokenWord>& words) {
     PlayJoined(MMControl1(), files);
 }
 
-void BoardForm::PlayThenSay(SoundCue cue, const std::vector<SpokenWord>& words) {
-    std::vector<std::string_view> files{FileNameOf(cue)};
+void BoardForm::PlayThenSay(SoundCue cue, const std::vector<SpokenWord>& words, int arrival) {
+    sweeping_ = false;
+    const std::string first =
+        arrival == NoHole ? std::string(FileNameOf(cue)) : ArrivalPart(cue, arrival);
+    std::vector<std::string_view> files{first};
     for (SpokenWord word : words) {
         files.push_back(FileNameOf(word));
     }

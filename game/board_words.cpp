@@ -132,6 +132,80 @@ std::string BoardWords::TextMode(bool on) const {
     return Say(on ? "modo texto activado" : "modo texto desactivado");
 }
 
+std::string BoardWords::Sweep(const GameState& state, int cursorHole, SweepKind kind) const {
+    const Hole& cursor = HoleByNumber(cursorHole);
+    std::string text;
+    std::string line;
+    int lineNumber = 0;
+    int run = 0;
+    bool runPeg = false;
+    const auto endRun = [&] {
+        if (run > 0) {
+            line += line.empty() ? "" : ", ";
+            line += run == 1 ? Say(runPeg ? "1 bola" : "vacío")
+                             : Fill(Say(runPeg ? "%1 bolas" : "%1 vacíos"), run);
+        }
+        run = 0;
+    };
+    const auto endLine = [&] {
+        endRun();
+        if (!line.empty()) {
+            text += text.empty() ? "" : ". ";
+            text += Fill(Say(kind == SweepKind::Column ? "columna %1:" : "fila %1:"), lineNumber) +
+                    " " + line;
+        }
+        line.clear();
+    };
+    for (const Hole& hole : HoleTable) {
+        const bool inSweep = kind == SweepKind::Cross ||
+                             (kind == SweepKind::Row && hole.y == cursor.y) ||
+                             (kind == SweepKind::Column && hole.x == cursor.x);
+        if (!inSweep) {
+            continue;
+        }
+        const int number = kind == SweepKind::Column ? hole.x : hole.y;
+        if (number != lineNumber) {
+            endLine();
+            lineNumber = number;
+        }
+        const bool peg = state.Board.At(hole.x, hole.y) == Peg;
+        if (run > 0 && peg != runPeg) {
+            endRun();
+        }
+        runPeg = peg;
+        ++run;
+    }
+    endLine();
+    return text;
+}
+
+std::string BoardWords::Jumps(const std::vector<Direction>& ways) const {
+    std::string text;
+    for (Direction way : ways) {
+        text += (text.empty() ? "" : ", ") + HintDirection(way);
+    }
+    return text.empty() ? Say("ningún salto") : text;
+}
+
+std::string BoardWords::Landings(const std::vector<int>& holes) const {
+    std::string text;
+    for (int hole : holes) {
+        text += (text.empty() ? "" : "; ") + Position(hole);
+    }
+    return text.empty() ? Say("ningún salto") : Say("puede caer en") + " " + text;
+}
+
+std::string BoardWords::JumpCount(int jumps) const {
+    if (jumps == 0) {
+        return Say("ningún salto");
+    }
+    return Fill(Say(jumps == 1 ? "queda %1 salto posible" : "quedan %1 saltos posibles"), jumps);
+}
+
+std::string BoardWords::Stereo(bool on) const {
+    return Say(on ? "sonidos en estéreo" : "sonidos en el centro");
+}
+
 std::string BoardWords::Then(const std::string& first, const std::string& second) {
     if (first.empty() || second.empty()) {
         return first + second;

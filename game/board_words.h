@@ -8,10 +8,12 @@
 #include "board/moves.h"
 #include "board/puzzles.h"
 #include "board/solver.h"
+#include "game/board_sweep.h"
 #include "sound/sound_cue.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tintineables {
 
@@ -43,6 +45,16 @@ public:
     std::string NoMorePuzzles() const;
     // T.
     std::string TextMode(bool on) const;
+    // F, C and V: each row or column swept, in runs as a braille line can show them ("fila 4: 2
+    // bolas, vacío, 4 bolas"), in the order the sweep plays them.
+    std::string Sweep(const GameState& state, int cursorHole, SweepKind kind) const;
+    // S: the ways the peg can jump ("salta hacia arriba, salta hacia la izquierda"), the places
+    // the peg in hand can land, or "ningún salto"; Shift+S: the board's jumps.
+    std::string Jumps(const std::vector<Direction>& ways) const;
+    std::string Landings(const std::vector<int>& holes) const;
+    std::string JumpCount(int jumps) const;
+    // E.
+    std::string Stereo(bool on) const;
     // F8 with nothing (more) to say again.
     std::string NothingToRepeat() const;
     // Two texts said one after the other ("bola, fila 1, columna 3. Cruz").

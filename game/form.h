@@ -47,6 +47,9 @@ public:
     void ControlFocused(ControlId control);
     // A button was pressed.
     virtual void ControlClicked(ControlId) {}
+    // A key went down on the form, before anything else is done with it (Tab, the sound keys
+    // and F8 among them).
+    virtual void KeyArrives() {}
     // The keys of the player's own sound, the same on every screen: F8 hears the last answer again
     // (Repeat), 7 and 8 the speech slower and faster, 9 and 0 quieter and louder, minus and
     // equals the earcons quieter and louder; each says what it did at once, in the new way, and a

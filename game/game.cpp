@@ -40,6 +40,7 @@ KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, Control
         return KeyUse::NotTheGames; // Alt+F4 closes the window, as everywhere: not the puzzles
     }
     repeats_ = keyCode == Key::F8 ? repeats_ + 1 : 0;
+    Guard([&] { form->KeyArrives(); });
     if (IsSoundKey(keyCode)) {
         if ((shift & (CtrlBit | AltBit)) != 0) {
             return KeyUse::NotTheGames; // a browser's zoom, Ctrl with minus or plus

@@ -4,8 +4,8 @@
 namespace tintineables {
 
 // The keys that mean something to the game on some screen: arrows, Space, Ctrl, F1..F4,
-// Escape, Tab, Backspace, the letters of the board's questions and of its text mode, Page Up
-// and Page Down for the puzzles, and the keys of the player's own sound. A host keeps its
+// Escape, Tab, Backspace, the letters of the board's questions, its sweeps and its text mode, Page
+// Up and Page Down for the puzzles, and the keys of the player's own sound. A host keeps its
 // platform's own meaning of these away from the game's windows (a browser's help, find, back,
 // scrolling); every other key keeps its platform meaning, and the game does nothing with it. The
 // keys of the player's own sound, the same on every screen. Held with Ctrl or Alt they are the
@@ -43,9 +43,14 @@ constexpr bool IsGameKey(KeyCode code) {
     case Key::Down:
     case Key::A:
     case Key::B:
+    case Key::C:
+    case Key::E:
+    case Key::F:
     case Key::G:
     case Key::P:
+    case Key::S:
     case Key::T:
+    case Key::V:
     case Key::F1:
     case Key::F2:
     case Key::F3:

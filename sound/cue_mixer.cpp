@@ -135,17 +135,22 @@ void CueMixer::CloseChannel(int channel) { Make({channel, true, {}}); }
 void CueMixer::Play(int channel, const std::vector<std::string_view>& fileNames,
                     double fromSeconds) {
     std::vector<Part> parts;
-    const std::size_t pause = static_cast<std::size_t>(rate_) * JoinedPauseMilliseconds / 1000;
-    for (std::string_view name : fileNames) {
-        Samples samples = Heard(name);
-        if (!parts.empty()) {
-            parts.push_back({nullptr, pause});
+    for (std::string_view written : fileNames) {
+        const std::optional<JoinedPart> part = ReadJoinedPart(written);
+        if (!part) {
+            continue; // the sound player lets no such name through
         }
-        const bool speech = IsSpeech(name);
+        const std::size_t pause =
+            static_cast<std::size_t>(rate_) * PauseBefore(*part, parts.empty()) / 1000;
+        if (pause > 0) {
+            parts.push_back({nullptr, pause, 1.0f, 1.0, {}});
+        }
+        Samples samples = Heard(part->fileName);
+        const bool speech = IsSpeech(part->fileName);
         const std::size_t frames = samples->size();
         parts.push_back({std::move(samples), frames,
                          static_cast<float>(GainOf(speech ? settings_.speechDb : settings_.cueDb)),
-                         speech ? settings_.Rate() : 1.0});
+                         speech ? settings_.Rate() : 1.0, GainsOf(part->place)});
     }
     Change change{channel, false, std::move(parts)};
     if (fromSeconds > 0 && !change.parts.empty()) {
@@ -223,10 +228,16 @@ void CueMixer::Mix(float* out, std::size_t frames, int channels) {
             const std::size_t count = std::min(frames - at, part.frames - channel.frame);
             if (part.samples != nullptr) {
                 const float* from = part.samples->data() + channel.frame;
+                // The first two outputs are the left and the right ear; any others (a centre,
+                // the rear) get the part as recorded.
                 for (std::size_t i = 0; i < count; ++i) {
                     const float sample = from[i] * part.gain;
                     for (std::size_t c = 0; c < width; ++c) {
-                        out[(at + i) * width + c] += sample;
+                        const float ear = width < 2 ? 1.0f
+                                          : c == 0  ? part.ears.left
+                                          : c == 1  ? part.ears.right
+                                                    : 1.0f;
+                        out[(at + i) * width + c] += sample * ear;
                     }
                 }
             }

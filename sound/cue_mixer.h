@@ -12,6 +12,7 @@
 // The player's settings (sound_settings.h) hold for every sound started after them: the speech
 // and the earcons each at their own loudness, and the speech at its pace, made again behind from
 // the decoded recordings when the pace changes (a sound that needs one not made yet waits for it).
+#include "sound/joined_parts.h"
 #include "sound/made_behind.h"
 #include "sound/recordings.h"
 #include "sound/sound_settings.h"
@@ -96,6 +97,7 @@ private:
         std::size_t frames = 0;
         float gain = 1.0f;
         double pace = 1.0; // recorded seconds a second
+        EarGains ears;     // where it is heard, by two ears or more
     };
     struct Channel {
         bool open = false;

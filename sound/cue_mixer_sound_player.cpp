@@ -1,5 +1,6 @@
 #include "sound/cue_mixer_sound_player.h"
 
+#include "sound/joined_parts.h"
 #include "sound/run_time_error.h"
 
 namespace tintineables {
@@ -16,7 +17,8 @@ std::optional<double> CueMixerSoundPlayer::Close() {
 
 void CueMixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
     for (std::string_view name : recordings) {
-        if (!mixer_.Has(name)) {
+        if (const std::optional<JoinedPart> part = ReadJoinedPart(name);
+            !part || !mixer_.Has(part->fileName)) {
             throw RunTimeError("Sound player: cannot open \"" + std::string(name) +
                                "\": not one of the game's recordings");
         }

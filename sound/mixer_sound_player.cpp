@@ -1,6 +1,7 @@
 #include "sound/mixer_sound_player.h"
 
 #include "sound/audio_engine.h"
+#include "sound/joined_parts.h"
 #include "sound/run_time_error.h"
 
 #include <algorithm>
@@ -11,8 +12,6 @@ namespace tintineables {
 
 namespace {
 
-// Between two joined recordings, as a speaker pauses between words.
-constexpr int PauseFrames = AudioEngine::Frequency * JoinedPauseMilliseconds / 1000;
 constexpr std::size_t BytesPerFrame = AudioEngine::Channels * 2;
 
 int LevelOf(int db) { return static_cast<int>(std::lround(GainOf(db) * MIX_MAX_VOLUME)); }
@@ -37,18 +36,24 @@ std::optional<double> MixerSoundPlayer::Close() {
 
 void MixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
     std::vector<AudioEngine::Heard> heard;
-    for (std::string_view name : recordings) {
-        heard.push_back(engine_.HeardNow(name));
-        if (heard.back().samples == nullptr) {
-            throw RunTimeError("Sound player: cannot open \"" + std::string(name) +
+    std::vector<JoinedPart> parts;
+    for (std::string_view written : recordings) {
+        const std::optional<JoinedPart> part = ReadJoinedPart(written);
+        if (part) {
+            heard.push_back(engine_.HeardNow(part->fileName));
+        }
+        if (!part || heard.back().samples == nullptr) {
+            throw RunTimeError("Sound player: cannot open \"" + std::string(written) +
                                "\": not one of the game's recordings");
         }
+        parts.push_back(*part);
     }
     // Only the sound last handed to the mixer can still be read by it: the other one is free to
     // write, and the cut stays one change to the mixer.
     Sound& sound = sounds_[played_ == &sounds_[0] ? 1 : 0];
     const SoundSettings& settings = engine_.Sound();
-    sound.single = heard.size() == 1;
+    const JoinedPart& first = parts.front();
+    sound.single = heard.size() == 1 && !first.place && PauseBefore(first, true) == 0;
     if (sound.single) {
         // Read where it lies, at the mixer's loudness for it.
         sound.joined.clear();
@@ -63,20 +68,25 @@ void MixerSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
     sound.joined.clear();
     sound.kept = nullptr;
     sound.pace = 1.0;
-    for (const AudioEngine::Heard& part : heard) {
-        if (!sound.joined.empty()) {
-            sound.joined.insert(sound.joined.end(), PauseFrames * BytesPerFrame, 0);
-        }
+    for (std::size_t p = 0; p < heard.size(); ++p) {
+        const AudioEngine::Heard& part = heard[p];
+        const std::size_t pauseFrames =
+            static_cast<std::size_t>(AudioEngine::Frequency) * PauseBefore(parts[p], p == 0) / 1000;
+        sound.joined.insert(sound.joined.end(), pauseFrames * BytesPerFrame, 0);
         const double gain = GainOf(part.speech ? settings.speechDb : settings.cueDb);
+        const EarGains ears = GainsOf(parts[p].place);
         const std::size_t at = sound.joined.size();
         sound.joined.insert(sound.joined.end(), part.samples, part.samples + part.bytes);
-        if (gain != 1.0) {
-            for (std::size_t i = at; i + 1 < sound.joined.size(); i += 2) {
-                std::int16_t sample = 0;
-                std::memcpy(&sample, &sound.joined[i], 2);
-                sample = static_cast<std::int16_t>(std::lround(sample * gain));
-                std::memcpy(&sound.joined[i], &sample, 2);
-            }
+        if (gain == 1.0 && !parts[p].place) {
+            continue;
+        }
+        // Frames of two samples, the left ear's first.
+        const double earGain[AudioEngine::Channels] = {gain * ears.left, gain * ears.right};
+        for (std::size_t i = at; i + 1 < sound.joined.size(); i += 2) {
+            std::int16_t sample = 0;
+            std::memcpy(&sample, &sound.joined[i], 2);
+            sample = static_cast<std::int16_t>(std::lround(sample * earGain[(i - at) / 2 % 2]));
+            std::memcpy(&sound.joined[i], &sample, 2);
         }
     }
     sound.chunk =

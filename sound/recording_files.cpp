@@ -2,6 +2,7 @@
 
 #include "sound/sound_cue.h"
 #include "sound/spoken_words.h"
+#include "sound/sweep_sounds.h"
 
 #include <algorithm>
 
@@ -15,6 +16,13 @@ std::vector<RecordingFile> RecordingFiles(bool withTouch) {
     for (const SpokenWordInfo& info : SpokenWordTable) {
         files.push_back({info.fileName, true});
     }
+    for (const auto& row : {SweepPegFiles, SweepEmptyFiles}) {
+        for (std::string_view file : row) {
+            files.push_back({file, false});
+        }
+    }
+    files.push_back({SweepCentrePegFile, false});
+    files.push_back({SweepCentreEmptyFile, false});
     if (withTouch) {
         for (std::string_view touch :
              {TouchPresentationFile, TouchTutorialFile, TouchCreditsFile}) {

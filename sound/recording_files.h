@@ -1,6 +1,6 @@
 #pragma once
-// Every recording the game plays, as any host must have it at hand: the thirteen cues, then the
-// spoken words.
+// Every recording the game plays, as any host must have it at hand: the thirteen cues, the
+// spoken words, then the sweeps' sounds.
 #include <string_view>
 #include <vector>
 

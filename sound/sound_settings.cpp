@@ -95,6 +95,10 @@ SoundOptions TakeSoundOptions(std::vector<std::string>& arguments) {
                 value = argument.substr(candidate.name.size() + 1);
             }
         }
+        if (argument == StereoCuesOption) {
+            options.settings.stereoArrivals = true; // a switch: it takes no value
+            continue;
+        }
         if (option == nullptr) {
             left.push_back(argument);
             continue;
@@ -114,7 +118,8 @@ std::string UnknownOptions(const std::vector<std::string>& left) {
         return {};
     }
     return "no option \"" + left.front() +
-           "\"; the options are --speech-rate, --speech-volume and --cue-volume";
+           "\"; the options are --speech-rate, --speech-volume, --cue-volume and " +
+           std::string(StereoCuesOption);
 }
 
 } // namespace tintineables

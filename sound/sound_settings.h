@@ -22,6 +22,9 @@ struct SoundSettings {
     int rate = 0;     // into SpeechRates
     int speechDb = 0; // 0, -3, ..., QuietestDb
     int cueDb = 0;
+    // Each arrival cue on the board heard from its hole's column, so that a walk along a row is
+    // heard moving; off, every cue plays as recorded.
+    bool stereoArrivals = false;
     double Rate() const { return SpeechRates[static_cast<std::size_t>(rate)]; }
     friend bool operator==(const SoundSettings&, const SoundSettings&) = default;
 };
@@ -34,8 +37,10 @@ double GainOf(int db);
 bool IsSpeech(std::string_view fileName);
 
 // The settings a command line gives: --speech-rate RATE (1, 1.25 ... 2.5), --speech-volume DB
-// and --cue-volume DB (0, -3 ... -30), each as "--name value" or "--name=value". The arguments
+// and --cue-volume DB (0, -3 ... -30), each as "--name value" or "--name=value", and the switch
+// --stereo-cues. The arguments
 // taken are removed from `arguments`; a bad one leaves `problem` saying which values are good.
+inline constexpr std::string_view StereoCuesOption = "--stereo-cues";
 struct SoundOptions {
     SoundSettings settings;
     std::string problem;

@@ -1,9 +1,9 @@
 #pragma once
 // The words the board speaks when asked (how many pegs are left, where the cursor is, whether
-// the game can still be won, which way a hinted peg jumps), the names of its puzzles and the
-// switch of its text mode, each a recording of its own. The
-// board's answers are joined from them at play time: "quedan" "diecisiete" "bolas". One list
-// gives the enum and the file of each word, so the two cannot drift apart.
+// the game can still be won, which way a hinted peg jumps, which jumps there are), the names of its
+// puzzles and the switch of its text mode, each a recording of its own. The board's answers are
+// joined from them at play time: "quedan" "diecisiete" "bolas". One list gives the enum and the
+// file of each word, so the two cannot drift apart.
 
 #include <array>
 #include <cstddef>
@@ -78,7 +78,19 @@
     WORD(Louder, "voz_mas_alto.wav")            /* "más alto", the speech at its new loudness */  \
     WORD(Quieter, "voz_mas_bajo.wav")           /* "más bajo" */                                  \
     WORD(ScreenDark, "voz_pantalla_oscura.wav") /* "pantalla apagada" */                           \
-    WORD(ScreenShown, "voz_pantalla_visible.wav") /* "pantalla encendida" */
+    WORD(ScreenShown, "voz_pantalla_visible.wav")  /* "pantalla encendida" */                      \
+    WORD(NoJump, "voz_ningun_salto.wav")           /* "ningún salto" */                           \
+    WORD(LandsOn, "voz_cae_en.wav")                /* "puede caer en", before its places */        \
+    WORD(PossibleJump, "voz_salto_posible.wav")    /* "salto posible" */                           \
+    WORD(PossibleJumps, "voz_saltos_posibles.wav") /* "saltos posibles" */                         \
+    WORD(Jumps1, "voz_saltos_1.wav") /* "un", of jumps: a jump is masculine where a peg is not */  \
+    WORD(Jumps2, "voz_saltos_2.wav") /* "dos": "dois", not "duas" */                               \
+    WORD(Jumps21, "voz_saltos_21.wav")    /* "veintiún" */                                        \
+    WORD(Jumps22, "voz_saltos_22.wav")    /* "veintidós": "vinte e dois" */                       \
+    WORD(Jumps31, "voz_saltos_31.wav")    /* "treinta y un" */                                     \
+    WORD(Jumps32, "voz_saltos_32.wav")    /* "treinta y dos": "trinta e dois" */                   \
+    WORD(StereoOn, "voz_estereo_si.wav")  /* "sonidos en estéreo" */                              \
+    WORD(StereoOff, "voz_estereo_no.wav") /* "sonidos en el centro" */
 
 namespace tintineables {
 
@@ -116,6 +128,27 @@ constexpr SpokenWord CountWord(int pegs) {
 // "une"), and a row's number is not ("uno", "dois", "un").
 constexpr SpokenWord RowOrColumnWord(int number) {
     return number == 1 ? SpokenWord::One : number == 2 ? SpokenWord::Two : CountWord(number);
+}
+
+// The word that counts `jumps` jumps, 1..32 ("un", "diecisiete"): a count's own word where the
+// masculine differs from the feminine of pegs in one of the game's languages.
+constexpr SpokenWord JumpCountWord(int jumps) {
+    switch (jumps) {
+    case 1:
+        return SpokenWord::Jumps1;
+    case 2:
+        return SpokenWord::Jumps2;
+    case 21:
+        return SpokenWord::Jumps21;
+    case 22:
+        return SpokenWord::Jumps22;
+    case 31:
+        return SpokenWord::Jumps31;
+    case 32:
+        return SpokenWord::Jumps32;
+    default:
+        return CountWord(jumps);
+    }
 }
 
 // The word that says a pace of the speech, SpeechRates' index 0..6.

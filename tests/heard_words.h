@@ -81,6 +81,29 @@ inline constexpr HeardWord HeardWords[] = {
     {SpokenWord::Quieter, "voz_mas_bajo.wav"},
     {SpokenWord::ScreenDark, "voz_pantalla_oscura.wav"},
     {SpokenWord::ScreenShown, "voz_pantalla_visible.wav"},
+    {SpokenWord::NoJump, "voz_ningun_salto.wav"},
+    {SpokenWord::LandsOn, "voz_cae_en.wav"},
+    {SpokenWord::PossibleJump, "voz_salto_posible.wav"},
+    {SpokenWord::PossibleJumps, "voz_saltos_posibles.wav"},
+    {SpokenWord::Jumps1, "voz_saltos_1.wav"},
+    {SpokenWord::Jumps2, "voz_saltos_2.wav"},
+    {SpokenWord::Jumps21, "voz_saltos_21.wav"},
+    {SpokenWord::Jumps22, "voz_saltos_22.wav"},
+    {SpokenWord::Jumps31, "voz_saltos_31.wav"},
+    {SpokenWord::Jumps32, "voz_saltos_32.wav"},
+    {SpokenWord::StereoOn, "voz_estereo_si.wav"},
+    {SpokenWord::StereoOff, "voz_estereo_no.wav"},
+};
+
+// The short sounds of a sweep, a peg's and an empty hole's for each row from the bottom, then the
+// centre's pair, written out from their names.
+inline constexpr std::string_view HeardSweepSounds[] = {
+    "barrido_f1_bola.wav",      "barrido_f2_bola.wav",  "barrido_f3_bola.wav",
+    "barrido_f4_bola.wav",      "barrido_f5_bola.wav",  "barrido_f6_bola.wav",
+    "barrido_f7_bola.wav",      "barrido_f1_vacio.wav", "barrido_f2_vacio.wav",
+    "barrido_f3_vacio.wav",     "barrido_f4_vacio.wav", "barrido_f5_vacio.wav",
+    "barrido_f6_vacio.wav",     "barrido_f7_vacio.wav", "barrido_centro_bola.wav",
+    "barrido_centro_vacio.wav",
 };
 
 } // namespace tintineables::testing

@@ -79,6 +79,7 @@ std::vector<KeyName> KeyNames() {
     each(Key::Control, "Control", "Ctrl", "Ctrl", "Ctrl");
     each(Key::Tab, "Tabulador", "Tab", "Tab", "Tab");
     each(Key::Tab, "Mayúsculas+Tabulador", "Shift+Tab", "Shift+Tab", "Maj+Tab");
+    each(Key::S, "Mayúsculas+S", "Shift+S", "Shift+S", "Maj+S");
     each(Key::Escape, "Escape", "Escape", "Esc", "Échap");
     each(Key::Backspace, "Retroceso", "Backspace", "Backspace", "Retour arrière");
     each(Key::PageDown, "Avance de página", "Page Down", "Page Down", "Page suivante");
@@ -93,6 +94,11 @@ std::vector<KeyName> KeyNames() {
                                                                   {Key::G, "G"},
                                                                   {Key::P, "P"},
                                                                   {Key::T, "T"},
+                                                                  {Key::F, "F"},
+                                                                  {Key::C, "C"},
+                                                                  {Key::V, "V"},
+                                                                  {Key::S, "S"},
+                                                                  {Key::E, "E"},
                                                                   {Key::Digit7, "7"},
                                                                   {Key::Digit8, "8"},
                                                                   {Key::Digit9, "9"},

@@ -122,7 +122,8 @@ TEST(LoadRecordings, TakesEachFileFromTheFirstFolderThatHasIt) {
     fs::create_directories(folder.Path() / "first");
     WriteFile(folder.Path() / "first" / "bola.wav", WaveBytes({1, 2, 3, 4}, 2));
     const auto recordings = LoadRecordings({folder.Path() / "first", folder.Path() / "second"});
-    ASSERT_EQ(recordings.size(), std::size(HeardCues) + std::size(HeardWords));
+    ASSERT_EQ(recordings.size(),
+              std::size(HeardCues) + std::size(HeardWords) + std::size(HeardSweepSounds));
     EXPECT_EQ(recordings[0].path, folder.Path() / "first" / "bola.wav");
     EXPECT_EQ(recordings[0].format.Frames(), 2u);
     EXPECT_EQ(recordings[1].path, folder.Path() / "second" / "vacio.wav");
@@ -141,7 +142,8 @@ TEST(LoadRecordings, TakesTheSpokenOnesOfTheLanguageAndSharesTheEarcons) {
             recording.fileName == "reiniciar.wav";
         EXPECT_EQ(recording.path, (spoken ? sounds / "en" : sounds) / recording.fileName);
     }
-    EXPECT_EQ(english.size(), std::size(HeardCues) + std::size(HeardWords));
+    EXPECT_EQ(english.size(),
+              std::size(HeardCues) + std::size(HeardWords) + std::size(HeardSweepSounds));
 
     fs::remove(sounds / "en" / "tutorial.wav");
     fs::remove(sounds / "en" / "voz_17.wav");

@@ -52,6 +52,16 @@ void WritePatternRecordings(const std::filesystem::path& folder, std::size_t fra
             WriteFile(target / row.file, WaveBytes(values, 1));
         }
     }
+    // Each sweep sound a short ramp of its own height, shared by every language.
+    int height = 1000;
+    for (std::string_view file : HeardSweepSounds) {
+        std::vector<std::int16_t> values(frames);
+        for (std::size_t i = 0; i < frames; ++i) {
+            values[i] = static_cast<std::int16_t>(height + static_cast<int>(i % 100));
+        }
+        WriteFile(folder / file, WaveBytes(values, 1));
+        height += 500;
+    }
 }
 
 TemporaryFolder::TemporaryFolder() {

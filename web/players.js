@@ -6,8 +6,34 @@
 // the speech at its pace, made again on a worker of its own (pace_worker.js) when the pace
 // changes, the shortest first.
 
-const JoinedPause = 0.070; // seconds, as the desktop's players pause
+const JoinedPause = 70; // milliseconds, as the desktop's players pause
 const Separator = '+';
+
+// A part of a joined name, as every player of the game reads it (sound/joined_parts.h):
+// "name.wav@-27#20" is the recording placed a little left (-100 the left ear alone, 100 the
+// right), 20 ms after the part before it; without "@" it plays as recorded, without "#" after
+// the words' pause (the first part at once). Null for a part written wrong.
+function readPart(text, first) {
+  const match = /^([^@#]+)(?:@(-?\d+))?(?:#(\d+))?$/.exec(text);
+  if (!match) {
+    return null;
+  }
+  const place = match[2] === undefined ? null : Number(match[2]);
+  const pause = match[3] === undefined ? (first ? 0 : JoinedPause) : Number(match[3]);
+  if ((place !== null && Math.abs(place) > 100) || pause > 2000) {
+    return null;
+  }
+  return { name: match[1], place, pause };
+}
+
+// Each ear's gain for a place, by the equal-power law; unplaced, both as recorded.
+function earGains(place) {
+  if (place === null) {
+    return [1, 1];
+  }
+  const angle = ((place + 100) / 200) * (Math.PI / 2);
+  return [Math.cos(angle), Math.sin(angle)];
+}
 
 // A worker that makes the speech at a pace (pace_worker.js), one recording at a time, in the
 // order asked.
@@ -161,7 +187,7 @@ export class Players {
     this.context = recordings.context;
     this.players = new Map(); // id -> { sources, sound: a number for each play, to know it by }
     this.nextId = 1;
-    this.starting = []; // [player, sound, names, from] to start once the game's call returns
+    this.starting = []; // [player, sound, parts, from] to start once the game's call returns
     this.waited = 0;
     this.speechGain = 1;
     this.cueGain = 1;
@@ -188,12 +214,13 @@ export class Players {
   // Starts at once, `from` seconds into the first recording (in its own seconds); what this
   // player sounded stops.
   play(id, files, from = 0) {
-    const names = files.split(Separator);
-    for (const name of names) {
-      if (!this.recordings.has(name)) {
-        throw new Error(`no recording ${name}`);
+    const parts = files.split(Separator).map((text, index) => readPart(text, index === 0));
+    parts.forEach((part, index) => {
+      if (!part || !this.recordings.has(part.name)) {
+        throw new Error(`no recording ${files.split(Separator)[index]}`);
       }
-    }
+    });
+    const names = parts.map(({ name }) => name);
     this.stop(id);
     const player = this.players.get(id);
     const sound = ++player.sound;
@@ -201,7 +228,7 @@ export class Players {
       if (this.starting.length === 0) {
         queueMicrotask(() => this.startWhatWasPlayed());
       }
-      this.starting.push([player, sound, names, from]);
+      this.starting.push([player, sound, parts, from]);
       return;
     }
     if (!names.every((name) => this.recordings.buffers.has(name))) {
@@ -211,7 +238,7 @@ export class Players {
     }
     Promise.all(names.map((name) => this.recordings.whenHeard(name))).then(() => {
       if (player.sound === sound && this.players.get(id) === player) {
-        this.start(player, names, from); // unless another sound, or the form's end, came first
+        this.start(player, parts, from); // unless another sound, or the form's end, came first
       }
     }, () => {});
   }
@@ -219,9 +246,9 @@ export class Players {
   startWhatWasPlayed() {
     const starting = this.starting;
     this.starting = [];
-    for (const [player, sound, names, from] of starting) {
+    for (const [player, sound, parts, from] of starting) {
       if (player.sound === sound) {
-        this.start(player, names, from); // unless the player was stopped or played again since
+        this.start(player, parts, from); // unless the player was stopped or played again since
       }
     }
   }
@@ -230,42 +257,51 @@ export class Players {
   // name are first laid end to end in one buffer with their pauses: started apart, each at its
   // time by the audio clock, the first would start as late as the audio thread takes the call
   // and the pause after it would shrink by as much (9 ms on a busy machine).
-  start(player, names, from) {
-    const speech = this.recordings.speech.has(names[0]);
+  start(player, parts, from) {
+    const first = parts[0].name;
+    const single = parts.length === 1 && parts[0].place === null && parts[0].pause === 0;
+    const speech = this.recordings.speech.has(first);
     const pace = speech ? this.recordings.pace : 1;
-    const buffer = names.length === 1 ? this.recordings.heard(names[0]) : this.joined(names);
+    const buffer = single ? this.recordings.heard(first) : this.joined(parts);
     const source = this.context.createBufferSource();
     source.buffer = buffer;
     const gain = this.context.createGain();
-    gain.gain.value = names.length > 1 ? 1 : speech ? this.speechGain : this.cueGain;
+    gain.gain.value = !single ? 1 : speech ? this.speechGain : this.cueGain;
     source.connect(gain).connect(this.context.destination);
-    const firstLength = this.recordings.heard(names[0]).duration;
+    const firstLength = this.recordings.heard(first).duration;
     player.heard = { at: this.context.currentTime, from, pace, length: firstLength * pace };
     source.start(0, Math.min(from / pace, firstLength));
     player.sources = [source];
-    player.single = names.length === 1;
+    player.single = single;
   }
 
-  // One buffer of the recordings one after another, a pause between two, each at its loudness.
-  joined(names) {
-    const parts = names.map((name) => ({
+  // One buffer of the recordings one after another, each after its pause, at its loudness and
+  // in its place; in two channels when any part is placed.
+  joined(parts) {
+    const laid = parts.map(({ name, place, pause }) => ({
       buffer: this.recordings.heard(name),
       gain: this.recordings.speech.has(name) ? this.speechGain : this.cueGain,
+      ears: earGains(place),
+      pause,
     }));
-    const { sampleRate } = parts[0].buffer;
-    const pause = Math.round(JoinedPause * sampleRate);
-    const length = parts.reduce((sum, { buffer }) => sum + buffer.length, 0) + pause * (parts.length - 1);
-    const channels = Math.max(...parts.map(({ buffer }) => buffer.numberOfChannels));
+    const { sampleRate } = laid[0].buffer;
+    const pauseOf = ({ pause }) => Math.round((pause / 1000) * sampleRate);
+    const length = laid.reduce((sum, part) => sum + pauseOf(part) + part.buffer.length, 0);
+    const placed = parts.some(({ place }) => place !== null);
+    const channels = Math.max(placed ? 2 : 1, ...laid.map(({ buffer }) => buffer.numberOfChannels));
     const joined = this.context.createBuffer(channels, length, sampleRate);
     for (let channel = 0; channel < channels; ++channel) {
       const out = joined.getChannelData(channel);
       let at = 0;
-      for (const { buffer, gain } of parts) {
+      for (const part of laid) {
+        const { buffer } = part;
+        const gain = part.gain * (channel < 2 ? part.ears[channel] : 1);
+        at += pauseOf(part);
         const samples = buffer.getChannelData(Math.min(channel, buffer.numberOfChannels - 1));
         for (let index = 0; index < samples.length; ++index) {
           out[at + index] = samples[index] * gain;
         }
-        at += samples.length + pause;
+        at += samples.length;
       }
     }
     return joined;

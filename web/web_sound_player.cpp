@@ -1,5 +1,6 @@
 #include "web/web_sound_player.h"
 
+#include "sound/joined_parts.h"
 #include "sound/recording_files.h"
 #include "sound/run_time_error.h"
 #include "web/page_calls.h"
@@ -19,7 +20,8 @@ std::optional<double> WebSoundPlayer::Close() {
 void WebSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
     std::string joined;
     for (std::string_view name : recordings) {
-        if (!IsRecording(name)) {
+        if (const std::optional<JoinedPart> part = ReadJoinedPart(name);
+            !part || !IsRecording(part->fileName)) {
             throw RunTimeError("Sound player: cannot open \"" + std::string(name) +
                                "\": not one of the game's recordings");
         }

@@ -355,5 +355,49 @@
         <source>pantalla encendida</source>
         <translation>screen on</translation>
     </message>
+    <message>
+        <source>1 bola</source>
+        <translation>1 peg</translation>
+    </message>
+    <message>
+        <source>vacío</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 vacíos</source>
+        <translation>%1 empty</translation>
+    </message>
+    <message>
+        <source>fila %1:</source>
+        <translation>row %1:</translation>
+    </message>
+    <message>
+        <source>columna %1:</source>
+        <translation>column %1:</translation>
+    </message>
+    <message>
+        <source>ningún salto</source>
+        <translation>no jump</translation>
+    </message>
+    <message>
+        <source>puede caer en</source>
+        <translation>can land on</translation>
+    </message>
+    <message>
+        <source>queda %1 salto posible</source>
+        <translation>%1 possible jump left</translation>
+    </message>
+    <message>
+        <source>quedan %1 saltos posibles</source>
+        <translation>%1 possible jumps left</translation>
+    </message>
+    <message>
+        <source>sonidos en estéreo</source>
+        <translation>sounds in stereo</translation>
+    </message>
+    <message>
+        <source>sonidos en el centro</source>
+        <translation>sounds in the centre</translation>
+    </message>
 </context>
 </TS>

@@ -355,5 +355,49 @@
         <source>pantalla encendida</source>
         <translation>écran allumé</translation>
     </message>
+    <message>
+        <source>1 bola</source>
+        <translation>1 bille</translation>
+    </message>
+    <message>
+        <source>vacío</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1 vacíos</source>
+        <translation>%1 vides</translation>
+    </message>
+    <message>
+        <source>fila %1:</source>
+        <translation>ligne %1 :</translation>
+    </message>
+    <message>
+        <source>columna %1:</source>
+        <translation>colonne %1 :</translation>
+    </message>
+    <message>
+        <source>ningún salto</source>
+        <translation>aucun saut</translation>
+    </message>
+    <message>
+        <source>puede caer en</source>
+        <translation>peut tomber sur</translation>
+    </message>
+    <message>
+        <source>queda %1 salto posible</source>
+        <translation>il reste %1 saut possible</translation>
+    </message>
+    <message>
+        <source>quedan %1 saltos posibles</source>
+        <translation>il reste %1 sauts possibles</translation>
+    </message>
+    <message>
+        <source>sonidos en estéreo</source>
+        <translation>sons en stéréo</translation>
+    </message>
+    <message>
+        <source>sonidos en el centro</source>
+        <translation>sons au centre</translation>
+    </message>
 </context>
 </TS>

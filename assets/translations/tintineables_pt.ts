@@ -355,5 +355,49 @@
         <source>pantalla encendida</source>
         <translation>tela acesa</translation>
     </message>
+    <message>
+        <source>1 bola</source>
+        <translation>1 bola</translation>
+    </message>
+    <message>
+        <source>vacío</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>%1 vacíos</source>
+        <translation>%1 vazios</translation>
+    </message>
+    <message>
+        <source>fila %1:</source>
+        <translation>linha %1:</translation>
+    </message>
+    <message>
+        <source>columna %1:</source>
+        <translation>coluna %1:</translation>
+    </message>
+    <message>
+        <source>ningún salto</source>
+        <translation>nenhum salto</translation>
+    </message>
+    <message>
+        <source>puede caer en</source>
+        <translation>pode cair em</translation>
+    </message>
+    <message>
+        <source>queda %1 salto posible</source>
+        <translation>resta %1 salto possível</translation>
+    </message>
+    <message>
+        <source>quedan %1 saltos posibles</source>
+        <translation>restam %1 saltos possíveis</translation>
+    </message>
+    <message>
+        <source>sonidos en estéreo</source>
+        <translation>sons em estéreo</translation>
+    </message>
+    <message>
+        <source>sonidos en el centro</source>
+        <translation>sons no centro</translation>
+    </message>
 </context>
 </TS>
