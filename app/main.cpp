@@ -20,7 +20,8 @@ using namespace tintineables;
 
 int main(int argc, char* argv[]) {
     // Everything that can stop the game is checked before a window opens: the player's own sound
-    // as the command line gives it first (--speech-rate, --speech-volume, --cue-volume).
+    // as the command line gives it first (--speech-rate, --speech-volume, --cue-volume,
+    // --stereo-cues).
     std::vector<std::string> arguments(argv + 1, argv + argc);
     const SoundOptions sound = TakeSoundOptions(arguments);
     if (!sound.problem.empty()) {

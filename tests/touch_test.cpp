@@ -82,6 +82,10 @@ TEST_F(Touch, GesturesOnTheBoardAreItsKeysAndSlipsAreNothing) {
         {Key::P, Tap(3, 1)},
         {Key::G, Swipe(Way::Down, 2)},
         {Key::A, Swipe(Way::Right, 2)},
+        {Key::V, Swipe(Way::Up, 3)},
+        {Key::F, Swipe(Way::Right, 4)},
+        {Key::C, Swipe(Way::Up, 4)},
+        {Key::S, Tap(4, 1)},
         {Key::Space, Tap(1, 2)},
         {Key::Control, Tap(1, 2)},
         {Key::Backspace, Swipe(Way::Left, 2)},
@@ -90,7 +94,7 @@ TEST_F(Touch, GesturesOnTheBoardAreItsKeysAndSlipsAreNothing) {
         {Key::F2, Tap(2, 3)},
     };
     const std::vector<TouchGesture> slips = {Tap(1, 1), Tap(1, 3), Tap(2, 1),
-                                             Tap(2, 2), Tap(3, 2), Swipe(Way::Up, 4)};
+                                             Tap(2, 2), Tap(3, 2), Swipe(Way::Down, 4)};
     for (const auto& [key, gesture] : played) {
         keys.Press(key);
         EXPECT_TRUE(Do(gesture)) << key;

@@ -39,8 +39,8 @@ mergeInto(LibraryManager.library, {
   tintineables_page_stop: function (player) {
     return Module.page.stop(player);
   },
-  tintineables_page_sound: function (rate, pace, speechDb, cueDb) {
-    Module.page.sound({ rate, pace, speechDb, cueDb });
+  tintineables_page_sound: function (rate, pace, speechDb, cueDb, stereoArrivals) {
+    Module.page.sound({ rate, pace, speechDb, cueDb, stereoArrivals: stereoArrivals !== 0 });
   },
   tintineables_page_free_player: function (player) {
     Module.page.freePlayer(player);

@@ -252,7 +252,7 @@ async function main() {
   try {
     const kept = JSON.parse(localStorage.getItem(SoundSetting) ?? 'null');
     if (kept) {
-      game._tintineables_set_sound(kept.rate | 0, kept.speechDb | 0, kept.cueDb | 0);
+      game._tintineables_set_sound(kept.rate | 0, kept.speechDb | 0, kept.cueDb | 0, kept.stereoArrivals ? 1 : 0);
     }
   } catch {
     // nothing kept, or something that is no setting: the recordings as made

@@ -29,7 +29,7 @@ double tintineables_page_stop(int player);
 void tintineables_page_free_player(int player);
 // The player's own sound for every sound from now on: the speech's pace (times the recordings'
 // own), its loudness and the earcons' (dB); the page keeps them for the next visit.
-void tintineables_page_sound(int rate, double pace, int speechDb, int cueDb);
+void tintineables_page_sound(int rate, double pace, int speechDb, int cueDb, int stereoArrivals);
 
 // A question of the solver that needs a search, for the page's worker (kind, the position and the
 // game's start as two halves of their bits, the cursor's hole, an id); the answer comes back

@@ -117,12 +117,14 @@ EMSCRIPTEN_KEEPALIVE unsigned char* tintineables_table_room(int bytes) {
 
 // The player's own sound as the page kept it from a visit before (SoundSettings' fields), for
 // every game of this visit, until the keys change it; a value off the scale is brought onto it.
-EMSCRIPTEN_KEEPALIVE void tintineables_set_sound(int rate, int speechDb, int cueDb) {
+EMSCRIPTEN_KEEPALIVE void tintineables_set_sound(int rate, int speechDb, int cueDb,
+                                                 int stereoArrivals) {
     const int rates = static_cast<int>(SpeechRates.size()) - 1;
     const auto level = [](int db) {
         return std::clamp(db / VolumeStepDb * VolumeStepDb, QuietestDb, 0);
     };
-    Host().ApplySoundSettings({std::clamp(rate, 0, rates), level(speechDb), level(cueDb)});
+    Host().ApplySoundSettings(
+        {std::clamp(rate, 0, rates), level(speechDb), level(cueDb), stereoArrivals != 0});
 }
 
 // The game starts; `touch`: by a touch, so that its screens name gestures and its holes are

@@ -24,7 +24,8 @@ void WebGameHost::Start(bool touch) {
 
 void WebGameHost::ApplySoundSettings(const SoundSettings& settings) {
     sound_ = settings;
-    tintineables_page_sound(settings.rate, settings.Rate(), settings.speechDb, settings.cueDb);
+    tintineables_page_sound(settings.rate, settings.Rate(), settings.speechDb, settings.cueDb,
+                            settings.stereoArrivals ? 1 : 0);
 }
 
 void WebGameHost::LoadForm(const FormView& view) {

@@ -399,5 +399,25 @@
         <source>sonidos en el centro</source>
         <translation>sounds in the centre</translation>
     </message>
+    <message>
+        <source>Oír la fila</source>
+        <translation>Hear the row</translation>
+    </message>
+    <message>
+        <source>Oír la columna</source>
+        <translation>Hear the column</translation>
+    </message>
+    <message>
+        <source>Oír todo el tablero</source>
+        <translation>Hear the whole board</translation>
+    </message>
+    <message>
+        <source>Saltos desde aquí</source>
+        <translation>Jumps from here</translation>
+    </message>
+    <message>
+        <source>Sonidos en estéreo</source>
+        <translation>Sounds in stereo</translation>
+    </message>
 </context>
 </TS>

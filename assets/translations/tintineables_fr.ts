@@ -399,5 +399,25 @@
         <source>sonidos en el centro</source>
         <translation>sons au centre</translation>
     </message>
+    <message>
+        <source>Oír la fila</source>
+        <translation>Écouter la ligne</translation>
+    </message>
+    <message>
+        <source>Oír la columna</source>
+        <translation>Écouter la colonne</translation>
+    </message>
+    <message>
+        <source>Oír todo el tablero</source>
+        <translation>Écouter tout le plateau</translation>
+    </message>
+    <message>
+        <source>Saltos desde aquí</source>
+        <translation>Sauts d'ici</translation>
+    </message>
+    <message>
+        <source>Sonidos en estéreo</source>
+        <translation>Sons en stéréo</translation>
+    </message>
 </context>
 </TS>

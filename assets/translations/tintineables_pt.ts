@@ -399,5 +399,25 @@
         <source>sonidos en el centro</source>
         <translation>sons no centro</translation>
     </message>
+    <message>
+        <source>Oír la fila</source>
+        <translation>Ouvir a linha</translation>
+    </message>
+    <message>
+        <source>Oír la columna</source>
+        <translation>Ouvir a coluna</translation>
+    </message>
+    <message>
+        <source>Oír todo el tablero</source>
+        <translation>Ouvir o tabuleiro inteiro</translation>
+    </message>
+    <message>
+        <source>Saltos desde aquí</source>
+        <translation>Saltos daqui</translation>
+    </message>
+    <message>
+        <source>Sonidos en estéreo</source>
+        <translation>Sons em estéreo</translation>
+    </message>
 </context>
 </TS>
