@@ -13,8 +13,8 @@
 
 namespace tintineables {
 
-// The largest recording the game accepts. The longest, the tutorial, is about two minutes of
-// 48 kHz 16-bit mono, some 11 MiB; a file far past that is a mistake that would only eat memory.
+// The largest recording the game accepts. The longest, the tutorial, is under four minutes of
+// 48 kHz 16-bit mono, some 22 MiB; a file far past that is a mistake that would only eat memory.
 inline constexpr std::uintmax_t MaxRecordingBytes = 32u << 20;
 
 struct Recording {

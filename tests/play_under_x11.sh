@@ -6,6 +6,11 @@
 #   play_under_x11.sh GAME AUDIO_FIND puzzle   F4 opens the first puzzle, Page Down four times
 #                                              the Cross, whose five jumps are then played by
 #                                              arrows, Space and Ctrl, to the applause
+#   play_under_x11.sh GAME AUDIO_FIND glance SWEEP_HEARD
+#                                              two jumps, then V, the whole cross by ear; 8 twice
+#                                              and F, the row at a quicker pace; V cut short by
+#                                              Shift alone; each sweep heard hole by hole, each
+#                                              hole's place measured from the two channels
 set -euo pipefail
 game=$1
 audio_find=$2
@@ -51,6 +56,15 @@ puzzle)
               bola seleccion bola central aplauso
               voz_queda voz_1 voz_bola)
     ;;
+glance)
+    play='xdotool key F2; sleep 1
+          for key in Right Up space Up Up ctrl  Down Left Left space Right Right ctrl
+          do xdotool key $key; sleep 0.4; done
+          sleep 0.6; xdotool key v; sleep 3.5
+          xdotool key 8; sleep 1.5; xdotool key 8; sleep 2.5; xdotool key f; sleep 1.5
+          xdotool key v; sleep 1; xdotool key shift; sleep 1; xdotool key Right; sleep 1'
+    expected=(presentacion bola)
+    ;;
 *)
     echo "no scenario $scenario" >&2
     exit 2
@@ -84,4 +98,49 @@ echo "at frames $frames"
 fail=0
 [ "$status" = 0 ] || { echo "FAIL: the game ended with status $status"; cat "$work/stderr"; fail=1; }
 case " $frames" in *" -1"*) echo "FAIL: not every sound was heard, in that order"; fail=1 ;; esac
+
+if [ "$scenario" = glance ]; then
+    sweep_heard=$4
+    # Each sweep is known by its first sound after a silence: the keys before each leave the
+    # words they answer time to end.
+    # The board after (4,2) jumped up into the centre and (2,3) right over (3,3) into (4,3),
+    # the top row first: o a peg, . an empty hole. The cursor is on (4,3).
+    picture=("  ooo  " "  ooo  " "ooooooo" "ooooooo" "o..oooo" "  o.o  " "  ooo  ")
+    places=(x -80 -53 -27 0 27 53 80) # each column's place, left to right
+    part() { # x y pause: a hole's sound as the game must play it
+        local line=${picture[$((7 - $2))]} kind
+        [ "${line:$(($1 - 1)):1}" = o ] && kind=bola || kind=vacio
+        if [ "$1$2" = 44 ]; then echo "barrido_centro_$kind.wav@${places[$1]}#$3"
+        else echo "barrido_f$2_$kind.wav@${places[$1]}#$3"; fi
+    }
+    sweep() { # pause-between-holes pause-between-rows y-of-a-single-row-or-0
+        local y x first=1 pause rows
+        [ "$3" = 0 ] && rows="1 2 3 4 5 6 7" || rows=$3
+        for y in $rows; do
+            for x in 1 2 3 4 5 6 7; do
+                [ "${picture[$((7 - y))]:$((x - 1)):1}" = " " ] && continue
+                if [ $first = 1 ]; then pause=0; first=0
+                elif [ "$x" = "$(first_x "$y")" ]; then pause=$2
+                else pause=$1; fi
+                part "$x" "$y" "$pause"
+                [ "$x$y" = 43 ] && part "$x" "$y" "$1" # the cursor's hole, knocked twice
+            done
+        done
+    }
+    first_x() { case $1 in 1|2|6|7) echo 3 ;; *) echo 1 ;; esac; }
+    mapfile -t cross < <(sweep 20 110 0)
+    mapfile -t row < <(sweep 13 73 3)   # at 1.5 times the pace: 20 / 1.5 and 110 / 1.5 ms
+    mapfile -t quick < <(sweep 13 73 0)
+    echo "the whole cross:"
+    "$sweep_heard" "$work/out.raw" "$sounds" "${cross[@]}" > "$work/cross" || fail=1
+    cat "$work/cross"
+    end=$(awk '/^END/ { print $2 }' "$work/cross")
+    echo "the row at 1.5 times the pace:"
+    "$sweep_heard" --after "${end:-0}" "$work/out.raw" "$sounds" "${row[@]}" > "$work/row" || fail=1
+    cat "$work/row"
+    end=$(awk '/^END/ { print $2 }' "$work/row")
+    echo "the cross again, cut short by Shift alone:"
+    "$sweep_heard" --cut --after "${end:-0}" "$work/out.raw" "$sounds" "${quick[@]}" > "$work/cut" || fail=1
+    tail -n 3 "$work/cut"
+fi
 exit $fail
