@@ -106,31 +106,11 @@ if [ "$scenario" = glance ]; then
     # The board after (4,2) jumped up into the centre and (2,3) right over (3,3) into (4,3),
     # the top row first: o a peg, . an empty hole. The cursor is on (4,3).
     picture=("  ooo  " "  ooo  " "ooooooo" "ooooooo" "o..oooo" "  o.o  " "  ooo  ")
-    places=(x -80 -53 -27 0 27 53 80) # each column's place, left to right
-    part() { # x y pause: a hole's sound as the game must play it
-        local line=${picture[$((7 - $2))]} kind
-        [ "${line:$(($1 - 1)):1}" = o ] && kind=bola || kind=vacio
-        if [ "$1$2" = 44 ]; then echo "barrido_centro_$kind.wav@${places[$1]}#$3"
-        else echo "barrido_f$2_$kind.wav@${places[$1]}#$3"; fi
-    }
-    sweep() { # pause-between-holes pause-between-rows y-of-a-single-row-or-0
-        local y x first=1 pause rows
-        [ "$3" = 0 ] && rows="1 2 3 4 5 6 7" || rows=$3
-        for y in $rows; do
-            for x in 1 2 3 4 5 6 7; do
-                [ "${picture[$((7 - y))]:$((x - 1)):1}" = " " ] && continue
-                if [ $first = 1 ]; then pause=0; first=0
-                elif [ "$x" = "$(first_x "$y")" ]; then pause=$2
-                else pause=$1; fi
-                part "$x" "$y" "$pause"
-                [ "$x$y" = 43 ] && part "$x" "$y" "$1" # the cursor's hole, knocked twice
-            done
-        done
-    }
-    first_x() { case $1 in 1|2|6|7) echo 3 ;; *) echo 1 ;; esac; }
-    mapfile -t cross < <(sweep 20 110 0)
-    mapfile -t row < <(sweep 13 73 3)   # at 1.5 times the pace: 20 / 1.5 and 110 / 1.5 ms
-    mapfile -t quick < <(sweep 13 73 0)
+    . "$(dirname "${BASH_SOURCE[0]}")/sweep_parts.sh"
+    mapfile -t cross < <(sweep_parts 4 3 20 110 "1 2 3 4 5 6 7" "${picture[@]}")
+    # At 1.5 times the pace: 20 / 1.5 and 110 / 1.5 ms.
+    mapfile -t row < <(sweep_parts 4 3 13 73 3 "${picture[@]}")
+    mapfile -t quick < <(sweep_parts 4 3 13 73 "1 2 3 4 5 6 7" "${picture[@]}")
     echo "the whole cross:"
     "$sweep_heard" "$work/out.raw" "$sounds" "${cross[@]}" > "$work/cross" || fail=1
     cat "$work/cross"

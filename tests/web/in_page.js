@@ -13,7 +13,9 @@ const Recorder = `
 class Recorder extends AudioWorkletProcessor {
   process(inputs) {
     const input = inputs[0];
-    this.port.postMessage({ frame: currentFrame, samples: input.length ? input[0].slice() : new Float32Array(128) });
+    // The left channel (a mono sound's only one), and the right apart, for a sound placed.
+    const left = input.length ? input[0].slice() : new Float32Array(128);
+    this.port.postMessage({ frame: currentFrame, samples: left, right: input.length > 1 ? input[1].slice() : left });
     return true;
   }
 }
@@ -27,7 +29,9 @@ registerProcessor('tintineables-recorder', Recorder);`;
 // 128 frames of a cue that the speakers played whole.)
 function recordTheOutput(recorderPath) {
   const blocks = [];
+  const rightBlocks = [];
   window.tintineablesHeard = blocks;
+  window.tintineablesHeardRight = rightBlocks;
   const Context = window.AudioContext;
   const connect = AudioNode.prototype.connect;
   const taps = new WeakMap(); // context -> the node in front of its destination
@@ -45,6 +49,7 @@ function recordTheOutput(recorderPath) {
         const recorder = new AudioWorkletNode(this, 'tintineables-recorder', { outputChannelCount: [1] });
         recorder.port.onmessage = (event) => {
           blocks.push(event.data.samples);
+          rightBlocks.push(event.data.right);
           window.tintineablesHeardUpTo = event.data.frame + event.data.samples.length;
           if (!recording.has(this)) {
             recording.add(this);

@@ -1,10 +1,13 @@
 // The player's own sound on the page, in Chromium, measured at the page's speakers: the voice
 // and the earcons each quieter by 3 dB a key, the speech twice as fast at the same words, F8
-// saying the last answer again, and all of it kept by the browser for the next visit.
+// saying the last answer again, and all of it kept by the browser for the next visit. Then the
+// board at a glance: the whole cross swept by V, heard hole by hole in both channels, each hole
+// in its column's place; E placing each arrival, kept for the next visit too.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const { withPageServed, openPage, press, gameSounds } = require('./page_session');
+const { listen, sweepParts } = require('./sweep_listener');
 
 // Where the next sound will begin in the page's output: how many frames it holds so far.
 function mark(tab) {
@@ -115,5 +118,73 @@ test("the player's own sound: levels and pace at the speakers, F8, kept for the 
   assert.ok(Math.abs(faster.span - expected) <= expected * 0.05, `B took ${faster.span} s at twice the pace, ${expected} s expected`);
   assert.ok(Math.abs(faster.level + 6) <= 1, `the paced voice at ${faster.level} dB`);
   assert.ok(Math.abs((await pressAndMeasure(revisit, 'Minus', ['bola.wav'], 600)).level + 9) <= 0.5);
+  assert.deepEqual(problems, []);
+}));
+
+// The page's two channels from a mark on.
+function stereoSince(tab, from) {
+  return tab.evaluate((from) => {
+    const flat = (blocks) => {
+      const samples = [];
+      let at = 0;
+      for (const block of blocks) {
+        for (const sample of block) {
+          if (at++ >= from) samples.push(sample);
+        }
+      }
+      return samples;
+    };
+    return { left: flat(window.tintineablesHeard), right: flat(window.tintineablesHeardRight), rate: window.tintineablesRate };
+  }, from);
+}
+
+// Recordings as the page decodes them, at its rate: each file's samples.
+function decoded(tab, names) {
+  return tab.evaluate(async (names) => {
+    const context = new OfflineAudioContext(1, 1, window.tintineablesRate);
+    const samples = {};
+    for (const name of names) {
+      samples[name] = Array.from((await context.decodeAudioData(await (await fetch(`sounds/${name}`)).arrayBuffer())).getChannelData(0));
+    }
+    return samples;
+  }, names);
+}
+
+// What a key sounds in both channels, from silence.
+async function pressAndHearStereo(tab, key, pause) {
+  await untilQuiet(tab);
+  const from = await mark(tab);
+  await press(tab, [key], pause);
+  return stereoSince(tab, from);
+}
+
+test('the board at a glance: the cross by ear, each hole in its place; E kept for the next visit', { timeout: 120000 }, async () => withPageServed(async ({ url, browser }) => {
+  const { context, tab, problems } = await openPage(browser, url, { everyRecording: true });
+  await press(tab, ['Enter'], 1000);
+  await press(tab, ['F2'], 600);
+  // (4,2) up over (4,3) into the centre, then (2,3) right over (3,3) into (4,3).
+  await press(tab, ['ArrowRight', 'ArrowUp', 'Space', 'ArrowUp', 'ArrowUp', 'Control',
+                    'ArrowDown', 'ArrowLeft', 'ArrowLeft', 'Space', 'ArrowRight', 'ArrowRight', 'Control'], 300);
+  const picture = ['  ooo  ', '  ooo  ', 'ooooooo', 'ooooooo', 'o..oooo', '  o.o  ', '  ooo  '];
+  const cross = sweepParts(picture, [1, 2, 3, 4, 5, 6, 7], [4, 3]);
+  const names = [...new Set(cross.map((part) => part.split('@')[0])), 'bola.wav'];
+  const recordings = await decoded(tab, names);
+  const swept = listen(await pressAndHearStereo(tab, 'KeyV', 3500), recordings, cross);
+  assert.equal(swept.failed, null, `after ${swept.heard.length} holes: ${JSON.stringify(swept.failed)}`);
+  assert.equal(swept.heard.length, cross.length);
+  // E: each arrival from its hole's column; (5,3) is heard 27 hundredths right.
+  await press(tab, ['KeyE'], 1500);
+  const placed = listen(await pressAndHearStereo(tab, 'ArrowRight', 600), recordings, ['bola.wav@27#0']);
+  assert.equal(placed.failed, null, JSON.stringify(placed.failed));
+  // The next visit keeps it: (3,1), the first hole, is heard 27 hundredths left.
+  const revisit = await context.newPage();
+  await revisit.goto(url);
+  await revisit.waitForSelector('body[data-decoded="true"]', { timeout: 20000 });
+  await tab.close();
+  await press(revisit, ['Enter', 'F2'], 1000);
+  const kept = listen(await pressAndHearStereo(revisit, 'ArrowRight', 600), recordings, ['bola.wav@0#0']);
+  assert.equal(kept.failed, null, JSON.stringify(kept.failed));
+  const left = listen(await pressAndHearStereo(revisit, 'ArrowLeft', 600), recordings, ['bola.wav@-27#0']);
+  assert.equal(left.failed, null, JSON.stringify(left.failed));
   assert.deepEqual(problems, []);
 }));
