@@ -39,6 +39,10 @@ KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, Control
     if (keyCode == Key::F4 && (shift & AltBit) != 0) {
         return KeyUse::NotTheGames; // Alt+F4 closes the window, as everywhere: not the puzzles
     }
+    if (keyCode == JumpCountKey) {
+        keyCode = Key::S;
+        shift = static_cast<std::int16_t>(shift | ShiftBit);
+    }
     repeats_ = keyCode == Key::F8 ? repeats_ + 1 : 0;
     Guard([&] { form->KeyArrives(); });
     if (IsSoundKey(keyCode)) {

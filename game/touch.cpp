@@ -32,7 +32,7 @@ struct GestureRow {
 // "back") for Escape, a two-finger triple tap for F2. A single tap on the board, a two-finger
 // tap or double tap, a short or slanting swipe mean nothing, so a slip changes nothing. Three
 // fingers down, on every screen, hear the last answer again.
-constexpr std::array<GestureRow, 25> GestureTable = {{
+constexpr std::array<GestureRow, 26> GestureTable = {{
     {Where::Board, Kind::Swipe, 1, 0, Way::Left, -1, Key::Left},
     {Where::Board, Kind::Swipe, 1, 0, Way::Up, -1, Key::Up},
     {Where::Board, Kind::Swipe, 1, 0, Way::Right, -1, Key::Right},
@@ -49,12 +49,14 @@ constexpr std::array<GestureRow, 25> GestureTable = {{
     {Where::Board, Kind::Swipe, 3, 0, Way::Right, -1, Key::PageUp},
     {Where::Board, Kind::Swipe, 3, 0, Way::Down, -1, Key::F8},
     // The board at a glance: three fingers up the whole cross; four fingers right its row, up
-    // its column, as the sweeps run; a four-finger tap the jumps from here. None is a gesture of
-    // VoiceOver's or TalkBack's, whose own stay theirs while they are on.
+    // its column, as the sweeps run; a four-finger tap the jumps from here, a double tap the
+    // whole board's. None is a gesture of VoiceOver's or TalkBack's, whose own stay theirs
+    // while they are on.
     {Where::Board, Kind::Swipe, 3, 0, Way::Up, -1, Key::V},
     {Where::Board, Kind::Swipe, 4, 0, Way::Right, -1, Key::F},
     {Where::Board, Kind::Swipe, 4, 0, Way::Up, -1, Key::C},
     {Where::Board, Kind::Tap, 4, 1, Way::None, -1, Key::S},
+    {Where::Board, Kind::Tap, 4, 2, Way::None, -1, JumpCountKey},
     // The spoken screens: the screen in three bands, the top one F1, the middle F2, the bottom
     // F3.
     {Where::Spoken, Kind::Tap, 1, 1, Way::None, 0, Key::F1},
@@ -135,6 +137,7 @@ std::vector<TouchChoice> ScreenChoices(Screen screen, bool puzzles) {
         {Key::C, TINTINEABLES_TEXT("tintineables", "Oír la columna"), -1},
         {Key::V, TINTINEABLES_TEXT("tintineables", "Oír todo el tablero"), -1},
         {Key::S, TINTINEABLES_TEXT("tintineables", "Saltos desde aquí"), -1},
+        {JumpCountKey, TINTINEABLES_TEXT("tintineables", "Saltos en el tablero"), -1},
         {Key::E, TINTINEABLES_TEXT("tintineables", "Sonidos en estéreo"), -1},
         {Key::T, TINTINEABLES_TEXT("tintineables", "Modo texto"), -1},
     };

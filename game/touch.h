@@ -29,6 +29,10 @@ struct TouchGesture {
 // in hand, as a screen reader's double tap activates what has its focus.
 inline constexpr KeyCode ActivateKey = 0;
 
+// The whole board's jumps, Shift+S, as a gesture or a phone's button gives it: no platform key
+// has this code, and the game takes it as S with Shift.
+inline constexpr KeyCode JumpCountKey = 256;
+
 // The key a gesture stands for on a screen: ActivateKey for the board's double tap; nothing for
 // a gesture that means nothing there (a slip of the finger among them).
 std::optional<KeyCode> KeyOfGesture(Screen screen, const TouchGesture& gesture);

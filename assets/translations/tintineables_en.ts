@@ -419,5 +419,9 @@
         <source>Sonidos en estéreo</source>
         <translation>Sounds in stereo</translation>
     </message>
+    <message>
+        <source>Saltos en el tablero</source>
+        <translation>Jumps on the board</translation>
+    </message>
 </context>
 </TS>

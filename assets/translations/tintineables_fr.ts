@@ -419,5 +419,9 @@
         <source>Sonidos en estéreo</source>
         <translation>Sons en stéréo</translation>
     </message>
+    <message>
+        <source>Saltos en el tablero</source>
+        <translation>Sauts sur le plateau</translation>
+    </message>
 </context>
 </TS>

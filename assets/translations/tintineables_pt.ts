@@ -419,5 +419,9 @@
         <source>Sonidos en estéreo</source>
         <translation>Sons em estéreo</translation>
     </message>
+    <message>
+        <source>Saltos en el tablero</source>
+        <translation>Saltos no tabuleiro</translation>
+    </message>
 </context>
 </TS>

@@ -150,7 +150,9 @@ test("to a phone's screen reader: named choices, the holes as named buttons in t
     }
     const choices = (await buttons(tab)).filter((b) => !placeOf(b.name));
     assert.deepEqual(choices.map((b) => b.name), ['Deshacer', 'Bolas que quedan', 'Dónde estoy', '¿Puedo ganar?', 'Pista',
-                                                   'Juego nuevo', 'Modo texto', ...ownSound, 'Volver al menú', 'Sonido del centro con bola']);
+                                                   'Juego nuevo', 'Oír la fila', 'Oír la columna', 'Oír todo el tablero',
+                                                   'Saltos desde aquí', 'Saltos en el tablero', 'Sonidos en estéreo',
+                                                   'Modo texto', ...ownSound, 'Volver al menú', 'Sonido del centro con bola']);
     assert.ok(choices.every((b) => b.width >= 44 && b.height >= 44), 'a choice under 44 pixels');
     // Nothing scrolls.
     assert.deepEqual(await tab.evaluate(() => [document.documentElement.scrollWidth <= innerWidth, document.documentElement.scrollHeight <= innerHeight]), [true, true]);
