@@ -44,18 +44,23 @@ KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, Control
         shift = static_cast<std::int16_t>(shift | ShiftBit);
     }
     repeats_ = keyCode == Key::F8 ? repeats_ + 1 : 0;
-    Guard([&] { form->KeyArrives(); });
+    // Each key the game takes first lets the form cut what it asks any key to cut (a sweep), in
+    // the same procedure as the key itself.
     if (IsSoundKey(keyCode)) {
         if ((shift & (CtrlBit | AltBit)) != 0) {
             return KeyUse::NotTheGames; // a browser's zoom, Ctrl with minus or plus
         }
-        Guard([&] { form->SoundKey(keyCode); });
+        Guard([&] {
+            form->KeyArrives();
+            form->SoundKey(keyCode);
+        });
         return KeyUse::Taken;
     }
     const KeyUse use = IsGameKey(keyCode) ? KeyUse::Taken : KeyUse::NotTheGames;
     if (keyCode == Key::Tab) {
         // Tab and Shift+Tab move the focus in TabIndex order and raise no KeyDown.
         Guard([&] {
+            form->KeyArrives();
             const ControlId next = form->NextInTabOrder(focused, (shift & ShiftBit) != 0);
             if (next != NoControl) {
                 host_.SetFocus(screen, next);
@@ -63,7 +68,10 @@ KeyUse Game::KeyDown(Screen screen, KeyCode keyCode, std::int16_t shift, Control
         });
         return use;
     }
-    Guard([&] { form->KeyPressed(focused, keyCode, shift); });
+    Guard([&] {
+        form->KeyArrives();
+        form->KeyPressed(focused, keyCode, shift);
+    });
     // Space on a focused button presses it, as the platform does with its buttons.
     if (keyCode == Key::Space && focused != NoControl && !ended_ && form->Loaded() &&
         form->IsButton(focused)) {
