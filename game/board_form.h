@@ -103,6 +103,8 @@ private:
     void SayJumpsFrom(int hole);
     void SayJumpCount();
     std::string ArrivalPart(SoundCue cue, int hole) const;
+    // "salta hacia arriba": a hint's way, or a jump S names.
+    static SpokenWord DirectionWord(Direction direction);
     void SetUpTheBoard();
     void ChangePuzzle(KeyCode keyCode);
     std::vector<SpokenWord> PuzzleName() const;

@@ -18,20 +18,6 @@ namespace {
 
 constexpr std::int16_t ShiftBit = 1;
 
-SpokenWord JumpWord(Direction direction) {
-    switch (direction) {
-    case Direction::Left:
-        return SpokenWord::JumpsLeft;
-    case Direction::Up:
-        return SpokenWord::JumpsUp;
-    case Direction::Right:
-        return SpokenWord::JumpsRight;
-    case Direction::Down:
-        break;
-    }
-    return SpokenWord::JumpsDown;
-}
-
 } // namespace
 
 bool BoardForm::AnswerGlanceKey(ControlId control, KeyCode keyCode, std::int16_t shift) {
@@ -117,7 +103,7 @@ void BoardForm::SayJumpsFrom(int hole) {
     }
     std::sort(ways.begin(), ways.end()); // left, up, right, down, whatever the table's order
     for (Direction way : ways) {
-        words.push_back(JumpWord(way));
+        words.push_back(DirectionWord(way));
     }
     Answer(words.empty() ? std::vector{SpokenWord::NoJump} : words, words_.Jumps(ways));
 }

@@ -25,7 +25,9 @@ SpokenWord OutlookWord(Outlook outlook) {
     return SpokenWord::CannotWin;
 }
 
-SpokenWord DirectionWord(Direction direction) {
+} // namespace
+
+SpokenWord BoardForm::DirectionWord(Direction direction) {
     switch (direction) {
     case Direction::Left:
         return SpokenWord::JumpsLeft;
@@ -38,8 +40,6 @@ SpokenWord DirectionWord(Direction direction) {
     }
     return SpokenWord::JumpsDown;
 }
-
-} // namespace
 
 bool BoardForm::AnswerHelpKey(ControlId control, KeyCode keyCode) {
     switch (keyCode) {
