@@ -230,4 +230,42 @@ TEST(CueMixer, DecodesTheFirstScreensRecordingsFirstAndWaitsOnlyForWhatASoundNee
 }
 
 } // namespace
+// The same joined parts on the game's own mixer, the Windows edition's: each ear's gain by the
+// equal-power law from the part's place, and its pause before it.
+TEST(CueMixer, PlacesEachJoinedPartInItsEarsAfterItsPause) {
+    CueMixer mixer(Shipped(), 48000);
+    const std::vector<float> ball = ShippedSamples("bola.wav");
+    const std::vector<float> empty = ShippedSamples("vacio.wav");
+    CueMixerSoundPlayer board(mixer);
+    const std::string_view placed[] = {"bola.wav@-100", "vacio.wav@50#20"};
+    PlayJoined(board, placed);
+    const std::size_t pause = 48000 * 20 / 1000;
+    const std::size_t frames = ball.size() + pause + empty.size();
+    std::vector<float> left, right, period(441 * 2);
+    while (left.size() < frames) {
+        mixer.Mix(period.data(), 441, 2);
+        for (std::size_t i = 0; i < 441; ++i) {
+            left.push_back(period[2 * i]);
+            right.push_back(period[2 * i + 1]);
+        }
+    }
+    for (std::size_t i = 0; i < ball.size(); ++i) {
+        ASSERT_NEAR(left[i], ball[i], 1e-6f) << i;
+        ASSERT_EQ(right[i], 0.0f) << i;
+    }
+    for (std::size_t i = ball.size(); i < ball.size() + pause; ++i) {
+        ASSERT_EQ(left[i], 0.0f) << i;
+    }
+    // Half way to the right: a quarter of the quarter turn left of the right ear.
+    const float towardsLeft = static_cast<float>(std::cos(0.75 * std::acos(-1.0) / 2));
+    const float towardsRight = static_cast<float>(std::sin(0.75 * std::acos(-1.0) / 2));
+    for (std::size_t i = 0; i < empty.size(); ++i) {
+        ASSERT_NEAR(left[ball.size() + pause + i], empty[i] * towardsLeft, 1e-6f) << i;
+        ASSERT_NEAR(right[ball.size() + pause + i], empty[i] * towardsRight, 1e-6f) << i;
+    }
+    // A part written wrong is refused, as a name that is no recording is.
+    board.SetString(DispatchId::FileName, "bola.wav@-101");
+    EXPECT_THROW(board.SetString(DispatchId::Command, "open"), RunTimeError);
+}
+
 } // namespace tintineables

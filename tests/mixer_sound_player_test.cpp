@@ -280,4 +280,46 @@ TEST(MixerSoundPlayer, PlaysEarconsAndSpeechEachAtItsOwnLevelAndResumesWhatWasCu
 }
 
 } // namespace
+// A joined part placed and delayed as written: "@-100" the left ear alone, "@100" the right
+// alone, "@0" both at the equal-power law's 0.707 (-3 dB), "#200" 200 ms of silence before it.
+// A place or a pause written wrong is no recording of the game.
+TEST(MixerSoundPlayer, PlacesEachJoinedPartInItsEarsAfterItsPause) {
+    DiskAudio audio(CueFrames);
+    {
+        MixerSoundPlayer player(audio.Engine());
+        const std::string_view placed[] = {"bola.wav@-100", "vacio.wav@100#200", "poner1.wav@0#0"};
+        PlayJoined(player, placed);
+        WaitMilliseconds(900);
+        for (std::string_view wrong :
+             {"bola.wav@", "bola.wav@101", "bola.wav#-5", "bola.wav@x", "@0", "nada.wav@0"}) {
+            player.SetString(DispatchId::FileName, wrong);
+            EXPECT_THROW(player.SetString(DispatchId::Command, "open"), RunTimeError) << wrong;
+        }
+    }
+    const auto output = audio.StopAndRead();
+    long ball = -1;
+    for (std::size_t i = 0; i < output.size() && ball < 0; ++i) {
+        ball = output[i].left != 0 ? static_cast<long>(i) : -1;
+    }
+    ASSERT_GE(ball, 0);
+    const auto at = [&](long frame) { return output.at(static_cast<std::size_t>(frame)); };
+    for (std::size_t j = 0; j < CueFrames; ++j) {
+        ASSERT_EQ(at(ball + static_cast<long>(j)).left, PatternSample(SoundCue::Ball, j)) << j;
+        ASSERT_EQ(at(ball + static_cast<long>(j)).right, 0) << j;
+    }
+    const long empty = ball + static_cast<long>(CueFrames) + 48000 * 200 / 1000;
+    EXPECT_TRUE(AllSilent(output, static_cast<std::size_t>(ball) + CueFrames,
+                          static_cast<std::size_t>(empty)));
+    for (std::size_t j = 0; j < CueFrames; ++j) {
+        ASSERT_EQ(at(empty + static_cast<long>(j)).left, 0) << j;
+        ASSERT_EQ(at(empty + static_cast<long>(j)).right, PatternSample(SoundCue::Empty, j)) << j;
+    }
+    const long place = empty + static_cast<long>(CueFrames); // no pause before it
+    for (std::size_t j = 0; j < CueFrames; ++j) {
+        const double expected = PatternSample(SoundCue::Place, j) * std::sqrt(0.5);
+        ASSERT_NEAR(at(place + static_cast<long>(j)).left, expected, 1.0) << j;
+        ASSERT_NEAR(at(place + static_cast<long>(j)).right, expected, 1.0) << j;
+    }
+}
+
 } // namespace tintineables::testing
