@@ -8,6 +8,11 @@
 
 namespace tintineables {
 
+bool InSweep(const Hole& hole, const Hole& cursor, SweepKind kind) {
+    return kind == SweepKind::Cross || (kind == SweepKind::Row && hole.y == cursor.y) ||
+           (kind == SweepKind::Column && hole.x == cursor.x);
+}
+
 int PlaceOfColumn(int x) { return static_cast<int>(std::lround((x - 4) * 80.0 / 3.0)); }
 
 std::vector<SweepNote> Sweep(const GameState& state, int cursorHole, SweepKind kind, double pace) {
@@ -17,8 +22,7 @@ std::vector<SweepNote> Sweep(const GameState& state, int cursorHole, SweepKind k
     };
     std::vector<const Hole*> holes;
     for (const Hole& hole : HoleTable) { // row by row from the bottom, left to right
-        if (kind == SweepKind::Cross || (kind == SweepKind::Row && hole.y == cursor.y) ||
-            (kind == SweepKind::Column && hole.x == cursor.x)) {
+        if (InSweep(hole, cursor, kind)) {
             holes.push_back(&hole);
         }
     }

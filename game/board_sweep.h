@@ -5,6 +5,7 @@
 // row) and, by where it is heard, its column; the centre has its own pair, and the cursor's hole
 // is knocked twice. The player plays it as one sound that the next key cuts.
 #include "board/game_state.h"
+#include "board/hole_table.h"
 
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ struct SweepNote {
     int place;             // -100 left .. 100 right, by the hole's column
     int pauseMilliseconds; // the silence before it
 };
+
+// Whether a hole is one the sweep plays, for a sweep through the cursor's hole.
+bool InSweep(const Hole& hole, const Hole& cursor, SweepKind kind);
 
 // Where a column is heard: the seven spread from -80 to 80 by equal steps, never wholly in one
 // ear, so a player who hears with one ear alone still hears every hole.

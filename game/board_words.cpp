@@ -157,10 +157,7 @@ std::string BoardWords::Sweep(const GameState& state, int cursorHole, SweepKind 
         line.clear();
     };
     for (const Hole& hole : HoleTable) {
-        const bool inSweep = kind == SweepKind::Cross ||
-                             (kind == SweepKind::Row && hole.y == cursor.y) ||
-                             (kind == SweepKind::Column && hole.x == cursor.x);
-        if (!inSweep) {
+        if (!InSweep(hole, cursor, kind)) {
             continue;
         }
         const int number = kind == SweepKind::Column ? hole.x : hole.y;
