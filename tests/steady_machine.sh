@@ -27,11 +27,12 @@ machine_was_steady() { # PROBE_OUTPUT
 }
 
 attempts_on_a_steady_machine() {
-  local attempts=$1 script=$2 attempt status=0 watched stalls probe i
+  local attempts=$1 script=$2 attempt status=0 watched stalls said probe i
   shift 2
   [ -z "${STEADY_MACHINE_ATTEMPT:-}" ] && [ -n "${MACHINE_PROBE:-}" ] || return 0
   watched=$(mktemp)
   stalls=$(mktemp)
+  said=$(mktemp)
   for ((attempt = 1; attempt <= attempts; attempt++)); do
     for ((i = 0; i < 10; i++)); do
       "$MACHINE_PROBE" 2 > "$watched"
@@ -40,15 +41,18 @@ attempts_on_a_steady_machine() {
     "$MACHINE_PROBE" 0 > "$watched" 2> "$stalls" &
     probe=$!
     status=0
-    STEADY_MACHINE_ATTEMPT=$attempt MACHINE_STALLS=$stalls bash "$script" "$@" || status=$?
+    STEADY_MACHINE_ATTEMPT=$attempt MACHINE_STALLS=$stalls bash "$script" "$@" 2>&1 | tee "$said"
+    status=${PIPESTATUS[0]}
     kill -TERM $probe
     wait $probe
     echo "the machine, watched while the test played: $(cat "$watched")"
+    # A long run's failures, again where a log cut to its end still shows them.
+    [ $status = 0 ] || echo "attempt $attempt of $attempts failed on: $(grep '^FAIL' "$said" | cut -c1-200 | tr '\n' '|')"
     [ $status = 0 ] && break
     machine_was_steady "$watched" && break
     [ $attempt -lt $attempts ] &&
       echo "attempt $attempt of $attempts failed on a machine that stalled: no verdict; again"
   done
-  rm -f "$watched" "$stalls"
+  rm -f "$watched" "$stalls" "$said"
   exit $status
 }
