@@ -24,6 +24,7 @@ inline constexpr KeyCode C = 67; // the board at a glance: its column (columna)
 inline constexpr KeyCode E = 69; // the arrivals placed in stereo (estéreo)
 inline constexpr KeyCode F = 70; // its row (fila)
 inline constexpr KeyCode G = 71;
+inline constexpr KeyCode L = 76; // the board's captions shown or hidden (leyendas)
 inline constexpr KeyCode P = 80;
 inline constexpr KeyCode S = 83; // the jumps from here (saltos); with Shift, the whole board's
 inline constexpr KeyCode T = 84;

@@ -31,6 +31,7 @@ void BoardForm::ForgetControls() {
     told_.clear();
     touchNames_ = {}; // the next window's holes have no name yet
     answers_.clear(); // of a game the player has left
+    caption_.clear();
 }
 
 void BoardForm::Form_Load() { SetUpTheBoard(); }
@@ -47,6 +48,11 @@ FormLook BoardForm::Look() const {
                                                      : HoleLook::Empty;
     }
     look.cursor = HoleOfControl(Focused());
+    if (TheGame().Captions()) {
+        look.captioned = true;
+        look.caption = caption_;
+        look.status = StatusLine();
+    }
     return look;
 }
 
@@ -99,7 +105,8 @@ void BoardForm::Control_GotFocus(ControlId control) {
 }
 
 void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t shift) {
-    if (AnswerHelpKey(control, keyCode) || AnswerGlanceKey(control, keyCode, shift)) {
+    if (AnswerHelpKey(control, keyCode) || AnswerGlanceKey(control, keyCode, shift) ||
+        AnswerCaptionKey(keyCode)) {
         return;
     }
     const int hole = HoleOfControl(control);
@@ -119,7 +126,11 @@ void BoardForm::Control_KeyDown(ControlId control, KeyCode keyCode, std::int16_t
         }
     }
     if (result.focusHole) {
+        const std::string said = caption_;
         TheGame().Host().SetFocus(Screen::Board, PictureControl(*result.focusHole));
+        if (result.cue) {
+            Caption(BoardWords::Then(said, caption_)); // the refusal's reason stays in sight
+        }
     }
 }
 

@@ -96,6 +96,12 @@ private:
     void Remember(const std::vector<SpokenWord>& words, const std::string& text);
     void Remember(std::vector<std::string> files, const std::string& text, bool sweep = false);
 
+    // The captions (board_captions.cpp): the last words the board said, for whoever sees the
+    // screen, and its status line; L shows or hides both.
+    void Caption(const std::string& text);
+    bool AnswerCaptionKey(KeyCode keyCode);
+    std::string StatusLine() const;
+
     bool AnswerHelpKey(ControlId control, KeyCode keyCode);
     bool AnswerGlanceKey(ControlId control, KeyCode keyCode, std::int16_t shift);
     void PlaySweep(SweepKind kind);
@@ -120,6 +126,7 @@ private:
     std::vector<SpokenWord> afterArrival_;
     std::string afterArrivalText_; // the same, in words
     BoardWords words_;
+    std::string caption_; // the board's last words, shown under the cross
     // The controls whose name the text mode changed, to be given their own back out of it.
     std::set<ControlId> told_;
     bool arrivalWithoutFocusEvent_ = false; // the focus was on the hole already

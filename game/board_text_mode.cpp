@@ -26,6 +26,7 @@ void BoardForm::SwitchTextMode() {
 }
 
 void BoardForm::Tell(const std::string& text) {
+    Caption(text);
     const ControlId control = Focused();
     if (!TheGame().TextMode() || text.empty() || control == NoControl) {
         return;
@@ -35,6 +36,9 @@ void BoardForm::Tell(const std::string& text) {
 }
 
 void BoardForm::TellArrival(ControlId control, int hole) {
+    if (hole != NoHole) {
+        Caption(BoardWords::Then(words_.Arrival(state_, hole), afterArrivalText_));
+    }
     if (TheGame().Touch() && hole != NoHole) {
         // Under touch a hole holds its name at all times, which the screen reader reads as it
         // arrives; the mode adds what follows the arrival, and an arrival with no focus event.

@@ -203,6 +203,15 @@ std::string BoardWords::Stereo(bool on) const {
     return Say(on ? "sonidos en estéreo" : "sonidos en el centro");
 }
 
+std::string BoardWords::Captions(bool shown) const {
+    return Say(shown ? "subtítulos a la vista" : "subtítulos ocultos");
+}
+
+std::string BoardWords::Status(int pegs, int jumps, const std::string& puzzle) const {
+    std::string status = Fill(Say("bolas: %1 · saltos: %2"), pegs, jumps);
+    return puzzle.empty() ? status : puzzle + " · " + status;
+}
+
 std::string BoardWords::Then(const std::string& first, const std::string& second) {
     if (first.empty() || second.empty()) {
         return first + second;

@@ -55,6 +55,10 @@ public:
     std::string JumpCount(int jumps) const;
     // E.
     std::string Stereo(bool on) const;
+    // L: the captions shown or hidden; the status line under them ("Cruz · bolas: 6 · saltos:
+    // 0"), the puzzle's name first where one is played.
+    std::string Captions(bool shown) const;
+    std::string Status(int pegs, int jumps, const std::string& puzzle) const;
     // F8 with nothing (more) to say again.
     std::string NothingToRepeat() const;
     // Two texts said one after the other ("bola, fila 1, columna 3. Cruz").

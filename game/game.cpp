@@ -123,6 +123,25 @@ void Game::Activate(Screen screen, ControlId control, ControlId focused) {
     Gesture(screen, {TouchGesture::Kind::Tap, 1, 2, TouchGesture::Way::None, 0}, control);
 }
 
+void Game::MouseDown(Screen screen, ControlId control, bool rightButton, ControlId focused) {
+    Form* form = LoadedForm(screen);
+    if (form == nullptr || screen != Screen::Board) {
+        return;
+    }
+    if (rightButton) {
+        KeyDown(screen, Key::Backspace, 0, focused);
+    } else if (HoleOfControl(control) == NoHole) {
+        return; // Command9 is a button: the platform presses it
+    } else if (control != focused) {
+        Guard([&] {
+            form->KeyArrives();
+            host_.SetFocus(screen, control);
+        });
+    } else {
+        KeyDown(screen, BoardState().Holding != 0 ? Key::Control : Key::Space, 0, focused);
+    }
+}
+
 void Game::Close(Screen screen) {
     Guard([&] { Unload(screen); });
 }

@@ -94,6 +94,15 @@ public:
     // holes for a phone's screen reader to find by touch. Set before Start, kept until the end.
     bool Touch() const { return touch_; }
     void SetTouch(bool touch) { touch_ = touch; }
+    // The board's captions and status line (L): shown at start, kept until the end.
+    bool Captions() const { return captions_; }
+    void SetCaptions(bool shown) { captions_ = shown; }
+    // A mouse button went down on a form's window over `control` (NoControl: none of its
+    // controls), `focused` holding the focus there. On the board the left button on a hole
+    // moves the cursor there, which arrives as after an arrow, and on the cursor's own hole
+    // picks up or drops, as Space and Ctrl do; the right button takes back, as Backspace does.
+    // Elsewhere a host presses what was clicked itself (Click, or a shown key's KeyDown).
+    void MouseDown(Screen screen, ControlId control, bool rightButton, ControlId focused);
     // The board's text mode (T): off at start, kept until the end; nothing is written to disk.
     bool TextMode() const { return textMode_; }
     void SetTextMode(bool on) { textMode_ = on; }
@@ -137,6 +146,7 @@ private:
     int boardPuzzle_ = 0;
     int lastPuzzle_ = 1;
     bool textMode_ = false;
+    bool captions_ = true;
     bool touch_ = false;
     SoundSettings sound_;
     int repeats_ = 0;

@@ -47,6 +47,7 @@ constexpr bool IsGameKey(KeyCode code) {
     case Key::E:
     case Key::F:
     case Key::G:
+    case Key::L:
     case Key::P:
     case Key::S:
     case Key::T:

@@ -1,5 +1,6 @@
 #include "game/look.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tintineables {
@@ -29,6 +30,16 @@ bool IsHighContrast(Rgb window, Rgb text) { return ContrastRatio(window, text) >
 Palette SystemPalette(Rgb window, Rgb text, Rgb selection) {
     const Rgb standOut = ContrastRatio(window, selection) >= 3.0 ? selection : text;
     return {window, text, text, standOut, standOut, text, text, standOut};
+}
+
+CaptionBand CaptionBandFor(int windowWidth, int systemTextPixels) {
+    constexpr double LineHeight = 1.3; // times the letters' size
+    constexpr int Lines = 3;
+    const int least = static_cast<int>(std::ceil(1.5 * systemTextPixels));
+    const int grown = static_cast<int>(windowWidth / 5 / (Lines * LineHeight));
+    const int letters = std::max(least, grown);
+    const int line = static_cast<int>(std::ceil(letters * LineHeight));
+    return {letters, line, Lines * line};
 }
 
 } // namespace tintineables

@@ -39,6 +39,13 @@ struct FormLook {
     int cursor = NoHole;
     // The menu, the tutorial and the credits: their keys, in the order a reader goes.
     std::vector<ShownChoice> choices;
+    // The board's words for whoever sees it, a helper beside the player or a player who hears
+    // badly: the last thing the board said, in the game's language (empty: nothing yet), and
+    // its status line. Drawn below the cross, large, and never given to a screen reader, which
+    // has the text mode. `captioned` false: the player hid them, and the cross has the window.
+    bool captioned = false;
+    std::string caption;
+    std::string status;
     friend bool operator==(const FormLook&, const FormLook&) = default;
 };
 
@@ -94,6 +101,18 @@ inline constexpr double CursorInner = 0.42;
 inline constexpr double CursorOuter = 0.49;
 inline constexpr int LeastPixels = 3;
 } // namespace Shape
+
+// The board's captions under the cross, in a band across the window: the status line, then the
+// caption in two lines. Their letters are at least 1.5 times the system's text (a low-vision
+// player's scaling included) and grow with the window's width, the band a fifth of the width or
+// what three lines of the smallest letters need. A board window opens that much taller than
+// wide, the cross keeping its square.
+struct CaptionBand {
+    int letterPixels; // the letters' size (a font's pixel size)
+    int linePixels;   // a line's height
+    int bandPixels;   // the band's height, the status line and the caption's two lines
+};
+CaptionBand CaptionBandFor(int windowWidth, int systemTextPixels);
 
 // A desktop window's client area as it first opens, in pixels at 96 dpi (a host scales it with
 // the system's): the cross's 7 cells of 80 pixels.

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -57,6 +59,11 @@ protected:
     void focusInEvent(QFocusEvent*) override {}
     void focusOutEvent(QFocusEvent*) override {}
 
+    // A click: the game moves the cursor here, or picks up or drops on the cursor's own hole.
+    // A hole takes the focus from the game alone (its policy leaves clicks out), so the click
+    // finds the focus where the player had it.
+    void mousePressEvent(QMouseEvent* event) override { window_.MouseDown(this, *event); }
+
 private:
     FormWindow& window_;
     int hole_;
@@ -93,6 +100,9 @@ FormWindow::FormWindow(Game& game, const FormView& view)
     // Large enough to see the cross by, and drawn in it, not in the designed 312 x 206 pixels
     // whose holes lay piled on one another: the controls keep their names, kinds and order.
     resize(ShownClientPixels, ShownClientPixels);
+    if (screen_ == Screen::Board) {
+        resize(ShownClientPixels, ShownClientPixels + Band().bandPixels);
+    }
     look_.screen = screen_;
     TakeColours();
     if (!view.maxButton) {
@@ -137,7 +147,10 @@ void FormWindow::Build(const ControlView& view) {
     }
     control->setObjectName(QString::fromStdString(view.name));
     control->setGeometry(Pixels(view.rect));
-    control->setFocusPolicy(view.visible && view.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+    const bool hole = view.kind == ControlKind::Hole;
+    control->setFocusPolicy(!view.visible || !view.tabStop ? Qt::NoFocus
+                            : hole                         ? Qt::TabFocus
+                                                           : Qt::StrongFocus);
     control->setVisible(view.visible);
     control->installEventFilter(preview_);
     controls_.emplace_back(view.id, control);
@@ -163,17 +176,39 @@ ControlId FormWindow::IdOf(const QObject* widget) const {
 
 void FormWindow::Detach() { game_ = nullptr; }
 
+ControlId FormWindow::FocusedControl() const {
+    const QWidget* focus = QApplication::focusWidget();
+    if (IsWordHolder(focus)) {
+        focus = focus->parentWidget();
+    }
+    return IdOf(focus);
+}
+
+void FormWindow::MouseDown(const QWidget* over, const QMouseEvent& event) {
+    if (game_ != nullptr &&
+        (event.button() == Qt::LeftButton || event.button() == Qt::RightButton)) {
+        game_->MouseDown(screen_, IdOf(over), event.button() == Qt::RightButton, FocusedControl());
+    }
+}
+
 void FormWindow::ShowLook(const FormLook& look) {
     const FormLook before = std::exchange(look_, look);
     if (before.curtain != look.curtain) {
         TakeColours();
     }
-    if (screen_ != Screen::Board || before.curtain != look.curtain) {
+    if (before.captioned != look.captioned) {
+        PlaceControls(); // the cross takes the band the captions left, or gives it back
+    }
+    if (screen_ != Screen::Board || before.curtain != look.curtain ||
+        before.captioned != look.captioned) {
         update();
         for (const auto& [id, control] : controls_) {
             control->update();
         }
         return;
+    }
+    if (before.caption != look.caption || before.status != look.status) {
+        update(CaptionArea());
     }
     for (int hole = 1; hole <= HoleCount; ++hole) {
         const auto at = static_cast<std::size_t>(hole - 1);
@@ -226,11 +261,11 @@ void FormWindow::PlaceControls() {
     for (const auto& [id, control] : controls_) {
         if (const int hole = HoleOfControl(id); screen_ == Screen::Board && hole != NoHole) {
             const Hole& place = HoleByNumber(hole);
-            control->setGeometry(CellOf(rect(), place.x, place.y).toAlignedRect());
+            control->setGeometry(CellOf(CrossArea(), place.x, place.y).toAlignedRect());
         } else if (id == Command9Control && screen_ == Screen::Board) {
             // The empty corner of the cross at its bottom right: two cells by two.
             const QRectF corner =
-                CellOf(rect(), 6, 2).united(CellOf(rect(), 7, 1)).adjusted(8, 8, -8, -8);
+                CellOf(CrossArea(), 6, 2).united(CellOf(CrossArea(), 7, 1)).adjusted(8, 8, -8, -8);
             const int height =
                 std::max(control->sizeHint().height(), static_cast<int>(corner.height() / 3));
             control->setGeometry(
@@ -241,6 +276,20 @@ void FormWindow::PlaceControls() {
 
 QRect FormWindow::ChoicesArea() const { return rect(); }
 
+CaptionBand FormWindow::Band() const {
+    return CaptionBandFor(width(), QFontInfo(font()).pixelSize());
+}
+
+QRect FormWindow::CaptionArea() const {
+    if (screen_ != Screen::Board || !look_.captioned) {
+        return {};
+    }
+    const int band = std::min(Band().bandPixels, height() / 2);
+    return {0, height() - band, width(), band};
+}
+
+QRect FormWindow::CrossArea() const { return rect().adjusted(0, 0, 0, -CaptionArea().height()); }
+
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (look_.curtain) {
@@ -250,11 +299,17 @@ void FormWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), ToQColor(palette_.board));
     if (screen_ != Screen::Board) {
         PaintChoices(painter, ChoicesArea(), look_.choices, palette_, font());
+    } else if (look_.captioned) {
+        PaintCaptions(painter, CaptionArea(), Band(), look_, palette_, font());
     }
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
-    if (game_ == nullptr || screen_ == Screen::Board || look_.curtain) {
+    if (screen_ == Screen::Board) {
+        MouseDown(nullptr, *event); // between the holes: only the right button means anything
+        return;
+    }
+    if (game_ == nullptr || look_.curtain) {
         return;
     }
     const std::vector<QRect> rects = ChoiceRects(ChoicesArea(), look_.choices.size());

@@ -40,13 +40,16 @@ public:
     void ShowLook(const FormLook& look);
     const FormLook& Look() const { return look_; }
     const Palette& Colours() const { return palette_; }
+    // A mouse button down on the window or a control of it, for the game to decide.
+    void MouseDown(const QWidget* over, const QMouseEvent& event);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // A click on a spoken screen's key, by a sighted helper: that key, pressed.
+    // A click on a spoken screen's key, by a sighted helper: that key, pressed; on the board,
+    // the game's (MouseDown).
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -58,6 +61,11 @@ private:
     // window's own palette (Command9's) follows them.
     void TakeColours();
     QRect ChoicesArea() const;
+    // The board: the cross above, the captions' band below (none when they are hidden).
+    CaptionBand Band() const;
+    QRect CaptionArea() const;
+    QRect CrossArea() const;
+    ControlId FocusedControl() const;
 
     Game* game_;
     Screen screen_;

@@ -138,4 +138,35 @@ void PaintChoices(QPainter& painter, const QRect& area, const std::vector<ShownC
     }
 }
 
+void PaintCaptions(QPainter& painter, const QRect& area, const CaptionBand& band,
+                   const FormLook& look, const Palette& palette, const QFont& font) {
+    painter.fillRect(area, ToQColor(palette.board));
+    const int margin = band.linePixels / 3;
+    const QRect inside = area.adjusted(margin, 0, -margin, 0);
+    QFont status = font;
+    status.setPixelSize(band.letterPixels);
+    status.setBold(true);
+    painter.setFont(status);
+    painter.setPen(ToQColor(palette.key));
+    const QRect statusLine(inside.left(), inside.top(), inside.width(), band.linePixels);
+    painter.drawText(statusLine, Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromStdString(look.status));
+    const QRect captionLines(inside.left(), statusLine.bottom() + 1, inside.width(),
+                             inside.bottom() - statusLine.bottom());
+    const QString caption = QString::fromStdString(look.caption);
+    const int least = static_cast<int>(std::ceil(1.5 * QFontInfo(font).pixelSize()));
+    QFont words = font;
+    for (int pixels = band.letterPixels;; --pixels) {
+        words.setPixelSize(pixels);
+        const QRect needs = QFontMetrics(words).boundingRect(
+            captionLines, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+        if (pixels <= least || needs.height() <= captionLines.height()) {
+            break;
+        }
+    }
+    painter.setFont(words);
+    painter.setPen(ToQColor(palette.text));
+    painter.drawText(captionLines, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+}
+
 } // namespace tintineables

@@ -32,6 +32,12 @@ std::vector<QRect> ChoiceRects(const QRect& area, std::size_t count);
 void PaintChoices(QPainter& painter, const QRect& area, const std::vector<ShownChoice>& choices,
                   const Palette& palette, const QFont& font);
 
+// The board's status line and caption in their band under the cross (CaptionBand): the status in
+// the keys' colour, the caption in the text's, in two lines, its letters made smaller for a long
+// one down to 1.5 times `font`'s and no further.
+void PaintCaptions(QPainter& painter, const QRect& area, const CaptionBand& band,
+                   const FormLook& look, const Palette& palette, const QFont& font);
+
 // The cell of each of the 49 places of the cross in an area, the cross as large as it fits and
 // centred: column 1..7 from the left, row 1..7 from the bottom.
 QRectF CellOf(const QRect& area, int column, int row);

@@ -85,12 +85,14 @@
     WORD(PossibleJumps, "voz_saltos_posibles.wav") /* "saltos posibles" */                         \
     WORD(Jumps1, "voz_saltos_1.wav") /* "un", of jumps: a jump is masculine where a peg is not */  \
     WORD(Jumps2, "voz_saltos_2.wav") /* "dos": "dois", not "duas" */                               \
-    WORD(Jumps21, "voz_saltos_21.wav")    /* "veintiún" */                                        \
-    WORD(Jumps22, "voz_saltos_22.wav")    /* "veintidós": "vinte e dois" */                       \
-    WORD(Jumps31, "voz_saltos_31.wav")    /* "treinta y un" */                                     \
-    WORD(Jumps32, "voz_saltos_32.wav")    /* "treinta y dos": "trinta e dois" */                   \
-    WORD(StereoOn, "voz_estereo_si.wav")  /* "sonidos en estéreo" */                              \
-    WORD(StereoOff, "voz_estereo_no.wav") /* "sonidos en el centro" */
+    WORD(Jumps21, "voz_saltos_21.wav")            /* "veintiún" */                                \
+    WORD(Jumps22, "voz_saltos_22.wav")            /* "veintidós": "vinte e dois" */               \
+    WORD(Jumps31, "voz_saltos_31.wav")            /* "treinta y un" */                             \
+    WORD(Jumps32, "voz_saltos_32.wav")            /* "treinta y dos": "trinta e dois" */           \
+    WORD(StereoOn, "voz_estereo_si.wav")          /* "sonidos en estéreo" */                      \
+    WORD(StereoOff, "voz_estereo_no.wav")         /* "sonidos en el centro" */                     \
+    WORD(CaptionsShown, "voz_subtitulos_si.wav")  /* "subtítulos a la vista" */                   \
+    WORD(CaptionsHidden, "voz_subtitulos_no.wav") /* "subtítulos ocultos" */
 
 namespace tintineables {
 

@@ -93,6 +93,8 @@ inline constexpr HeardWord HeardWords[] = {
     {SpokenWord::Jumps32, "voz_saltos_32.wav"},
     {SpokenWord::StereoOn, "voz_estereo_si.wav"},
     {SpokenWord::StereoOff, "voz_estereo_no.wav"},
+    {SpokenWord::CaptionsShown, "voz_subtitulos_si.wav"},
+    {SpokenWord::CaptionsHidden, "voz_subtitulos_no.wav"},
 };
 
 // The short sounds of a sweep, a peg's and an empty hole's for each row from the bottom, then the

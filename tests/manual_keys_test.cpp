@@ -84,25 +84,12 @@ std::vector<KeyName> KeyNames() {
     each(Key::Backspace, "Retroceso", "Backspace", "Backspace", "Retour arrière");
     each(Key::PageDown, "Avance de página", "Page Down", "Page Down", "Page suivante");
     each(Key::PageUp, "Retroceso de página", "Page Up", "Page Up", "Page précédente");
-    for (const auto& [key, name] : std::map<KeyCode, const char*>{{Key::F1, "F1"},
-                                                                  {Key::F2, "F2"},
-                                                                  {Key::F3, "F3"},
-                                                                  {Key::F4, "F4"},
-                                                                  {Key::F8, "F8"},
-                                                                  {Key::A, "A"},
-                                                                  {Key::B, "B"},
-                                                                  {Key::G, "G"},
-                                                                  {Key::P, "P"},
-                                                                  {Key::T, "T"},
-                                                                  {Key::F, "F"},
-                                                                  {Key::C, "C"},
-                                                                  {Key::V, "V"},
-                                                                  {Key::S, "S"},
-                                                                  {Key::E, "E"},
-                                                                  {Key::Digit7, "7"},
-                                                                  {Key::Digit8, "8"},
-                                                                  {Key::Digit9, "9"},
-                                                                  {Key::Digit0, "0"}}) {
+    for (const auto& [key, name] : std::map<KeyCode, const char*>{
+             {Key::F1, "F1"},    {Key::F2, "F2"},    {Key::F3, "F3"},    {Key::F4, "F4"},
+             {Key::F8, "F8"},    {Key::A, "A"},      {Key::B, "B"},      {Key::G, "G"},
+             {Key::P, "P"},      {Key::T, "T"},      {Key::F, "F"},      {Key::C, "C"},
+             {Key::V, "V"},      {Key::S, "S"},      {Key::E, "E"},      {Key::L, "L"},
+             {Key::Digit7, "7"}, {Key::Digit8, "8"}, {Key::Digit9, "9"}, {Key::Digit0, "0"}}) {
         everywhere(key, name);
     }
     for (KeyCode key : {Key::Minus, Key::Equals}) {

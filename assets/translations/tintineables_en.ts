@@ -400,6 +400,18 @@
         <translation>sounds in the centre</translation>
     </message>
     <message>
+        <source>subtítulos a la vista</source>
+        <translation>captions shown</translation>
+    </message>
+    <message>
+        <source>subtítulos ocultos</source>
+        <translation>captions hidden</translation>
+    </message>
+    <message>
+        <source>bolas: %1 · saltos: %2</source>
+        <translation>pegs: %1 · jumps: %2</translation>
+    </message>
+    <message>
         <source>Oír la fila</source>
         <translation>Hear the row</translation>
     </message>

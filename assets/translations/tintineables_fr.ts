@@ -400,6 +400,18 @@
         <translation>sons au centre</translation>
     </message>
     <message>
+        <source>subtítulos a la vista</source>
+        <translation>sous-titres affichés</translation>
+    </message>
+    <message>
+        <source>subtítulos ocultos</source>
+        <translation>sous-titres masqués</translation>
+    </message>
+    <message>
+        <source>bolas: %1 · saltos: %2</source>
+        <translation>billes : %1 · sauts : %2</translation>
+    </message>
+    <message>
         <source>Oír la fila</source>
         <translation>Écouter la ligne</translation>
     </message>

@@ -400,6 +400,18 @@
         <translation>sons no centro</translation>
     </message>
     <message>
+        <source>subtítulos a la vista</source>
+        <translation>legendas visíveis</translation>
+    </message>
+    <message>
+        <source>subtítulos ocultos</source>
+        <translation>legendas ocultas</translation>
+    </message>
+    <message>
+        <source>bolas: %1 · saltos: %2</source>
+        <translation>bolas: %1 · saltos: %2</translation>
+    </message>
+    <message>
         <source>Oír la fila</source>
         <translation>Ouvir a linha</translation>
     </message>
