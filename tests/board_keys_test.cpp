@@ -4,6 +4,7 @@
 #include "board/invariant.h"
 #include "tests/screen_harness.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -127,6 +129,73 @@ TEST_F(BoardKeys, TheSolversThreadAnswersOnQtsThreadUnlessOvertaken) {
     QTest::qWait(300);
     EXPECT_EQ(h.TakePlayedFiles(), Files{"presentacion.wav"});
     EXPECT_EQ(h.error, "");
+}
+
+// Every text a screen reader can find in a window, the window's accessible tree walked whole.
+std::vector<QString> AccessibleTexts(QWidget* window) {
+    std::vector<QString> texts;
+    std::vector<QAccessibleInterface*> waiting{QAccessible::queryAccessibleInterface(window)};
+    while (!waiting.empty()) {
+        QAccessibleInterface* node = waiting.back();
+        waiting.pop_back();
+        for (QAccessible::Text kind :
+             {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help}) {
+            texts.push_back(node->text(kind));
+        }
+        for (int i = 0; i < node->childCount(); ++i) {
+            waiting.push_back(node->child(i));
+        }
+    }
+    return texts;
+}
+
+bool Holds(const std::vector<QString>& texts, const QString& words) {
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const QString& text) { return text.contains(words); });
+}
+
+// The captions are drawn, never read: no screen reader finds them out of the text mode, where
+// the same words reach it once, as the mode's; the band under the cross shows them.
+TEST_F(BoardKeys, TheCaptionsAreSeenAndNotReadOutOfTheTextMode) {
+    h.Press(Qt::Key_B);
+    QWidget* window = h.LoadedWindow();
+    const QImage shown = window->grab().toImage();
+    const QRect band(0, window->width(), window->width(), window->height() - window->width());
+    int status = 0; // the status line's yellow and the caption's white, in the band
+    int caption = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+        for (int x = band.left(); x <= band.right(); ++x) {
+            status += shown.pixelColor(x, y) == QColor(0xFF, 0xD0, 0x00) ? 1 : 0;
+            caption += shown.pixelColor(x, y) == QColor(Qt::white) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(status, 200);
+    EXPECT_GT(caption, 200);
+    std::vector<QString> texts = AccessibleTexts(window);
+    EXPECT_FALSE(Holds(texts, QStringLiteral("quedan 32 bolas")));
+    EXPECT_FALSE(Holds(texts, QStringLiteral("bolas: 32")));
+    // In the text mode the answer is the mode's, found; the status line still nowhere.
+    h.Press(Qt::Key_T);
+    h.Press(Qt::Key_B);
+    texts = AccessibleTexts(window);
+    EXPECT_TRUE(Holds(texts, QStringLiteral("quedan 32 bolas")));
+    EXPECT_FALSE(Holds(texts, QStringLiteral("bolas: 32")));
+}
+
+// Clicks on the holes: Qt's own focus stays out of it (a hole takes the focus from the game
+// alone), so the first click arrives and the second picks up; the right button takes back.
+TEST_F(BoardKeys, ClicksOnTheHolesPlayAsTheGameDecides) {
+    QTest::mouseClick(h.Picture(5), Qt::LeftButton);
+    EXPECT_EQ(h.FocusedName(), "Picture5");
+    QTest::mouseClick(h.Picture(5), Qt::LeftButton);
+    QTest::mouseClick(h.Picture(CentreHole), Qt::LeftButton);
+    QTest::mouseClick(h.Picture(CentreHole), Qt::LeftButton);
+    EXPECT_EQ(h.TakeCues(),
+              (C{SoundCue::Ball, SoundCue::Select, SoundCue::Centre, SoundCue::Place}));
+    EXPECT_EQ(h.BoardState().JumpsMade, 1);
+    QTest::mouseClick(h.LoadedWindow(), Qt::RightButton, {}, QPoint(4, 4));
+    EXPECT_EQ(h.BoardState().JumpsMade, 0);
+    EXPECT_EQ(h.FocusedName(), "Picture5");
 }
 
 } // namespace

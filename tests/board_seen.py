@@ -9,7 +9,8 @@ place: ' ' or '.' off the cross, 'p' a peg, 'e' an empty hole, 'l' the hole a pe
 from; the cursor's hole in upper case. COLOURS are the colours expected, as
 board=#000000,peg=#ffffff,hole=#ffffff,lifted=#00e5ff,cursor=#ffd000,mark=#b0b0b0 (text= and
 key= for a spoken screen's keys, PICTURE "keys" then). The cross
-stands in the middle of the area, its cells a seventh of the shorter side.
+stands in the middle of the area, its cells a seventh of the shorter side; in an area taller
+than wide (a board with its captions under the cross), at its top.
 
 Checked, hole by hole: the colour at its centre (the peg's, the board's through an empty ring,
 the lifted mark's) and on its ring; the square around the centre; the cursor's ring around its
@@ -81,7 +82,7 @@ def main(shot, geometry, picture, colours, curtain=False):
     rows = picture.split("/")
     cell = min(w, h) / 7
     left = x0 + (w - 7 * cell) / 2
-    top = y0 + (h - 7 * cell) / 2
+    top = y0 + (h - 7 * cell) / 2 if h <= w else y0  # a taller board: its captions below
     for row in range(7):
         for column in range(7):
             what = rows[row][column]
