@@ -5,7 +5,8 @@ and read by tesseract, then held to the lines expected.
     captions_read.py SHOT GEOMETRY LANGUAGE STATUS CAPTION
 
 SHOT is an xwd dump or a PNG, GEOMETRY the window's client area (X=, Y=, WIDTH=, HEIGHT= lines);
-the cross is the square at the top of the area, its width, the captions the band below it.
+the cross is the square at the top of the area, its width, the captions the band below it (or
+from TOP= pixels down, when the geometry says so: 0 for a shot of the captions alone).
 LANGUAGE is tesseract's (spa, eng, por, fra). STATUS and CAPTION are the words the text mode
 gives for the same keys; read back, each must match word for word, letters and digits only,
 cases folded (a reader's "·" comes back as ".", ":" or nothing). Prints what was read; exits 1
@@ -30,8 +31,8 @@ def read_band(shot, geometry, language):
     _, _, pixel = screenshot.read(shot)
     area = dict(line.split("=") for line in open(geometry).read().split() if "=" in line)
     x0, y0, w, h = (int(area[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
-    top = y0 + w
-    if h <= w:
+    top = y0 + int(area.get("TOP", w))
+    if top >= y0 + h:
         sys.exit(f"FAIL: no band under the cross: the area is {w} by {h}")
     # Dark letters on white read best: each pixel's brightest channel, turned over.
     def ink(x, y):

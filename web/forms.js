@@ -58,6 +58,7 @@ export class Forms {
       [document, 'keydown', (event) => this.keyDown(event), true],
       [document, 'keyup', (event) => this.keyUp(event), true],
       [this.root, 'click', (event) => this.click(event), false],
+      [this.root, 'contextmenu', (event) => this.rightClick(event), false],
       [this.root, 'focusin', (event) => this.focusIn(event), false],
     ];
   }
@@ -171,7 +172,7 @@ export class Forms {
   // What the form shows a sighted player: the curtain, each hole's state and the cursor's ring;
   // on a spoken screen its keys, each a box with the key and what it does. A click on one
   // presses its key (click), for a helper with a mouse.
-  look(screen, { curtain, cursor, holes, choices }) {
+  look(screen, { curtain, cursor, holes, choices, captioned, status, caption }) {
     const form = this.forms.get(screen);
     if (!form) {
       return;
@@ -181,6 +182,9 @@ export class Forms {
       const at = Number(hole.dataset.control);
       hole.dataset.look = HoleLooks[holes[at]];
       hole.classList.toggle('cursor', at + 1 === cursor);
+    }
+    if (form.client.querySelector('.hole')) {
+      this.showCaptions(form, captioned, status, caption);
     }
     if (!this.touch && choices.length > 0 && !form.element.querySelector('.keys')) {
       const keys = document.createElement('div');
@@ -196,6 +200,26 @@ export class Forms {
       }
       form.element.append(keys);
     }
+  }
+
+  // The board's status line and its last words under the cross, large, for whoever sees the
+  // screen; hidden from a screen reader, which has the text mode for them.
+  showCaptions(form, captioned, status, caption) {
+    let captions = form.element.querySelector('.captions');
+    if (!captions) {
+      captions = document.createElement('div');
+      captions.className = 'captions';
+      captions.setAttribute('aria-hidden', 'true');
+      const statusLine = document.createElement('div');
+      statusLine.className = 'status';
+      const words = document.createElement('div');
+      words.className = 'caption';
+      captions.append(statusLine, words);
+      form.client.after(captions);
+    }
+    captions.hidden = !captioned;
+    captions.querySelector('.status').textContent = status;
+    captions.querySelector('.caption').textContent = caption;
   }
 
   show(screen, focus) {
@@ -319,6 +343,17 @@ export class Forms {
   // A pointer on a control: a hole takes the focus, a button is pressed. On a phone a click is
   // the screen reader's double tap: a hole is played, as the board's double tap plays it, and a
   // choice presses its key.
+  // The right button on the board takes back, as Backspace does, instead of the browser's menu.
+  rightClick(event) {
+    const form = this.shown === null ? null : this.forms.get(this.shown);
+    if (this.touch || !form?.client.querySelector('.hole')) {
+      return;
+    }
+    event.preventDefault();
+    const target = event.target.closest('[data-control]');
+    this.game.mouseDown(this.shown, target ? Number(target.dataset.control) : NoControl, true, form.focused);
+  }
+
   click(event) {
     const screen = this.shown;
     const choice = event.target.closest('[data-key]');
@@ -333,6 +368,11 @@ export class Forms {
     const control = Number(target.dataset.control);
     if (this.touch && target.classList.contains('hole')) {
       this.game.activate(screen, control, this.forms.get(screen)?.focused ?? NoControl);
+      return;
+    }
+    if (target.classList.contains('hole')) {
+      // The game decides: the cursor moves here, or on its own hole picks up or drops.
+      this.game.mouseDown(screen, control, false, this.forms.get(screen)?.focused ?? NoControl);
       return;
     }
     if (this.forms.get(screen)?.focused !== control) {

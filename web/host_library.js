@@ -21,9 +21,10 @@ mergeInto(LibraryManager.library, {
   tintineables_page_set_focus: function (screen, control) {
     Module.page.setFocus(screen, control);
   },
-  tintineables_page_look: function (screen, curtain, cursor, holes, choices) {
+  tintineables_page_look: function (screen, curtain, cursor, holes, choices, captioned, status, caption) {
     Module.page.look(screen, {
       curtain: curtain !== 0, cursor, holes: UTF8ToString(holes),
+      captioned: captioned !== 0, status: UTF8ToString(status), caption: UTF8ToString(caption),
       choices: UTF8ToString(choices).split('\n').filter(Boolean).map((line) => {
         const [key, keyLabel, name] = line.split('\t');
         return { key: Number(key), keyLabel, name };

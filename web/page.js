@@ -262,6 +262,7 @@ async function main() {
     gotFocus: (screen, control) => game._tintineables_got_focus(screen, control),
     click: (screen, control) => game._tintineables_click(screen, control),
     activate: (screen, control, focused) => game._tintineables_activate(screen, control, focused),
+    mouseDown: (screen, control, right, focused) => game._tintineables_mouse_down(screen, control, right ? 1 : 0, focused),
     choices: (screen) => game.ccall('tintineables_choices', 'string', ['number'], [screen]).trim().split('\n')
       .map((line) => {
         const [key, band, ...name] = line.split(' ');

@@ -16,9 +16,11 @@ void tintineables_page_unload_form(int screen);
 void tintineables_page_set_focus(int screen, int control);
 // What a form shows a sighted player (GameHost::ShowLook): the curtain, the cursor's hole (0:
 // none), each hole's state a letter, Picture1 first ('p' a peg, 'e' empty, 'l' lifted), and the
-// choices, one a line: the key, a tab, its label, a tab, what it does.
+// choices, one a line: the key, a tab, its label, a tab, what it does; on the board, whether
+// it shows its captions, its status line and its caption.
 void tintineables_page_look(int screen, int curtain, int cursor, const char* holes,
-                            const char* choices);
+                            const char* choices, int captioned, const char* status,
+                            const char* caption);
 
 // A player of its own for a form; play a sound (recordings joined by '+') on it, the first
 // `fromSeconds` into it (in its own seconds), cutting what it sounded; stop it, and say how far a

@@ -167,6 +167,10 @@ EMSCRIPTEN_KEEPALIVE int tintineables_gesture(int screen, int kind, int fingers,
 }
 
 // A phone's screen reader activated a control (its double tap).
+EMSCRIPTEN_KEEPALIVE void tintineables_mouse_down(int screen, int control, int right, int focused) {
+    Host().TheGame().MouseDown(ScreenOf(screen), control, right != 0, focused);
+}
+
 EMSCRIPTEN_KEEPALIVE void tintineables_activate(int screen, int control, int focused) {
     Host().TheGame().Activate(ScreenOf(screen), control, focused);
 }

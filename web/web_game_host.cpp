@@ -58,7 +58,8 @@ void WebGameHost::ShowLook(const FormLook& look) {
         choices += std::to_string(choice.key) + '\t' + choice.keyLabel + '\t' + choice.name + '\n';
     }
     tintineables_page_look(static_cast<int>(look.screen), look.curtain ? 1 : 0, look.cursor,
-                           holes.c_str(), choices.c_str());
+                           holes.c_str(), choices.c_str(), look.captioned ? 1 : 0,
+                           look.status.c_str(), look.caption.c_str());
 }
 
 void WebGameHost::SetFocus(Screen screen, ControlId control) {
