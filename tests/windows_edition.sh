@@ -115,6 +115,7 @@ play() {
             away) away_and_back "$name" ;;
             shot:*) xwd -root -silent > "$work/${1#shot:}.xwd"
                     client_area "$(xdotool getactivewindow)" > "$work/${1#shot:}.geometry" ;;
+            click:*) click "${1#click:}" ;;
             *) xdotool key "$1" ;;
         esac
         sleep "$2"
@@ -124,6 +125,16 @@ play() {
     echo $? > "$work/$name.status"
     sleep 0.3
     kill $recorder
+}
+
+# "click:COLUMN,ROW[,BUTTON]" among the keys: the mouse on that hole's centre, the cross being the
+# square at the top of the active window's client area (its captions below), and a click.
+click() {
+    local column row button X Y WIDTH HEIGHT
+    IFS=, read -r column row button <<< "$1"
+    eval "$(client_area "$(xdotool getactivewindow)")"
+    xdotool mousemove $((X + (2 * column - 1) * WIDTH / 14)) $((Y + (15 - 2 * row) * WIDTH / 14)) \
+        click "${button:-1}"
 }
 
 # "away" among the keys: another program's window takes the focus, then the game's comes back;
@@ -168,11 +179,14 @@ game_options=(--speech-volume=-6 --cue-volume -9)
 play own_sound es_ES.UTF-8 "$windows/tintineables.exe" window:TINTINEABLES F2 1 b 3 F8 3 minus 1 8 2.5 \
     8 2.5 b 3 Escape 0.8 Escape 0.3
 # The board as seen: the menu's keys; a jump into the centre, a peg lifted and the cursor beside
-# it; the curtain's key (left of 1) blanks the window, and shows it again.
+# it; the curtain's key (left of 1) blanks the window, and shows it again. Then by mouse: the
+# emptied (4,3) clicked twice, the peg in hand dropped there, no jump; the right button takes
+# the jump back.
 game_options=()
 play seen es_ES.UTF-8 "$windows/tintineables.exe" window:TINTINEABLES shot:menu 0 F2 1 Right 0.3 Up 0.3 \
     space 0.3 Up 0.3 Up 0.3 Control_L 0.3 Down 0.3 Down 0.3 Left 0.3 Up 0.3 Up 0.3 space 0.3 Right 0.6 \
-    shot:board 0 grave 0.6 shot:curtain 0 grave 0.6 shot:shown 0 Escape 0.8 Escape 0.3
+    shot:board 0 grave 0.6 shot:curtain 0 grave 0.6 shot:shown 0 click:4,3 0.6 click:4,3 0.8 shot:refused 0 \
+    click:4,4,3 1.5 shot:undone 0 Escape 0.8 Escape 0.3
 # The board at a glance: (4,2) up into the centre, (2,3) right over (3,3) into (4,3); V, the
 # whole cross; V again, cut short by Shift alone; an arrow after it.
 play sweep es_ES.UTF-8 "$windows/tintineables.exe" window:TINTINEABLES F2 1 Right 0.4 Up 0.4 space 0.4 \
@@ -292,6 +306,16 @@ for shot in "board:$board_after_keys:$game_colours" "curtain:::curtain" "shown:$
     IFS=: read -r name picture colours curtain <<< "$shot"
     echo "-- seen: $name"
     python3 "$here/board_seen.py" "$work/$name.xwd" "$work/$name.geometry" "$picture" "$colours" $curtain || fail=1
+done
+# The captions under the cross, read by tesseract against the text mode's words for the same
+# moves: the arrival on the centre; the drop by mouse refused; the jump taken back by the right
+# button.
+for step in "board|bolas: 31 · saltos: 1|centro, bola" \
+            "refused|bolas: 31 · saltos: 1|error: no es un salto, la bola vuelve a su sitio" \
+            "undone|bolas: 32 · saltos: 0|bola, fila 2, columna 4. salto deshecho"; do
+    IFS='|' read -r shot status caption <<< "$step"
+    echo "-- captions: $shot"
+    python3 "$here/captions_read.py" "$work/$shot.xwd" "$work/$shot.geometry" spa "$status" "$caption" || fail=1
 done
 # The sweeps, written out from the board's picture after the two jumps (sweep_parts.sh). Wine's
 # thread that feeds the sound server loses a 10 ms period now and then (see above; seen twice in

@@ -188,6 +188,37 @@ void PaintChoices(HDC device, const RECT& area, const std::vector<ShownChoice>& 
     }
 }
 
+CaptionBand CaptionBandOf(const RECT& client) {
+    return CaptionBandFor(static_cast<int>(client.right - client.left), SystemTextPixels());
+}
+
+void PaintCaptions(HDC device, const RECT& band, const FormLook& look, const Palette& palette) {
+    const CaptionBand size = CaptionBandOf(band);
+    Drawing drawing(device);
+    drawing.Fill(band, palette.board);
+    SetBkMode(device, TRANSPARENT);
+    const int margin = size.linePixels / 3;
+    RECT status{band.left + margin, band.top, band.right - margin, band.top + size.linePixels};
+    drawing.Font(size.letterPixels, true);
+    SetTextColor(device, ToColorRef(palette.key));
+    const std::wstring statusText = Wide(look.status);
+    DrawTextW(device, statusText.c_str(), -1, &status, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    const RECT lines{band.left + margin, status.bottom, band.right - margin, band.bottom};
+    const std::wstring caption = Wide(look.caption);
+    const int least = (3 * SystemTextPixels() + 1) / 2;
+    for (int pixels = size.letterPixels;; --pixels) {
+        drawing.Font(pixels, false);
+        RECT needs = lines;
+        DrawTextW(device, caption.c_str(), -1, &needs, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
+        if (pixels <= least || needs.bottom <= lines.bottom) {
+            break;
+        }
+    }
+    SetTextColor(device, ToColorRef(palette.text));
+    RECT text = lines;
+    DrawTextW(device, caption.c_str(), -1, &text, DT_LEFT | DT_WORDBREAK);
+}
+
 void PaintButton(HDC device, const RECT& face, const std::wstring& caption, bool focused,
                  const Palette& palette) {
     Drawing drawing(device);

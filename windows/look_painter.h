@@ -28,6 +28,12 @@ std::vector<RECT> ChoiceRects(const RECT& area, std::size_t count);
 void PaintChoices(HDC device, const RECT& area, const std::vector<ShownChoice>& choices,
                   const Palette& palette);
 
+// The board's captions band (CaptionBand, of the area's width): the status line in the keys'
+// colour, the caption in the text's, in two lines, its letters made smaller for a long one down
+// to 1.5 times the system's text and no further.
+CaptionBand CaptionBandOf(const RECT& client);
+void PaintCaptions(HDC device, const RECT& band, const FormLook& look, const Palette& palette);
+
 // A push button's face in the same colours: a thick frame, the cursor's colour when focused.
 void PaintButton(HDC device, const RECT& face, const std::wstring& caption, bool focused,
                  const Palette& palette);

@@ -69,6 +69,22 @@ struct WinGameHost::Form {
         }
         return NoControl;
     }
+    // The board's captions band at the foot of the client area; empty when they are hidden.
+    RECT CaptionArea() const {
+        RECT client;
+        GetClientRect(window, &client);
+        if (screen != Screen::Board || !look.captioned) {
+            return {client.left, client.bottom, client.right, client.bottom};
+        }
+        const int band = std::min(CaptionBandOf(client).bandPixels,
+                                  static_cast<int>(client.bottom - client.top) / 2);
+        return {client.left, client.bottom - band, client.right, client.bottom};
+    }
+    // A mouse button on the window or a hole of it, for the game to decide.
+    void MouseDown(HWND over, bool right) {
+        const auto together = host->hooks_.mixer.HoldChanges();
+        host->game_->MouseDown(screen, IdOf(over), right, IdOf(GetFocus()));
+    }
     HWND Control(ControlId id) const {
         for (const auto& [controlId, child] : controls) {
             if (controlId == id) {
@@ -221,10 +237,15 @@ LRESULT CALLBACK WinGameHost::FormProcedure(HWND window, UINT message, WPARAM wP
         DeleteObject(brush);
         if (!form->look.curtain && form->screen != Screen::Board) {
             PaintChoices(device, area, form->look.choices, form->palette);
+        } else if (!form->look.curtain && form->look.captioned) {
+            PaintCaptions(device, form->CaptionArea(), form->look, form->palette);
         }
         EndPaint(window, &paint);
         return 0;
     }
+    case WM_RBUTTONDOWN:
+        form->MouseDown(nullptr, true); // on the board, Backspace
+        return 0;
     case WM_LBUTTONDOWN: {
         // A click on a spoken screen's key, by a sighted helper: that key, pressed.
         if (form->screen == Screen::Board || form->look.curtain) {
@@ -305,8 +326,15 @@ LRESULT CALLBACK WinGameHost::HoleProcedure(HWND window, UINT message, WPARAM wP
         return static_cast<LRESULT>(copied);
     }
     case WM_LBUTTONDOWN:
-        ::SetFocus(window);
+    case WM_RBUTTONDOWN: {
+        // The game moves the cursor here, or picks up or drops on the cursor's own hole; the
+        // right button takes back. The focus moves only as the game says.
+        auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(GetParent(window), GWLP_USERDATA));
+        if (form != nullptr) {
+            form->MouseDown(window, message == WM_RBUTTONDOWN);
+        }
         return 0;
+    }
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers it all
     case WM_PAINT: {
@@ -377,7 +405,10 @@ void WinGameHost::LoadForm(const FormView& view) {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     const int side = MulDiv(ShownClientPixels, dpi, 96);
-    RECT frame{0, 0, side, side};
+    // The board opens taller by its captions' band, the cross keeping its square.
+    const int band =
+        view.screen == Screen::Board ? CaptionBandOf(RECT{0, 0, side, side}).bandPixels : 0;
+    RECT frame{0, 0, side, side + band};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     form->window = CreateWindowExW(0, FormClass, Wide(view.title).c_str(), style, CW_USEDEFAULT,
                                    CW_USEDEFAULT, frame.right - frame.left,
@@ -431,6 +462,7 @@ void WinGameHost::PlaceControls(Form& form) {
     }
     RECT area;
     GetClientRect(form.window, &area);
+    area.bottom = form.CaptionArea().top;
     for (const auto& [id, child] : form.controls) {
         RECT place{};
         if (const int hole = HoleOfControl(id); hole != NoHole) {
@@ -459,9 +491,16 @@ void WinGameHost::ShowLook(const FormLook& look) {
         return;
     }
     const FormLook before = std::exchange(form->look, look);
-    const bool whole = look.screen != Screen::Board || before.curtain != look.curtain;
+    if (before.captioned != look.captioned) {
+        PlaceControls(*form); // the cross takes the captions' band, or gives it back
+    }
+    const bool whole = look.screen != Screen::Board || before.curtain != look.curtain ||
+                       before.captioned != look.captioned;
     if (whole) {
         InvalidateRect(form->window, nullptr, FALSE);
+    } else if (before.caption != look.caption || before.status != look.status) {
+        const RECT band = form->CaptionArea();
+        InvalidateRect(form->window, &band, FALSE);
     }
     for (const auto& [id, child] : form->controls) {
         const int hole = HoleOfControl(id);

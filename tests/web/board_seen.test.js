@@ -10,7 +10,8 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { withPageServed, openPage, press } = require('./page_session');
+const { withPageServed, openPage, press, heardOnFromNow } = require('./page_session');
+const { Fingers, gestureOfKey } = require('./fingers');
 
 const boardSeen = path.join(__dirname, '..', 'board_seen.py');
 
@@ -105,6 +106,48 @@ test('the board as seen: a desktop, forced colours, a phone both ways, the curta
     await check(phone.tab, `phone-${viewport.width}x${viewport.height}`, boardAfterKeys, gameColours);
     await keepTheView(phone.tab, `phone-board-${viewport.width}x${viewport.height}`);
     assert.deepEqual(phone.problems, []);
+  }
+}));
+
+// A phone's player starts by a tap, and the page lays itself out for touch: the holes are buttons
+// in the cross, and the screen's named buttons under it. Played by gestures as a player without a
+// screen reader plays (the board opened by a tap in the middle band), the cross drawn must be the
+// board's, upright and on its side, with holes of at least 44 pixels and the buttons clear of it.
+test('the board as seen on a phone started by a tap, both ways', { timeout: 180000 }, async () => withPageServed(async ({ url, browser }) => {
+  let forced = null; // the system's colours, read once upright (on its side the page covers the probe)
+  for (const viewport of [{ width: 390, height: 844 }, { width: 844, height: 390 }]) {
+    const { tab, problems } = await openPage(browser, url, { viewport, hasTouch: true, isMobile: true });
+    const fingers = await Fingers.on(tab);
+    const start = await tab.locator('#start').boundingBox();
+    await fingers.tap(start.x + start.width / 2, start.y + start.height / 2);
+    await heardOnFromNow(tab, 400);
+    await fingers.tapBand(1);
+    await heardOnFromNow(tab, 600);
+    assert.equal(await tab.evaluate(() => document.body.classList.contains('touch')), true);
+    for (const key of keys) {
+      await gestureOfKey(fingers, key);
+      await heardOnFromNow(tab, 120);
+    }
+    const label = `phone-tapped-${viewport.width}x${viewport.height}`;
+    await keepTheView(tab, label);
+    await check(tab, label, boardAfterKeys, gameColours);
+    await tab.emulateMedia({ forcedColors: 'active' });
+    forced ??= await systemColours(tab);
+    await check(tab, `${label}-forced`, boardAfterKeys, forced);
+    await tab.emulateMedia({ forcedColors: 'none' });
+    const { cell, overlap } = await tab.evaluate(() => {
+      const form = document.querySelector('.form:not([hidden])');
+      const cross = form.querySelector('.client').getBoundingClientRect();
+      const apart = (a, b) => a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+      const shown = [...form.querySelectorAll('.choices button')].filter((b) => b.checkVisibility());
+      return {
+        cell: form.querySelector('.hole').getBoundingClientRect().width,
+        overlap: shown.filter((b) => !apart(b.getBoundingClientRect(), cross)).map((b) => b.textContent),
+      };
+    });
+    assert.ok(cell >= 44, `holes of ${cell} pixels`);
+    assert.deepEqual(overlap, [], 'buttons over the cross');
+    assert.deepEqual(problems, []);
   }
 }));
 
