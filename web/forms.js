@@ -218,6 +218,11 @@ export class Forms {
       form.client.after(captions);
     }
     captions.hidden = !captioned;
+    // On a phone the cross, the captions and the buttons share the screen: the cross leaves
+    // room for the buttons' rows, three a row upright and four on its side.
+    const buttons = form.element.querySelectorAll('.choices button').length;
+    form.element.style.setProperty('--upright-rows', Math.ceil(buttons / 3));
+    form.element.style.setProperty('--aside-rows', Math.ceil(buttons / 4));
     captions.querySelector('.status').textContent = status;
     captions.querySelector('.caption').textContent = caption;
   }

@@ -135,7 +135,7 @@ test('the board as seen on a phone started by a tap, both ways', { timeout: 1800
     forced ??= await systemColours(tab);
     await check(tab, `${label}-forced`, boardAfterKeys, forced);
     await tab.emulateMedia({ forcedColors: 'none' });
-    const { cell, overlap } = await tab.evaluate(() => {
+    const { cell, overlap, outside } = await tab.evaluate(() => {
       const form = document.querySelector('.form:not([hidden])');
       const cross = form.querySelector('.client').getBoundingClientRect();
       const apart = (a, b) => a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
@@ -143,10 +143,15 @@ test('the board as seen on a phone started by a tap, both ways', { timeout: 1800
       return {
         cell: form.querySelector('.hole').getBoundingClientRect().width,
         overlap: shown.filter((b) => !apart(b.getBoundingClientRect(), cross)).map((b) => b.textContent),
+        outside: [...shown, form.querySelector('.captions')].filter((b) => {
+          const box = b.getBoundingClientRect();
+          return box.bottom > innerHeight + 0.5 || box.right > innerWidth + 0.5 || box.height < 1;
+        }).map((b) => b.textContent),
       };
     });
     assert.ok(cell >= 44, `holes of ${cell} pixels`);
     assert.deepEqual(overlap, [], 'buttons over the cross');
+    assert.deepEqual(outside, [], 'off the screen, or not shown');
     assert.deepEqual(problems, []);
   }
 }));
