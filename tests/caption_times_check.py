@@ -7,18 +7,15 @@ within the recording.
 
     caption_times_check.py ROOT
 """
-import importlib.machinery
-import importlib.util
 import os
+import runpy
 import sys
+import types
 import wave
 
 
 def main(root):
-    loader = importlib.machinery.SourceFileLoader("caption_times", os.path.join(root, "tools", "caption-times"))
-    spec = importlib.util.spec_from_loader("caption_times", loader)
-    tool = importlib.util.module_from_spec(spec)
-    loader.exec_module(tool)
+    tool = types.SimpleNamespace(**runpy.run_path(os.path.join(root, "tools", "caption-times")))
     failures = 0
     for code, (_, _, folder) in tool.LANGUAGES.items():
         for name, parts in tool.screens(tool.texts_of(code)).items():
