@@ -39,7 +39,7 @@ CaptionBand CaptionBandFor(int windowWidth, int systemTextPixels) {
     const int grown = static_cast<int>(windowWidth / 5 / (Lines * LineHeight));
     const int letters = std::max(least, grown);
     const int line = static_cast<int>(std::ceil(letters * LineHeight));
-    return {letters, line, Lines * line};
+    return {letters, least, line, Lines * line};
 }
 
 } // namespace tintineables

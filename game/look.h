@@ -109,6 +109,7 @@ inline constexpr int LeastPixels = 3;
 // wide, the cross keeping its square.
 struct CaptionBand {
     int letterPixels; // the letters' size (a font's pixel size)
+    int leastPixels;  // the smallest a long caption's letters may be made: 1.5 times the system's
     int linePixels;   // a line's height
     int bandPixels;   // the band's height, the status line and the caption's two lines
 };

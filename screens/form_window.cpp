@@ -99,10 +99,12 @@ FormWindow::FormWindow(Game& game, const FormView& view)
     setWindowTitle(QString::fromStdString(view.title));
     // Large enough to see the cross by, and drawn in it, not in the designed 312 x 206 pixels
     // whose holes lay piled on one another: the controls keep their names, kinds and order.
-    resize(ShownClientPixels, ShownClientPixels);
-    if (screen_ == Screen::Board) {
-        resize(ShownClientPixels, ShownClientPixels + Band().bandPixels);
-    }
+    // The board's window is taller by its captions' band, under the square of the cross.
+    resize(ShownClientPixels,
+           ShownClientPixels +
+               (screen_ == Screen::Board
+                    ? CaptionBandFor(ShownClientPixels, QFontInfo(font()).pixelSize()).bandPixels
+                    : 0));
     look_.screen = screen_;
     TakeColours();
     if (!view.maxButton) {

@@ -154,13 +154,12 @@ void PaintCaptions(QPainter& painter, const QRect& area, const CaptionBand& band
     const QRect captionLines(inside.left(), statusLine.bottom() + 1, inside.width(),
                              inside.bottom() - statusLine.bottom());
     const QString caption = QString::fromStdString(look.caption);
-    const int least = static_cast<int>(std::ceil(1.5 * QFontInfo(font).pixelSize()));
     QFont words = font;
     for (int pixels = band.letterPixels;; --pixels) {
         words.setPixelSize(pixels);
         const QRect needs = QFontMetrics(words).boundingRect(
             captionLines, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
-        if (pixels <= least || needs.height() <= captionLines.height()) {
+        if (pixels <= band.leastPixels || needs.height() <= captionLines.height()) {
             break;
         }
     }

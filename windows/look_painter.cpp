@@ -205,12 +205,11 @@ void PaintCaptions(HDC device, const RECT& band, const FormLook& look, const Pal
     DrawTextW(device, statusText.c_str(), -1, &status, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     const RECT lines{band.left + margin, status.bottom, band.right - margin, band.bottom};
     const std::wstring caption = Wide(look.caption);
-    const int least = (3 * SystemTextPixels() + 1) / 2;
     for (int pixels = size.letterPixels;; --pixels) {
         drawing.Font(pixels, false);
         RECT needs = lines;
         DrawTextW(device, caption.c_str(), -1, &needs, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
-        if (pixels <= least || needs.bottom <= lines.bottom) {
+        if (pixels <= size.leastPixels || needs.bottom <= lines.bottom) {
             break;
         }
     }
