@@ -93,6 +93,7 @@ int main(int argc, char* argv[]) {
                 QCoreApplication::exit(endStatus);
             },
             [&](const SoundSettings& settings) { audio->SetSoundSettings(settings); },
+            language,
         });
         host.TheGame().SetSoundSettings(sound.settings);
         host.TheGame().Start();

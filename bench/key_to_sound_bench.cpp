@@ -47,6 +47,7 @@ class TimingPlayer final : public SoundPlayer {
 public:
     TimingPlayer(std::unique_ptr<SoundPlayer> inner, PlayLog& log)
         : inner_(std::move(inner)), log_(log) {}
+    std::optional<PlayerPosition> Position() const override { return inner_->Position(); }
     void SetString(int dispatchId, std::string_view value) override {
         inner_->SetString(dispatchId, value);
         if (dispatchId == DispatchId::Command && (value == "play" || value == "Play")) {

@@ -64,6 +64,8 @@ public:
     bool IsButton(ControlId control) const;
     // What the form shows a sighted player as it now stands (the curtain left to the game).
     virtual FormLook Look() const = 0;
+    // Time passed with no event: a form whose look follows its sound catches up with it.
+    virtual void TimePassed() {}
 
     virtual void Form_Load() = 0;
     virtual void Form_KeyDown(KeyCode keyCode, std::int16_t shift) = 0;

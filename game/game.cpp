@@ -207,7 +207,31 @@ Form* Game::LoadedForm(Screen screen) const {
     return instance && instance->Loaded() ? instance.get() : nullptr;
 }
 
+void Game::Tick() {
+    // Only the looks can follow the clock: nothing else is worked out again ten times a second.
+    if (ended_) {
+        return;
+    }
+    try {
+        for (auto& instance : instances_) {
+            if (instance && instance->Loaded()) {
+                instance->TimePassed();
+            }
+        }
+        ShowLooks();
+    } catch (const std::exception& error) {
+        Fail(std::string("Run-time error: ") + error.what());
+    }
+}
+
 void Game::AfterProcedure() {
+    ShowLooks();
+    if (Form* board = touch_ ? LoadedForm(Screen::Board) : nullptr) {
+        static_cast<BoardForm*>(board)->NameHolesForTouch();
+    }
+}
+
+void Game::ShowLooks() {
     for (Screen screen : AllScreens) {
         auto& shown = shownLooks_[static_cast<std::size_t>(screen)];
         const Form* form = LoadedForm(screen);
@@ -221,9 +245,6 @@ void Game::AfterProcedure() {
             shown = look;
             host_.ShowLook(look);
         }
-    }
-    if (Form* board = touch_ ? LoadedForm(Screen::Board) : nullptr) {
-        static_cast<BoardForm*>(board)->NameHolesForTouch();
     }
 }
 

@@ -94,7 +94,11 @@ public:
     // holes for a phone's screen reader to find by touch. Set before Start, kept until the end.
     bool Touch() const { return touch_; }
     void SetTouch(bool touch) { touch_ = touch; }
-    // The board's captions and status line (L): shown at start, kept until the end.
+    // Some ten times a second, from the host's clock: the spoken screens' captions follow their
+    // recordings as they play.
+    void Tick();
+    // The captions: the board's, with its status line, and the spoken screens' (L on the
+    // board): shown at start, kept until the end.
     bool Captions() const { return captions_; }
     void SetCaptions(bool shown) { captions_ = shown; }
     // A mouse button went down on a form's window over `control` (NoControl: none of its
@@ -138,6 +142,7 @@ private:
     // What follows every procedure: what each loaded form shows, to the host where it changed;
     // under touch, the board's holes named as they now stand.
     void AfterProcedure();
+    void ShowLooks(); // to the host, each form's that changed
     Form* LoadedForm(Screen screen) const;
 
     GameHost& host_;

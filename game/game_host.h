@@ -8,6 +8,7 @@
 #include "game/design_data.h"
 #include "game/look.h"
 #include "game/screen.h"
+#include "sound/language.h"
 #include "sound/sound_player.h"
 #include "sound/sound_settings.h"
 
@@ -81,6 +82,8 @@ public:
 
     // A text of the design data (in Spanish) in the language the game speaks.
     virtual std::string Translate(const char* text) = 0;
+    // The language the game speaks: its recordings' and its words on the screen.
+    virtual Language SpokenLanguage() const = 0;
 
     // A run-time error, for the player; every form has been unloaded.
     virtual void ReportError(const std::string& message) = 0;

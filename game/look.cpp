@@ -32,14 +32,13 @@ Palette SystemPalette(Rgb window, Rgb text, Rgb selection) {
     return {window, text, text, standOut, standOut, text, text, standOut};
 }
 
-CaptionBand CaptionBandFor(int windowWidth, int systemTextPixels) {
+CaptionBand CaptionBandFor(int windowWidth, int systemTextPixels, int lines) {
     constexpr double LineHeight = 1.3; // times the letters' size
-    constexpr int Lines = 3;
     const int least = static_cast<int>(std::ceil(1.5 * systemTextPixels));
-    const int grown = static_cast<int>(windowWidth / 5 / (Lines * LineHeight));
+    const int grown = static_cast<int>(windowWidth / 5 / (BoardCaptionLines * LineHeight));
     const int letters = std::max(least, grown);
     const int line = static_cast<int>(std::ceil(letters * LineHeight));
-    return {letters, least, line, Lines * line};
+    return {letters, least, line, lines * line};
 }
 
 } // namespace tintineables

@@ -43,8 +43,11 @@ struct FormLook {
     // badly: the last thing the board said, in the game's language (empty: nothing yet), and
     // its status line. Drawn below the cross, large, and never given to a screen reader, which
     // has the text mode. `captioned` false: the player hid them, and the cross has the window.
+    // On the menu, the tutorial and the credits the caption is the sentence of the screen's
+    // recording being said, and `nextCaption` the one said after it, drawn smaller.
     bool captioned = false;
     std::string caption;
+    std::string nextCaption;
     std::string status;
     friend bool operator==(const FormLook&, const FormLook&) = default;
 };
@@ -102,18 +105,21 @@ inline constexpr double CursorOuter = 0.49;
 inline constexpr int LeastPixels = 3;
 } // namespace Shape
 
-// The board's captions under the cross, in a band across the window: the status line, then the
-// caption in two lines. Their letters are at least 1.5 times the system's text (a low-vision
-// player's scaling included) and grow with the window's width, the band a fifth of the width or
-// what three lines of the smallest letters need. A board window opens that much taller than
-// wide, the cross keeping its square.
+// The captions in a band across the bottom of the window. On the board, under the cross: the
+// status line, then the caption in two lines. On the spoken screens, under their buttons: the
+// sentence being said in four lines, the next one in two. Their letters are at least 1.5 times
+// the system's text (a low-vision player's scaling included) and grow with the window's width,
+// the board's band a fifth of the width or what three lines of the smallest letters need. A
+// window opens that much taller than wide, the cross or the buttons keeping their square.
 struct CaptionBand {
     int letterPixels; // the letters' size (a font's pixel size)
     int leastPixels;  // the smallest a long caption's letters may be made: 1.5 times the system's
     int linePixels;   // a line's height
     int bandPixels;   // the band's height, the status line and the caption's two lines
 };
-CaptionBand CaptionBandFor(int windowWidth, int systemTextPixels);
+inline constexpr int BoardCaptionLines = 3;
+inline constexpr int SpokenCaptionLines = 6;
+CaptionBand CaptionBandFor(int windowWidth, int systemTextPixels, int lines = BoardCaptionLines);
 
 // A desktop window's client area as it first opens, in pixels at 96 dpi (a host scales it with
 // the system's): the cross's 7 cells of 80 pixels.

@@ -1,6 +1,7 @@
 #include "game/spoken_form.h"
 
 #include "game/game.h"
+#include "game/spoken_captions.h"
 #include "game/touch.h"
 #include "sound/play_cue.h"
 #include "sound/spoken_words.h"
@@ -57,7 +58,12 @@ std::vector<std::string_view> FirstScreenRecordings(bool touch) {
 
 SpokenForm::SpokenForm(Game& game, Screen screen) : Form(game, screen) {}
 
+std::string_view SpokenForm::Recording() const {
+    return TheGame().Touch() ? TouchFileOf(WhichScreen()) : FileNameOf(CueOf(WhichScreen()));
+}
+
 void SpokenForm::Form_Load() {
+    saying_ = 0;
     if (TheGame().Touch()) {
         const std::string_view file = TouchFileOf(WhichScreen());
         PlayJoined(MMControl1(), {&file, 1});
@@ -79,12 +85,28 @@ FormLook SpokenForm::Look() const {
     look.choices.insert(look.choices.end() - 1,
                         {Key::Curtain, KeyLabel(Key::Curtain, host),
                          host.Translate(TINTINEABLES_TEXT("tintineables", "Apagar la pantalla"))});
+    look.captioned = TheGame().Captions();
+    const std::span<const TimedSentence> sentences =
+        SentencesOf(host.SpokenLanguage(), Recording());
+    if (look.captioned && saying_ < sentences.size()) {
+        look.caption = sentences[saying_].text;
+        if (saying_ + 1 < sentences.size()) {
+            look.nextCaption = sentences[saying_ + 1].text;
+        }
+    }
     return look;
 }
 
-void SpokenForm::Repeat() {
-    Resume(MMControl1(),
-           TheGame().Touch() ? TouchFileOf(WhichScreen()) : FileNameOf(CueOf(WhichScreen())));
+void SpokenForm::TimePassed() {
+    // While anything else sounds (an answer to a sound key), or nothing does, the sentence
+    // last said stays, for a slower reader; F8 goes on from it.
+    const std::optional<PlayerPosition> heard = MMControl1().Position();
+    if (heard && heard->fileName == Recording()) {
+        saying_ =
+            SentenceAt(SentencesOf(TheGame().Host().SpokenLanguage(), Recording()), heard->seconds);
+    }
 }
+
+void SpokenForm::Repeat() { Resume(MMControl1(), Recording()); }
 
 } // namespace tintineables

@@ -13,10 +13,18 @@ public:
     void Form_KeyDown(KeyCode keyCode, std::int16_t shift) override;
     // Its keys as large buttons: the screen's own, the player's sound, the curtain, the way out.
     FormLook Look() const override;
+    // Its captions catch up with the recording as it plays.
+    void TimePassed() override;
 
 protected:
     // F8: the screen's recording on from where a key cut it short, or from its beginning.
     void Repeat() override;
+
+private:
+    // The screen's recording as this player hears it: with keys, or with gestures.
+    std::string_view Recording() const;
+
+    std::size_t saying_ = 0; // the sentence of the recording being said, or last said
 };
 
 } // namespace tintineables

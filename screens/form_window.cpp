@@ -99,12 +99,11 @@ FormWindow::FormWindow(Game& game, const FormView& view)
     setWindowTitle(QString::fromStdString(view.title));
     // Large enough to see the cross by, and drawn in it, not in the designed 312 x 206 pixels
     // whose holes lay piled on one another: the controls keep their names, kinds and order.
-    // The board's window is taller by its captions' band, under the square of the cross.
+    // Taller by the captions' band, under the square of the cross or of the buttons.
     resize(ShownClientPixels,
            ShownClientPixels +
-               (screen_ == Screen::Board
-                    ? CaptionBandFor(ShownClientPixels, QFontInfo(font()).pixelSize()).bandPixels
-                    : 0));
+               CaptionBandFor(ShownClientPixels, QFontInfo(font()).pixelSize(), CaptionLines())
+                   .bandPixels);
     look_.screen = screen_;
     TakeColours();
     if (!view.maxButton) {
@@ -276,14 +275,18 @@ void FormWindow::PlaceControls() {
     }
 }
 
-QRect FormWindow::ChoicesArea() const { return rect(); }
+QRect FormWindow::ChoicesArea() const { return rect().adjusted(0, 0, 0, -CaptionArea().height()); }
+
+int FormWindow::CaptionLines() const {
+    return screen_ == Screen::Board ? BoardCaptionLines : SpokenCaptionLines;
+}
 
 CaptionBand FormWindow::Band() const {
-    return CaptionBandFor(width(), QFontInfo(font()).pixelSize());
+    return CaptionBandFor(width(), QFontInfo(font()).pixelSize(), CaptionLines());
 }
 
 QRect FormWindow::CaptionArea() const {
-    if (screen_ != Screen::Board || !look_.captioned) {
+    if (!look_.captioned) {
         return {};
     }
     const int band = std::min(Band().bandPixels, height() / 2);
@@ -301,7 +304,8 @@ void FormWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), ToQColor(palette_.board));
     if (screen_ != Screen::Board) {
         PaintChoices(painter, ChoicesArea(), look_.choices, palette_, font());
-    } else if (look_.captioned) {
+    }
+    if (look_.captioned) {
         PaintCaptions(painter, CaptionArea(), Band(), look_, palette_, font());
     }
 }

@@ -60,8 +60,10 @@ private:
     // The colours: the desktop's where the player chose high contrast, else the game's; the
     // window's own palette (Command9's) follows them.
     void TakeColours();
+    // The cross or the spoken screens' buttons above, the captions' band below (none when they
+    // are hidden).
     QRect ChoicesArea() const;
-    // The board: the cross above, the captions' band below (none when they are hidden).
+    int CaptionLines() const;
     CaptionBand Band() const;
     QRect CaptionArea() const;
     QRect CrossArea() const;

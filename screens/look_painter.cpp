@@ -138,11 +138,49 @@ void PaintChoices(QPainter& painter, const QRect& area, const std::vector<ShownC
     }
 }
 
+namespace {
+
+// The largest letters from `band.letterPixels` down to `band.leastPixels` at which the text,
+// word-wrapped, fits the lines; the least when none does.
+QFont Fitted(const QFont& font, int from, int least, const QRect& lines, const QString& text) {
+    QFont words = font;
+    for (int pixels = from;; --pixels) {
+        words.setPixelSize(pixels);
+        const QRect needs = QFontMetrics(words).boundingRect(
+            lines, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        if (pixels <= least || needs.height() <= lines.height()) {
+            return words;
+        }
+    }
+}
+
+} // namespace
+
 void PaintCaptions(QPainter& painter, const QRect& area, const CaptionBand& band,
                    const FormLook& look, const Palette& palette, const QFont& font) {
     painter.fillRect(area, ToQColor(palette.board));
     const int margin = band.linePixels / 3;
     const QRect inside = area.adjusted(margin, 0, -margin, 0);
+    constexpr auto Wrapped = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    if (look.screen != Screen::Board) {
+        // The sentence being said in up to four lines, the next one smaller right below it.
+        const QRect saying(inside.left(), inside.top(), inside.width(),
+                           band.linePixels * (SpokenCaptionLines - 2));
+        const QString caption = QString::fromStdString(look.caption);
+        painter.setFont(Fitted(font, band.letterPixels, band.leastPixels, saying, caption));
+        painter.setPen(ToQColor(palette.text));
+        QRect said;
+        painter.drawText(saying, Wrapped, caption, &said);
+        const int gap = band.linePixels / 3;
+        const QRect next(inside.left(), std::min(said.bottom(), saying.bottom()) + gap,
+                         inside.width(),
+                         inside.bottom() - std::min(said.bottom(), saying.bottom()) - gap);
+        const QString coming = QString::fromStdString(look.nextCaption);
+        painter.setFont(Fitted(font, band.leastPixels, band.leastPixels, next, coming));
+        painter.setPen(ToQColor(palette.mark));
+        painter.drawText(next, Wrapped, coming);
+        return;
+    }
     QFont status = font;
     status.setPixelSize(band.letterPixels);
     status.setBold(true);
@@ -154,18 +192,9 @@ void PaintCaptions(QPainter& painter, const QRect& area, const CaptionBand& band
     const QRect captionLines(inside.left(), statusLine.bottom() + 1, inside.width(),
                              inside.bottom() - statusLine.bottom());
     const QString caption = QString::fromStdString(look.caption);
-    QFont words = font;
-    for (int pixels = band.letterPixels;; --pixels) {
-        words.setPixelSize(pixels);
-        const QRect needs = QFontMetrics(words).boundingRect(
-            captionLines, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
-        if (pixels <= band.leastPixels || needs.height() <= captionLines.height()) {
-            break;
-        }
-    }
-    painter.setFont(words);
+    painter.setFont(Fitted(font, band.letterPixels, band.leastPixels, captionLines, caption));
     painter.setPen(ToQColor(palette.text));
-    painter.drawText(captionLines, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+    painter.drawText(captionLines, Wrapped, caption);
 }
 
 } // namespace tintineables

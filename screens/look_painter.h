@@ -32,9 +32,10 @@ std::vector<QRect> ChoiceRects(const QRect& area, std::size_t count);
 void PaintChoices(QPainter& painter, const QRect& area, const std::vector<ShownChoice>& choices,
                   const Palette& palette, const QFont& font);
 
-// The board's status line and caption in their band under the cross (CaptionBand): the status in
-// the keys' colour, the caption in the text's, in two lines, its letters made smaller for a long
-// one down to 1.5 times `font`'s and no further.
+// The captions in their band (CaptionBand). The board's: the status line in the keys' colour,
+// the caption in the text's, in two lines. A spoken screen's: the sentence being said in the
+// text's colour, in four lines, the next one in two in the mark's, at the least size. A long
+// caption's letters are made smaller, down to 1.5 times `font`'s and no further.
 void PaintCaptions(QPainter& painter, const QRect& area, const CaptionBand& band,
                    const FormLook& look, const Palette& palette, const QFont& font);
 

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -27,6 +28,8 @@ public:
         std::function<void(int)> end;
         // The player's own sound changed: the audio engine plays by it from now on.
         std::function<void(const SoundSettings&)> applySoundSettings = {};
+        // The language the game speaks, as its recordings were chosen.
+        Language language = Language::Spanish;
     };
 
     explicit QtGameHost(Hooks hooks);
@@ -51,6 +54,7 @@ public:
     void ForgetSolverQuestion() override;
     void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
     std::string Translate(const char* text) override;
+    Language SpokenLanguage() const override { return hooks_.language; }
     void ReportError(const std::string& message) override;
     void End(int status) override;
 
@@ -60,6 +64,7 @@ private:
     QObject answerReceiver_;               // the solver's answers come to Qt's thread here
     std::unique_ptr<SolverWorker> solver_; // after the receiver: its thread ends first
     std::unique_ptr<Game> game_;
+    QTimer clock_; // the game's Tick
 };
 
 } // namespace tintineables

@@ -217,6 +217,8 @@ void AudioEngine::StopUnlessReplaced(int channel) {
 void AudioEngine::PostMix(void* self, std::uint8_t* stream, int bytes) {
     auto* engine = static_cast<AudioEngine*>(self);
     engine->mixes_.fetch_add(1, std::memory_order_relaxed);
+    engine->mixedFrames_.fetch_add(static_cast<std::uint64_t>(bytes) / (Channels * 2),
+                                   std::memory_order_relaxed);
     if (!engine->mixingThreadRaised_.exchange(true)) {
         MakeMixingThreadRealTime();
     }

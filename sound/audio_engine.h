@@ -85,6 +85,10 @@ public:
 
     // The frames per device buffer, as the first callback after opening showed them.
     int ObtainedBufferFrames() const { return obtainedBufferFrames_; }
+    // How many frames the mixer has handed to the device since it started: the clock of what
+    // is heard, which stands still while there is no device (and runs at whatever pace the
+    // device takes them, which a file's driver sets itself).
+    std::uint64_t MixedFrames() const { return mixedFrames_.load(std::memory_order_relaxed); }
 
     void SetMixObserver(MixObserver* observer) { observer_.store(observer); }
 
@@ -115,6 +119,7 @@ private:
     std::string driver_;
     MixerChannels channels_;
     std::atomic<unsigned> mixes_{0};              // buffers mixed, counted on the audio thread
+    std::atomic<std::uint64_t> mixedFrames_{0};   // and their frames
     std::atomic<bool> mixingThreadRaised_{false}; // since the device was last opened
     std::atomic<bool> deviceRemoved_{false};      // SDL said so
     std::condition_variable watcherWake_;

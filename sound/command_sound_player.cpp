@@ -87,6 +87,14 @@ void CommandSoundPlayer::RunCommand(std::string_view command) {
     }
 }
 
+std::optional<PlayerPosition> CommandSoundPlayer::Position() const {
+    if (playing_.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<double> heard = Heard();
+    return heard ? std::optional<PlayerPosition>({playing_, *heard}) : std::nullopt;
+}
+
 void CommandSoundPlayer::Start(double fromSeconds) {
     Play(fromSeconds);
     playing_ = fileName_;

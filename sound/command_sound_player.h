@@ -20,6 +20,7 @@ namespace tintineables {
 class CommandSoundPlayer : public SoundPlayer {
 public:
     void SetString(int dispatchId, std::string_view value) final;
+    std::optional<PlayerPosition> Position() const final;
 
 protected:
     // Stops whatever the player sounds; it sounds nothing afterwards. When it cut a single
@@ -31,6 +32,9 @@ protected:
     // Starts what is open `fromSeconds` into it (its beginning: 0), cutting what the player
     // sounded.
     virtual void Play(double fromSeconds) = 0;
+    // How far into the single recording it plays the player is now, in the recording's own
+    // seconds; none when it sounds nothing (its end reached), or recordings joined.
+    virtual std::optional<double> Heard() const = 0;
 
     const std::string& FileName() const { return fileName_; }
 

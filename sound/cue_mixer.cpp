@@ -162,20 +162,23 @@ void CueMixer::Play(int channel, const std::vector<std::string_view>& fileNames,
 }
 
 std::optional<double> CueMixer::Stop(int channel) {
-    std::optional<double> at;
-    bool kept = false; // a change kept back: the sound it stops has not been heard
-    for (const Change& change : pending_) {
-        kept = kept || change.channel == channel;
-    }
-    if (!kept) {
-        const std::lock_guard lock(mutex_);
-        const Channel& playing = channels_.at(static_cast<std::size_t>(channel));
-        if (playing.parts.size() == 1 && playing.part == 0) {
-            at = static_cast<double>(playing.frame) / rate_ * playing.parts.front().pace;
-        }
-    }
+    const std::optional<double> at = Position(channel);
     Make({channel, false, {}});
     return at;
+}
+
+std::optional<double> CueMixer::Position(int channel) {
+    for (const Change& change : pending_) {
+        if (change.channel == channel) {
+            return std::nullopt; // a change kept back: what it replaces has not been heard
+        }
+    }
+    const std::lock_guard lock(mutex_);
+    const Channel& playing = channels_.at(static_cast<std::size_t>(channel));
+    if (playing.parts.size() == 1 && playing.part == 0) {
+        return static_cast<double>(playing.frame) / rate_ * playing.parts.front().pace;
+    }
+    return std::nullopt;
 }
 
 bool CueMixer::Playing(int channel) {

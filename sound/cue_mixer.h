@@ -66,6 +66,9 @@ public:
     // Stops the channel's sound; when it was a single recording cut short, how far into it that
     // had got, in its own seconds.
     std::optional<double> Stop(int channel);
+    // How far into the single recording the channel sounds it has got, in the recording's own
+    // seconds; none when it sounds nothing, or recordings joined.
+    std::optional<double> Position(int channel);
     bool Playing(int channel);
 
     // Keeps every change to the channels back for as long as it lives, and then makes them all at

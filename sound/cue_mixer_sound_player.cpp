@@ -31,4 +31,6 @@ void CueMixerSoundPlayer::Play(double fromSeconds) {
                 fromSeconds);
 }
 
+std::optional<double> CueMixerSoundPlayer::Heard() const { return mixer_.Position(channel_); }
+
 } // namespace tintineables

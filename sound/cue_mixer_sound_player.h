@@ -22,6 +22,7 @@ private:
     std::optional<double> Close() override;
     void Open(const std::vector<std::string_view>& recordings) override;
     void Play(double fromSeconds) override;
+    std::optional<double> Heard() const override;
 
     CueMixer& mixer_;
     int channel_;

@@ -23,12 +23,19 @@ MixerSoundPlayer::MixerSoundPlayer(AudioEngine& engine)
 
 MixerSoundPlayer::~MixerSoundPlayer() { engine_.ReleaseChannel(channel_); }
 
-std::optional<double> MixerSoundPlayer::Close() {
-    std::optional<double> at;
-    if (played_ != nullptr && played_->single && engine_.Playing(channel_)) {
-        const std::chrono::duration<double> heard = std::chrono::steady_clock::now() - playedAt_;
-        at = playedFrom_ + heard.count() * played_->pace;
+std::optional<double> MixerSoundPlayer::Heard() const {
+    if (played_ == nullptr || !played_->single || !engine_.Playing(channel_)) {
+        return std::nullopt;
     }
+    // Counted in the frames mixed since, not by the clock on the wall: what the device took is
+    // what was heard.
+    const double heard =
+        static_cast<double>(engine_.MixedFrames() - playedAtFrame_) / AudioEngine::Frequency;
+    return playedFrom_ + heard * played_->pace;
+}
+
+std::optional<double> MixerSoundPlayer::Close() {
+    const std::optional<double> at = Heard();
     engine_.StopUnlessReplaced(channel_); // "play" follows at once to cut the cue
     opened_ = nullptr;
     return at;
@@ -114,7 +121,7 @@ void MixerSoundPlayer::Play(double fromSeconds) {
         throw RunTimeError("Sound player: cannot play \"" + FileName() + "\": " + problem);
     }
     played_ = opened_;
-    playedAt_ = std::chrono::steady_clock::now();
+    playedAtFrame_ = engine_.MixedFrames();
     playedFrom_ = fromSeconds;
 }
 

@@ -3,7 +3,6 @@
 
 #include <SDL2/SDL_mixer.h>
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -32,6 +31,7 @@ private:
     std::optional<double> Close() override;
     void Open(const std::vector<std::string_view>& recordings) override;
     void Play(double fromSeconds) override;
+    std::optional<double> Heard() const override;
 
     // A sound as the mixer reads it: the chunk, and what its samples belong to.
     struct Sound {
@@ -47,7 +47,7 @@ private:
     Sound sounds_[2]; // one to play while the other is written
     Sound* opened_ = nullptr;
     const Sound* played_ = nullptr; // the one the mixer may be reading
-    std::chrono::steady_clock::time_point playedAt_;
+    std::uint64_t playedAtFrame_ = 0; // the engine's MixedFrames when it was played
     double playedFrom_ = 0;
 };
 

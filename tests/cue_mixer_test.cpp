@@ -165,7 +165,17 @@ TEST(CueMixer, PlaysTheSpeechAtItsPaceAndEachAtItsLevelAndResumesWhatWasCut) {
     // The tutorial cut after a second (two of its own, at twice the pace), then resumed there.
     PlayCue(player, SoundCue::Tutorial);
     Mixed(mixer, 48000);
+    // Where it is, as its captions follow it: in its own seconds, two after one at twice the pace.
+    const std::size_t periods = (48000 + 440) / 441 * 441;
+    const std::optional<PlayerPosition> at = player.Position();
+    ASSERT_TRUE(at.has_value());
+    EXPECT_EQ(at->fileName, "tutorial.wav");
+    EXPECT_NEAR(at->seconds, 2.0 * periods / 48000, 1e-9);
     PlayJoined(player, words);
+    const std::optional<PlayerPosition> word = player.Position(); // not mixed yet: its start
+    ASSERT_TRUE(word.has_value());
+    EXPECT_EQ(word->fileName, "voz_puedes_ganar.wav");
+    EXPECT_EQ(word->seconds, 0.0);
     Mixed(mixer, 4800);
     Resume(player, "tutorial.wav");
     mixer.SetSoundSettings({0, 0, 0}); // resumed at the recordings' own pace: from 2 s on
@@ -173,8 +183,7 @@ TEST(CueMixer, PlaysTheSpeechAtItsPaceAndEachAtItsLevelAndResumesWhatWasCut) {
     Resume(player, "tutorial.wav");
     const std::vector<float> tutorial = ShippedSamples("tutorial.wav");
     heard = Mixed(mixer, 4800);
-    const std::size_t mixed = (48000 + 440) / 441 * 441; // the periods the second took
-    EXPECT_EQ(heard, Slice(tutorial, 2 * mixed, 4800));
+    EXPECT_EQ(heard, Slice(tutorial, 2 * periods, 4800)); // the periods the second took
 }
 
 // What the first screen plays is decoded before the mixer is made, the rest behind it: a sound

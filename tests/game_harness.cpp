@@ -13,7 +13,9 @@ namespace tintineables::testing {
 TestHost::TestHost(Solver solver, PlayerFactory makePlayer)
     : solver_(solver), makePlayer_(std::move(makePlayer)), game_(std::make_unique<Game>(*this)) {
     if (!makePlayer_) {
-        makePlayer_ = [this] { return std::make_unique<RecordingSoundPlayer>(&played_); };
+        makePlayer_ = [this] {
+            return std::make_unique<RecordingSoundPlayer>(&played_, nullptr, &heardSeconds);
+        };
     }
 }
 

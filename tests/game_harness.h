@@ -62,6 +62,9 @@ public:
     std::map<Screen, FormLook> looks;                  // what each form last showed
     int looksShown = 0;                                // how often the game told one
     std::function<std::string(const char*)> translate; // by default the text itself
+    Language language = Language::Spanish;             // the recordings' and captions'
+    // How far every player is into what it plays now, in its own seconds (none: silent).
+    std::optional<double> heardSeconds;
 
     void LoadForm(const FormView& view) override;
     void ShowForm(Screen screen, ControlId focus) override;
@@ -77,6 +80,7 @@ public:
     void ForgetSolverQuestion() override {}
     void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
     std::string Translate(const char* text) override;
+    Language SpokenLanguage() const override { return language; }
     void ReportError(const std::string& message) override { error = message; }
     void End(int status) override { endStatus = status; }
 

@@ -17,10 +17,22 @@ void RecordingSoundPlayer::SetString(int dispatchId, std::string_view value) {
     settings.emplace_back(dispatchId, std::string(value));
     if (dispatchId == DispatchId::FileName) {
         file_ = value;
+    } else if (dispatchId == DispatchId::Command && IsCommand(value, "close")) {
+        playing_.clear();
     } else if (dispatchId == DispatchId::Command &&
-               (IsCommand(value, "play") || IsCommand(value, "resume")) && played_) {
-        played_->push_back(file_);
+               (IsCommand(value, "play") || IsCommand(value, "resume"))) {
+        playing_ = file_;
+        if (played_) {
+            played_->push_back(file_);
+        }
     }
+}
+
+std::optional<PlayerPosition> RecordingSoundPlayer::Position() const {
+    if (heard_ == nullptr || !heard_->has_value() || playing_.empty()) {
+        return std::nullopt;
+    }
+    return PlayerPosition{playing_, **heard_};
 }
 
 } // namespace tintineables::testing

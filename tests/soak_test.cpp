@@ -24,6 +24,7 @@ namespace {
 class ListeningPlayer final : public SoundPlayer {
 public:
     ListeningPlayer(AudioEngine& engine, bool& won) : real_(engine), won_(won) {}
+    std::optional<PlayerPosition> Position() const override { return real_.Position(); }
     void SetString(int dispatchId, std::string_view value) override {
         real_.SetString(dispatchId, value);
         if (dispatchId == DispatchId::FileName) {

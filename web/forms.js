@@ -172,7 +172,7 @@ export class Forms {
   // What the form shows a sighted player: the curtain, each hole's state and the cursor's ring;
   // on a spoken screen its keys, each a box with the key and what it does. A click on one
   // presses its key (click), for a helper with a mouse.
-  look(screen, { curtain, cursor, holes, choices, captioned, status, caption }) {
+  look(screen, { curtain, cursor, holes, choices, captioned, status, caption, nextCaption }) {
     const form = this.forms.get(screen);
     if (!form) {
       return;
@@ -185,6 +185,8 @@ export class Forms {
     }
     if (form.client.querySelector('.hole')) {
       this.showCaptions(form, captioned, status, caption);
+    } else {
+      this.showSentences(form, captioned, caption, nextCaption);
     }
     if (!this.touch && choices.length > 0 && !form.element.querySelector('.keys')) {
       const keys = document.createElement('div');
@@ -225,6 +227,26 @@ export class Forms {
     form.element.style.setProperty('--aside-rows', Math.ceil(buttons / 4));
     captions.querySelector('.status').textContent = status;
     captions.querySelector('.caption').textContent = caption;
+  }
+
+  // A spoken screen's recording as words, in step with it: the sentence being said, large, and
+  // the next one; hidden from a screen reader, which hears the recording itself.
+  showSentences(form, captioned, caption, nextCaption) {
+    let sentences = form.element.querySelector('.sentences');
+    if (!sentences) {
+      sentences = document.createElement('div');
+      sentences.className = 'sentences';
+      sentences.setAttribute('aria-hidden', 'true');
+      const saying = document.createElement('div');
+      saying.className = 'saying';
+      const coming = document.createElement('div');
+      coming.className = 'coming';
+      sentences.append(saying, coming);
+      form.client.after(sentences);
+    }
+    sentences.hidden = !captioned;
+    sentences.querySelector('.saying').textContent = caption;
+    sentences.querySelector('.coming').textContent = nextCaption;
   }
 
   show(screen, focus) {

@@ -21,10 +21,12 @@ mergeInto(LibraryManager.library, {
   tintineables_page_set_focus: function (screen, control) {
     Module.page.setFocus(screen, control);
   },
-  tintineables_page_look: function (screen, curtain, cursor, holes, choices, captioned, status, caption) {
+  tintineables_page_look: function (screen, curtain, cursor, holes, choices, captioned, status, caption,
+                                   nextCaption) {
     Module.page.look(screen, {
       curtain: curtain !== 0, cursor, holes: UTF8ToString(holes),
       captioned: captioned !== 0, status: UTF8ToString(status), caption: UTF8ToString(caption),
+      nextCaption: UTF8ToString(nextCaption),
       choices: UTF8ToString(choices).split('\n').filter(Boolean).map((line) => {
         const [key, keyLabel, name] = line.split('\t');
         return { key: Number(key), keyLabel, name };
@@ -39,6 +41,9 @@ mergeInto(LibraryManager.library, {
   },
   tintineables_page_stop: function (player) {
     return Module.page.stop(player);
+  },
+  tintineables_page_position: function (player) {
+    return Module.page.position(player);
   },
   tintineables_page_sound: function (rate, pace, speechDb, cueDb, stereoArrivals) {
     Module.page.sound({ rate, pace, speechDb, cueDb, stereoArrivals: stereoArrivals !== 0 });

@@ -34,6 +34,9 @@ const SoundStartMilliseconds = 2000;
 const LanguageTags = { es: 'es', en: 'en', pt: 'pt-BR', fr: 'fr' };
 // A recording of more bytes than this (some minutes of speech) is decoded after the page is ready.
 const LongRecording = 200 * 1024;
+// The game's clock, for the spoken screens' captions to follow their recordings.
+const TickMilliseconds = 100;
+let clock = null;
 // Where the browser keeps the player's own sound (the speech's pace and loudness, the earcons').
 const SoundSetting = 'tintineables-sound';
 
@@ -108,6 +111,7 @@ class Page {
     this.aids.played(files);
   }
   stop(player) { return this.players.stop(player); }
+  position(player) { return this.players?.position(player) ?? -1; }
   // The player's own sound, from the game: carried out, and kept for the next visit.
   sound(settings) {
     this.players?.setSound(settings);
@@ -317,6 +321,7 @@ async function main() {
     page.aids.gameStarted();
     wanted[touch ? 'touch' : 'keys'].resolve();
     game._tintineables_start(touch ? 1 : 0);
+    clock ??= setInterval(() => game._tintineables_tick(), TickMilliseconds);
     // Where the browser will not play at all (no sound device, a sound server it cannot reach),
     // the player is told, by the message a screen reader reads, which needs no sound of the page.
     setTimeout(() => {
@@ -342,6 +347,7 @@ function stop(error) {
     return;
   }
   stopped = true;
+  clearInterval(clock);
   page.players?.stopAll();
   page.forms?.detach();
   page.gestures?.detach();

@@ -17,17 +17,20 @@ void tintineables_page_set_focus(int screen, int control);
 // What a form shows a sighted player (GameHost::ShowLook): the curtain, the cursor's hole (0:
 // none), each hole's state a letter, Picture1 first ('p' a peg, 'e' empty, 'l' lifted), and the
 // choices, one a line: the key, a tab, its label, a tab, what it does; on the board, whether
-// it shows its captions, its status line and its caption.
+// it shows its captions, its status line and its caption; on a spoken screen, whether it
+// shows its recording's words, the sentence being said and the next one.
 void tintineables_page_look(int screen, int curtain, int cursor, const char* holes,
                             const char* choices, int captioned, const char* status,
-                            const char* caption);
+                            const char* caption, const char* nextCaption);
 
 // A player of its own for a form; play a sound (recordings joined by '+') on it, the first
 // `fromSeconds` into it (in its own seconds), cutting what it sounded; stop it, and say how far a
-// single recording cut short had got (in its own seconds; -1: none); give it back.
+// single recording cut short had got (in its own seconds; -1: none); say how far the single
+// recording it sounds has got, without stopping it (-1: none); give it back.
 int tintineables_page_new_player(void);
 void tintineables_page_play(int player, const char* files, double fromSeconds);
 double tintineables_page_stop(int player);
+double tintineables_page_position(int player);
 void tintineables_page_free_player(int player);
 // The player's own sound for every sound from now on: the speech's pace (times the recordings'
 // own), its loudness and the earcons' (dB); the page keeps them for the next visit.

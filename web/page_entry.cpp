@@ -62,7 +62,9 @@ EMSCRIPTEN_KEEPALIVE const char* tintineables_choose_language(const char* asked)
     for (std::string line; std::getline(lines, line);) {
         languages.push_back(line);
     }
-    return Handed(std::string(InfoOf(ChooseLanguage(languages)).code));
+    const Language chosen = ChooseLanguage(languages);
+    Host().SetSpokenLanguage(chosen); // the page plays its recordings from now on
+    return Handed(std::string(InfoOf(chosen).code));
 }
 
 // The folder of a language's spoken recordings, under the recordings' folder ("" for Spanish).
@@ -130,6 +132,9 @@ EMSCRIPTEN_KEEPALIVE void tintineables_set_sound(int rate, int speechDb, int cue
 // The game starts; `touch`: by a touch, so that its screens name gestures and its holes are
 // named for touch exploration.
 EMSCRIPTEN_KEEPALIVE void tintineables_start(int touch) { Host().Start(touch != 0); }
+
+// The page's clock, some ten times a second: the spoken screens' captions follow their sound.
+EMSCRIPTEN_KEEPALIVE void tintineables_tick() { Host().TheGame().Tick(); }
 
 // A key went down on a form's window; what the page then does with it: 0 nothing more (the
 // game's), 1 let the browser press the focused button, 2 let the browser have it.

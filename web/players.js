@@ -315,18 +315,25 @@ export class Players {
       return -1;
     }
     ++player.sound;
-    let cut = -1;
-    if (player.single && player.sources.length > 0 && player.heard) {
-      const { at, from, pace, length } = player.heard;
-      const reached = from + Math.max(0, this.context.currentTime - at) * pace;
-      cut = reached < length ? reached : -1;
-    }
+    const cut = this.position(id);
     for (const source of player.sources) {
       source.stop();
       source.disconnect();
     }
     player.sources = [];
     return cut;
+  }
+
+  // How far into its recording (in the recording's own seconds) the player's single recording
+  // has got, or -1 when it sounds nothing, or recordings joined.
+  position(id) {
+    const player = this.players.get(id);
+    if (!player || !player.single || player.sources.length === 0 || !player.heard) {
+      return -1;
+    }
+    const { at, from, pace, length } = player.heard;
+    const reached = from + Math.max(0, this.context.currentTime - at) * pace;
+    return reached < length ? reached : -1;
   }
 
   stopAll() {

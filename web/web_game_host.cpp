@@ -59,7 +59,7 @@ void WebGameHost::ShowLook(const FormLook& look) {
     }
     tintineables_page_look(static_cast<int>(look.screen), look.curtain ? 1 : 0, look.cursor,
                            holes.c_str(), choices.c_str(), look.captioned ? 1 : 0,
-                           look.status.c_str(), look.caption.c_str());
+                           look.status.c_str(), look.caption.c_str(), look.nextCaption.c_str());
 }
 
 void WebGameHost::SetFocus(Screen screen, ControlId control) {

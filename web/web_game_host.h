@@ -33,6 +33,8 @@ public:
     void Searched(unsigned id, int packed);
     void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
     std::string Translate(const char* text) override;
+    Language SpokenLanguage() const override { return language_; }
+    void SetSpokenLanguage(Language language) { language_ = language; }
     void ReportError(const std::string& message) override;
     void End(int status) override;
 
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<Game> game_;
     std::optional<SolverQuestion> searching_; // sent to the worker, not yet answered
     SoundSettings sound_;
+    Language language_ = Language::Spanish;
 };
 
 } // namespace tintineables

@@ -33,6 +33,11 @@ void WebSoundPlayer::Open(const std::vector<std::string_view>& recordings) {
     opened_ = joined;
 }
 
+std::optional<double> WebSoundPlayer::Heard() const {
+    const double at = tintineables_page_position(player_);
+    return at < 0 ? std::nullopt : std::optional<double>(at);
+}
+
 void WebSoundPlayer::Play(double fromSeconds) {
     tintineables_page_play(player_, opened_.c_str(), fromSeconds);
 }

@@ -20,6 +20,7 @@ private:
     std::optional<double> Close() override;
     void Open(const std::vector<std::string_view>& recordings) override;
     void Play(double fromSeconds) override;
+    std::optional<double> Heard() const override;
 
     int player_;
     std::string opened_; // the recordings, joined as the page takes them

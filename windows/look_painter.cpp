@@ -188,34 +188,60 @@ void PaintChoices(HDC device, const RECT& area, const std::vector<ShownChoice>& 
     }
 }
 
-CaptionBand CaptionBandOf(const RECT& client) {
-    return CaptionBandFor(static_cast<int>(client.right - client.left), SystemTextPixels());
+CaptionBand CaptionBandOf(const RECT& client, Screen screen) {
+    return CaptionBandFor(static_cast<int>(client.right - client.left), SystemTextPixels(),
+                          screen == Screen::Board ? BoardCaptionLines : SpokenCaptionLines);
 }
 
+namespace {
+
+// Picks the largest letters from `from` down to `least` at which the text, word-wrapped, fits
+// the lines (the least when none does), and draws it there in that colour.
+// Returns the bottom of what it drew.
+LONG DrawFitted(HDC device, Drawing& drawing, const RECT& lines, const std::string& words, int from,
+                int least, Rgb colour) {
+    const std::wstring text = Wide(words);
+    for (int pixels = from;; --pixels) {
+        drawing.Font(pixels, false);
+        RECT needs = lines;
+        DrawTextW(device, text.c_str(), -1, &needs, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
+        if (pixels <= least || needs.bottom <= lines.bottom) {
+            break;
+        }
+    }
+    SetTextColor(device, ToColorRef(colour));
+    RECT within = lines;
+    const int height = DrawTextW(device, text.c_str(), -1, &within, DT_LEFT | DT_WORDBREAK);
+    return std::min(lines.bottom, lines.top + height);
+}
+
+} // namespace
+
 void PaintCaptions(HDC device, const RECT& band, const FormLook& look, const Palette& palette) {
-    const CaptionBand size = CaptionBandOf(band);
+    const CaptionBand size = CaptionBandOf(band, look.screen);
     Drawing drawing(device);
     drawing.Fill(band, palette.board);
     SetBkMode(device, TRANSPARENT);
     const int margin = size.linePixels / 3;
+    if (look.screen != Screen::Board) {
+        // The sentence being said in up to four lines, the next one right below it, smaller.
+        const RECT saying{band.left + margin, band.top, band.right - margin,
+                          band.top + size.linePixels * (SpokenCaptionLines - 2)};
+        const LONG said = DrawFitted(device, drawing, saying, look.caption, size.letterPixels,
+                                     size.leastPixels, palette.text);
+        const RECT next{band.left + margin, said + margin, band.right - margin, band.bottom};
+        DrawFitted(device, drawing, next, look.nextCaption, size.leastPixels, size.leastPixels,
+                   palette.mark);
+        return;
+    }
     RECT status{band.left + margin, band.top, band.right - margin, band.top + size.linePixels};
     drawing.Font(size.letterPixels, true);
     SetTextColor(device, ToColorRef(palette.key));
     const std::wstring statusText = Wide(look.status);
     DrawTextW(device, statusText.c_str(), -1, &status, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     const RECT lines{band.left + margin, status.bottom, band.right - margin, band.bottom};
-    const std::wstring caption = Wide(look.caption);
-    for (int pixels = size.letterPixels;; --pixels) {
-        drawing.Font(pixels, false);
-        RECT needs = lines;
-        DrawTextW(device, caption.c_str(), -1, &needs, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
-        if (pixels <= size.leastPixels || needs.bottom <= lines.bottom) {
-            break;
-        }
-    }
-    SetTextColor(device, ToColorRef(palette.text));
-    RECT text = lines;
-    DrawTextW(device, caption.c_str(), -1, &text, DT_LEFT | DT_WORDBREAK);
+    DrawFitted(device, drawing, lines, look.caption, size.letterPixels, size.leastPixels,
+               palette.text);
 }
 
 void PaintButton(HDC device, const RECT& face, const std::wstring& caption, bool focused,

@@ -28,10 +28,11 @@ std::vector<RECT> ChoiceRects(const RECT& area, std::size_t count);
 void PaintChoices(HDC device, const RECT& area, const std::vector<ShownChoice>& choices,
                   const Palette& palette);
 
-// The board's captions band (CaptionBand, of the area's width): the status line in the keys'
-// colour, the caption in the text's, in two lines, its letters made smaller for a long one down
-// to 1.5 times the system's text and no further.
-CaptionBand CaptionBandOf(const RECT& client);
+// The captions band (CaptionBand, of the area's width). The board's: the status line in the
+// keys' colour, the caption in the text's, in two lines. A spoken screen's: the sentence being
+// said in the text's colour, in four lines, the next one in two in the mark's. A long caption's
+// letters are made smaller, down to 1.5 times the system's text and no further.
+CaptionBand CaptionBandOf(const RECT& client, Screen screen);
 void PaintCaptions(HDC device, const RECT& band, const FormLook& look, const Palette& palette);
 
 // A push button's face in the same colours: a thick frame, the cursor's colour when focused.

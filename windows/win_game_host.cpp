@@ -69,14 +69,14 @@ struct WinGameHost::Form {
         }
         return NoControl;
     }
-    // The board's captions band at the foot of the client area; empty when they are hidden.
+    // The captions band at the foot of the client area; empty when they are hidden.
     RECT CaptionArea() const {
         RECT client;
         GetClientRect(window, &client);
-        if (screen != Screen::Board || !look.captioned) {
+        if (!look.captioned) {
             return {client.left, client.bottom, client.right, client.bottom};
         }
-        const int band = std::min(CaptionBandOf(client).bandPixels,
+        const int band = std::min(CaptionBandOf(client, screen).bandPixels,
                                   static_cast<int>(client.bottom - client.top) / 2);
         return {client.left, client.bottom - band, client.right, client.bottom};
     }
@@ -221,6 +221,9 @@ LRESULT CALLBACK WinGameHost::FormProcedure(HWND window, UINT message, WPARAM wP
         }
         break;
     }
+    case WM_TIMER:
+        host.game_->Tick(); // the spoken screens' captions follow their recordings
+        return 0;
     case WM_SIZE:
         host.PlaceControls(*form);
         return 0;
@@ -236,8 +239,10 @@ LRESULT CALLBACK WinGameHost::FormProcedure(HWND window, UINT message, WPARAM wP
         FillRect(device, &area, brush);
         DeleteObject(brush);
         if (!form->look.curtain && form->screen != Screen::Board) {
+            area.bottom = form->CaptionArea().top;
             PaintChoices(device, area, form->look.choices, form->palette);
-        } else if (!form->look.curtain && form->look.captioned) {
+        }
+        if (!form->look.curtain && form->look.captioned) {
             PaintCaptions(device, form->CaptionArea(), form->look, form->palette);
         }
         EndPaint(window, &paint);
@@ -253,6 +258,7 @@ LRESULT CALLBACK WinGameHost::FormProcedure(HWND window, UINT message, WPARAM wP
         }
         RECT area;
         GetClientRect(window, &area);
+        area.bottom = form->CaptionArea().top;
         const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         const std::vector<RECT> boxes = ChoiceRects(area, form->look.choices.size());
         for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -405,9 +411,8 @@ void WinGameHost::LoadForm(const FormView& view) {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     const int side = MulDiv(ShownClientPixels, dpi, 96);
-    // The board opens taller by its captions' band, the cross keeping its square.
-    const int band =
-        view.screen == Screen::Board ? CaptionBandOf(RECT{0, 0, side, side}).bandPixels : 0;
+    // It opens taller by its captions' band, the cross or the keys keeping their square.
+    const int band = CaptionBandOf(RECT{0, 0, side, side}, view.screen).bandPixels;
     RECT frame{0, 0, side, side + band};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     form->window = CreateWindowExW(0, FormClass, Wide(view.title).c_str(), style, CW_USEDEFAULT,
@@ -453,6 +458,8 @@ void WinGameHost::LoadForm(const FormView& view) {
         form->controls.emplace_back(control.id, child);
     }
     PlaceControls(*form);
+    // The game's clock, a tenth of a second, while the window stands.
+    SetTimer(form->window, 1, 100, nullptr);
     forms_[static_cast<std::size_t>(view.screen)] = std::move(form);
 }
 
@@ -498,7 +505,8 @@ void WinGameHost::ShowLook(const FormLook& look) {
                        before.captioned != look.captioned;
     if (whole) {
         InvalidateRect(form->window, nullptr, FALSE);
-    } else if (before.caption != look.caption || before.status != look.status) {
+    } else if (before.caption != look.caption || before.status != look.status ||
+               before.nextCaption != look.nextCaption) {
         const RECT band = form->CaptionArea();
         InvalidateRect(form->window, &band, FALSE);
     }

@@ -51,6 +51,7 @@ public:
     void ForgetSolverQuestion() override;
     void Tell(Screen screen, ControlId control, const std::string& text, bool now) override;
     std::string Translate(const char* text) override;
+    Language SpokenLanguage() const override { return language_; }
     void ReportError(const std::string& message) override;
     void End(int status) override;
 
