@@ -317,6 +317,13 @@ for step in "board|bolas: 31 · saltos: 1|centro, bola" \
     echo "-- captions: $shot"
     python3 "$here/captions_read.py" "$work/$shot.xwd" "$work/$shot.geometry" spa "$status" "$caption" || fail=1
 done
+# The menu's band under its keys as it opened: its presentation's first sentence and the next,
+# or (a slow start) the second and the third.
+echo "-- captions: menu"
+python3 "$here/captions_read.py" "$work/menu.xwd" "$work/menu.geometry" spa "Tintineables." \
+        "Solitario de treinta y dos bolas para jugar con el oído." ||
+    python3 "$here/captions_read.py" "$work/menu.xwd" "$work/menu.geometry" spa \
+        "Solitario de treinta y dos bolas para jugar con el oído." "F1, tutorial." || fail=1
 # The sweeps, written out from the board's picture after the two jumps (sweep_parts.sh). Wine's
 # thread that feeds the sound server loses a 10 ms period now and then (see above; seen twice in
 # one sweep: a pause of 110 ms heard as 140, another as 120): three holes of the 34 may be heard
