@@ -46,7 +46,7 @@ private:
     int channel_;
     Sound sounds_[2]; // one to play while the other is written
     Sound* opened_ = nullptr;
-    const Sound* played_ = nullptr; // the one the mixer may be reading
+    const Sound* played_ = nullptr;   // the one the mixer may be reading
     std::uint64_t playedAtFrame_ = 0; // the engine's MixedFrames when it was played
     double playedFrom_ = 0;
 };
