@@ -172,10 +172,10 @@ TEST(CueMixer, PlaysTheSpeechAtItsPaceAndEachAtItsLevelAndResumesWhatWasCut) {
     EXPECT_EQ(at->fileName, "tutorial.wav");
     EXPECT_NEAR(at->seconds, 2.0 * periods / 48000, 1e-9);
     PlayJoined(player, words);
-    const std::optional<PlayerPosition> word = player.Position(); // not mixed yet: its start
-    ASSERT_TRUE(word.has_value());
-    EXPECT_EQ(word->fileName, "voz_puedes_ganar.wav");
-    EXPECT_EQ(word->seconds, 0.0);
+    const std::optional<PlayerPosition> saying = player.Position(); // not mixed yet: its start
+    ASSERT_TRUE(saying.has_value());
+    EXPECT_EQ(saying->fileName, "voz_puedes_ganar.wav");
+    EXPECT_EQ(saying->seconds, 0.0);
     Mixed(mixer, 4800);
     Resume(player, "tutorial.wav");
     mixer.SetSoundSettings({0, 0, 0}); // resumed at the recordings' own pace: from 2 s on
