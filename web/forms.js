@@ -204,21 +204,28 @@ export class Forms {
     }
   }
 
-  // The board's status line and its last words under the cross, large, for whoever sees the
-  // screen; hidden from a screen reader, which has the text mode for them.
-  showCaptions(form, captioned, status, caption) {
-    let captions = form.element.querySelector('.captions');
-    if (!captions) {
-      captions = document.createElement('div');
-      captions.className = 'captions';
-      captions.setAttribute('aria-hidden', 'true');
-      const statusLine = document.createElement('div');
-      statusLine.className = 'status';
-      const words = document.createElement('div');
-      words.className = 'caption';
-      captions.append(statusLine, words);
-      form.client.after(captions);
+  // A block of words under the form's client area for whoever sees the screen, made on first use
+  // with a line of each class in `lines`; hidden from a screen reader, which has the text mode
+  // and the recordings themselves.
+  wordsUnder(form, className, lines) {
+    let block = form.element.querySelector(`.${className}`);
+    if (!block) {
+      block = document.createElement('div');
+      block.className = className;
+      block.setAttribute('aria-hidden', 'true');
+      for (const line of lines) {
+        const element = document.createElement('div');
+        element.className = line;
+        block.append(element);
+      }
+      form.client.after(block);
     }
+    return block;
+  }
+
+  // The board's status line and its last words under the cross, large.
+  showCaptions(form, captioned, status, caption) {
+    const captions = this.wordsUnder(form, 'captions', ['status', 'caption']);
     captions.hidden = !captioned;
     // On a phone the cross, the captions and the buttons share the screen: the cross leaves
     // room for the buttons' rows, three a row upright and four on its side.
@@ -230,20 +237,9 @@ export class Forms {
   }
 
   // A spoken screen's recording as words, in step with it: the sentence being said, large, and
-  // the next one; hidden from a screen reader, which hears the recording itself.
+  // the next one.
   showSentences(form, captioned, caption, nextCaption) {
-    let sentences = form.element.querySelector('.sentences');
-    if (!sentences) {
-      sentences = document.createElement('div');
-      sentences.className = 'sentences';
-      sentences.setAttribute('aria-hidden', 'true');
-      const saying = document.createElement('div');
-      saying.className = 'saying';
-      const coming = document.createElement('div');
-      coming.className = 'coming';
-      sentences.append(saying, coming);
-      form.client.after(sentences);
-    }
+    const sentences = this.wordsUnder(form, 'sentences', ['saying', 'coming']);
     sentences.hidden = !captioned;
     sentences.querySelector('.saying').textContent = caption;
     sentences.querySelector('.coming').textContent = nextCaption;
